@@ -1,0 +1,34 @@
+# Set-up, build, run and test on Debian. Every target installs and builds what it needs.
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps build native run test test-native test-wine clean
+
+all: build
+
+deps:
+	@tools/deps.sh
+
+build: deps
+	@[ -f build/win/CMakeCache.txt ] || cmake --preset win >/dev/null
+	@cmake --build build/win -j$(JOBS) --target Rolva
+	@echo "built build/win/Rolva.exe"
+
+native: deps
+	@[ -f build/native/CMakeCache.txt ] || cmake --preset native >/dev/null
+	@cmake --build build/native -j$(JOBS)
+
+run: build
+	@tools/run.sh
+
+test-native: native
+	@cd build/native && ctest --output-on-failure
+
+test-wine: build
+	@cmake --build build/win -j$(JOBS) --target win_tests core_tests_win $(if $(wildcard tests/e2e/*.cpp),e2e_driver)
+	@tools/test-wine.sh
+
+test: test-native test-wine
+
+clean:
+	rm -rf build

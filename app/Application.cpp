@@ -1,0 +1,77 @@
+#include "app/Application.h"
+
+#include <commctrl.h>
+
+#include "app/Form.h"
+#include "resources/ResourceIds.h"
+
+namespace rolva {
+
+Application gApp;
+
+const char kFormClass[] = "NORMAL0";
+const char kDialogClass[] = "NORMALDLG";
+const char kFormTitle[] = "RolvaVer4";
+
+namespace {
+
+constexpr DWORD kFormStyle = WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr int kFormStartSize = 450;
+
+HFONT CreateWindowFont()
+{
+    return CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_STROKE_PRECIS,
+                       CLIP_STROKE_PRECIS, DRAFT_QUALITY, FF_SWISS, "ＭＳ Ｐゴシック");
+}
+
+void RegisterWindowClass(const char* name, WNDPROC procedure, HICON icon, HICON smallIcon)
+{
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = gApp.instance;
+    wc.hIcon = icon;
+    wc.hIconSm = smallIcon;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = gApp.buttonFace.Get();
+    wc.lpszClassName = name;
+    RegisterClassExA(&wc);
+}
+
+}  // namespace
+
+HWND StartApplication(HINSTANCE instance)
+{
+    gApp.instance = instance;
+
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = 0xFF;
+    InitCommonControlsEx(&controls);
+
+    for (FontHandle& font : gApp.fonts)
+        font.Reset(CreateWindowFont());
+    gApp.buttonFace.Reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+    gApp.menus = BuildMenus();
+
+    RegisterWindowClass(kDialogClass, DefWindowProcA, LoadIconA(nullptr, IDI_APPLICATION),
+                        LoadIconA(nullptr, IDI_WINLOGO));
+    HICON programIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
+    RegisterWindowClass(kFormClass, FormProc, programIcon, programIcon);
+
+    return CreateWindowExA(0, kFormClass, kFormTitle, kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT, kFormStartSize,
+                           kFormStartSize, nullptr, nullptr, instance, nullptr);
+}
+
+void RunMessageLoop()
+{
+    MSG msg;
+    // GetMessage gives -1 on failure, which ends the loop like WM_QUIT.
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+}  // namespace rolva

@@ -1,0 +1,43 @@
+// The application-wide windows and resources: created once at start-up, alive for the whole run.
+#pragma once
+
+#include <windows.h>
+
+#include "app/Handles.h"
+#include "app/Menus.h"
+#include "app/WindowRecords.h"
+#include "document/core/SignKind.h"
+
+namespace rolva {
+
+// One window font per top-level window, in this order.
+enum WindowFont { kFontForm, kFontPanel, kFontAbout, kFontSplash, kFontSettings, kWindowFontCount };
+
+struct Application {
+    HINSTANCE instance = nullptr;
+    HWND form = nullptr;
+    HWND controlPanel = nullptr;
+    HWND splash = nullptr;    // gone once the splash has closed
+    HWND about = nullptr;     // set while the About window is open
+    HWND settings = nullptr;  // set while the settings dialog is open
+    FontHandle fonts[kWindowFontCount];
+    BrushHandle buttonFace;   // class background of NORMALDLG and NORMAL0
+    MenuSet menus;
+    TopLevelWindow formRecord;
+    TopLevelWindow panelRecord;
+    ChildWindow ledFileLists[kSignCount];
+};
+
+extern Application gApp;
+
+extern const char kFormClass[];    // "NORMAL0"
+extern const char kDialogClass[];  // "NORMALDLG", shared by every other top-level window
+extern const char kFormTitle[];    // "RolvaVer4"
+
+// Start-up up to and including the Form's creation; returns the Form (NULL when it failed).
+HWND StartApplication(HINSTANCE instance);
+
+// The one message loop; returns when WM_QUIT arrives or GetMessage fails.
+void RunMessageLoop();
+
+}  // namespace rolva

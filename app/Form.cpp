@@ -1,0 +1,128 @@
+#include "app/Form.h"
+
+#include "app/Application.h"
+#include "app/FormIds.h"
+#include "app/NamedWindows.h"
+#include "display/PictureLoader.h"
+#include "display/SignWindows.h"
+#include "document/SignDocument.h"
+
+namespace rolva {
+
+namespace {
+
+struct ListBoxPlace {
+    int x, y, width, height;
+};
+const ListBoxPlace kLedFileListPlaces[kSignCount] = {{363, 73, 65, 50}, {361, 132, 59, 45}};
+// WS_CHILD | WS_VSCROLL | LBS_SORT | LBS_NOTIFY, never shown: only a scratch list.
+constexpr DWORD kLedFileListStyle = 0x40200003;
+
+void SendFont(HWND control, HFONT font)
+{
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+}
+
+void CreateLedFileLists(HWND form, HFONT font)
+{
+    for (int i = 0; i < kSignCount; ++i) {
+        const ListBoxPlace& p = kLedFileListPlaces[i];
+        HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "", kLedFileListStyle, p.x, p.y, p.width, p.height,
+                                    form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLedFileListIds[i])),
+                                    gApp.instance, nullptr);
+        SendFont(list, font);
+    }
+}
+
+void CentreOnScreen(const TopLevelWindow& window)
+{
+    RECT screen{};
+    GetWindowRect(GetDesktopWindow(), &screen);
+    window.SetLeft((screen.right - window.Width()) / 2);
+    window.SetTop((screen.bottom - window.Height()) / 2);
+}
+
+void Form_OnCreate(HWND form)
+{
+    gApp.form = form;
+    SetMenu(form, gApp.menus.bar);
+
+    HFONT font = gApp.fonts[kFontForm].Get();
+    CreateSignPictures(form, font);
+    CreateLedFileLists(form, font);
+
+    gDocument.gdiplusAvailable = ProbeGdiplus();
+
+    CreateSignFrames(form);
+    MoveSignPicturesIntoFrames();
+
+    HWND panel = CreateNamedWindow(form, "Ctrl");
+    ShowWindow(panel, SW_SHOW);
+
+    gApp.formRecord.Attach(form);
+    gApp.panelRecord.Attach(panel);
+    CentreOnScreen(gApp.panelRecord);
+
+    for (int i = 0; i < kSignCount; ++i) {
+        gApp.ledFileLists[i].Attach(GetDlgItem(form, kLedFileListIds[i]));
+        gDocument.signs[i].manuscriptFrames = 1;
+    }
+
+    for (int i = 0; i < kSignCount; ++i)
+        ApplySignRegion(i);
+}
+
+void Form_OnPaint(HWND form)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(form, &ps);
+    DrawFormBackground(dc);
+    EndPaint(form, &ps);
+}
+
+void Form_OnDestroy(HWND form)
+{
+    if (gApp.controlPanel)
+        DestroyWindow(gApp.controlPanel);
+    gApp.controlPanel = nullptr;
+    gDocument.backgroundBitmap.Reset();
+    // Detached first so the system does not destroy the bar a second time with the window.
+    SetMenu(form, nullptr);
+    DestroyMenus(gApp.menus);
+    for (FontHandle& font : gApp.fonts)
+        font.Reset();
+    gApp.buttonFace.Reset();
+    PostQuitMessage(0);
+}
+
+}  // namespace
+
+void DrawFormBackground(HDC dc)
+{
+    HBITMAP background = gDocument.backgroundBitmap.Get();
+    if (!background)
+        return;
+    BITMAP info{};
+    GetObjectA(background, sizeof info, &info);
+    MemoryDc memory(dc);
+    ScopedSelect select(memory.Get(), background);
+    BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory.Get(), 0, 0, SRCCOPY);
+}
+
+LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        Form_OnCreate(window);
+        return 0;
+    case WM_PAINT:
+        Form_OnPaint(window);
+        return 0;
+    case WM_DESTROY:
+        Form_OnDestroy(window);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace rolva

@@ -1,0 +1,78 @@
+#include "app/Menus.h"
+
+#include <initializer_list>
+
+#include "app/MenuIds.h"
+
+namespace rolva {
+
+namespace {
+
+// Every item goes in at position 0, so a menu is built from its last item to its first.
+void InsertItem(HMENU menu, const char* label, UINT id, HMENU submenu = nullptr)
+{
+    MENUITEMINFOA item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_TYPE | MIIM_STATE | MIIM_ID | (submenu ? MIIM_SUBMENU : 0);
+    item.fType = MFT_STRING;
+    item.fState = 0;
+    item.wID = id;
+    item.hSubMenu = submenu;
+    item.dwTypeData = const_cast<char*>(label);
+    InsertMenuItemA(menu, 0, TRUE, &item);
+}
+
+void InsertSeparator(HMENU menu)
+{
+    MENUITEMINFOA item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_TYPE;
+    item.fType = MFT_SEPARATOR;
+    InsertMenuItemA(menu, 0, TRUE, &item);
+}
+
+}  // namespace
+
+MenuSet BuildMenus()
+{
+    MenuSet menus;
+    menus.bar = CreateMenu();
+    menus.help = CreatePopupMenu();
+    menus.webSites = CreatePopupMenu();
+    menus.settings = CreatePopupMenu();
+    menus.file = CreatePopupMenu();
+
+    InsertItem(menus.webSites, "Varnholt(架空)HP(&P)", kCommandSiteFictional);
+    InsertItem(menus.webSites, "TarrowbyHP(&N)", kCommandSiteMaker);
+    InsertItem(menus.webSites, "VarnholtアプリHP(&A)", kCommandSiteApps);
+
+    InsertItem(menus.help, "「Varnholt関連」サイトへジャンプ(&J)", 0, menus.webSites);
+    InsertSeparator(menus.help);
+    InsertItem(menus.help, "バージョン情報(&V)...", kCommandAbout);
+    InsertSeparator(menus.help);
+    InsertItem(menus.help, "トピック(&T)...", kCommandHelpTopics);
+
+    InsertItem(menus.settings, "設定(&S)...", kCommandSettings);
+
+    InsertItem(menus.file, "終了(&X)", kCommandExit);
+    InsertSeparator(menus.file);
+    InsertItem(menus.file, "名前をつけて保存(&S)...", kCommandSaveAs);
+    InsertItem(menus.file, "開く(&O)...", kCommandOpen);
+
+    InsertItem(menus.bar, "ヘルプ(&H)", 0, menus.help);
+    InsertItem(menus.bar, "設定(&S)", 0, menus.settings);
+    InsertItem(menus.bar, "ファイル(&F)", 0, menus.file);
+    return menus;
+}
+
+void DestroyMenus(MenuSet& menus)
+{
+    // Destroying a menu destroys its popups too; IsMenu keeps a popup from being freed twice.
+    for (HMENU* menu : {&menus.bar, &menus.help, &menus.webSites, &menus.settings, &menus.file}) {
+        if (*menu && IsMenu(*menu))
+            DestroyMenu(*menu);
+        *menu = nullptr;
+    }
+}
+
+}  // namespace rolva

@@ -1,0 +1,47 @@
+#include "app/NamedWindows.h"
+
+#include "app/Application.h"
+#include "panel/ControlPanel.h"
+
+namespace rolva {
+
+namespace {
+
+struct NamedWindow {
+    const char* name;
+    const char* text;
+    DWORD exStyle;
+    DWORD style;
+    int width;
+    int height;
+    WNDPROC procedure;
+    HWND* handle;  // where the application keeps it
+};
+
+const NamedWindow kNamedWindows[] = {
+    {"Ctrl", "ｺﾝﾄﾛｰﾙｳｨﾝﾄﾞｳ", 0, WS_CAPTION, 270, 211, ControlPanelProc, &gApp.controlPanel},
+};
+
+}  // namespace
+
+void InitNamedWindow(HWND window, WNDPROC procedure)
+{
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+    SendMessageA(window, WM_INITDIALOG, 0, 0);
+}
+
+HWND CreateNamedWindow(HWND owner, const char* name)
+{
+    for (const NamedWindow& w : kNamedWindows) {
+        if (lstrcmpA(name, w.name) != 0)
+            continue;
+        HWND window = CreateWindowExA(w.exStyle, kDialogClass, w.text, w.style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                      w.width, w.height, owner, nullptr, gApp.instance, nullptr);
+        *w.handle = window;
+        InitNamedWindow(window, w.procedure);
+        return window;
+    }
+    return nullptr;
+}
+
+}  // namespace rolva

@@ -1,0 +1,87 @@
+#include "TestSupport.h"
+
+#include "app/Handles.h"
+
+namespace rolva::test {
+
+namespace {
+std::string gFixtureFolder = "tests/fixtures";
+}
+
+void PumpMessages(int rounds)
+{
+    for (int round = 0; round < rounds; ++round) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+}
+
+void SetFixtureFolder(const std::string& folder) { gFixtureFolder = folder; }
+
+std::string FixturePath(const char* name) { return gFixtureFolder + "\\" + name; }
+
+namespace {
+
+// Wine answers GetGuiResources with 0. Its GDI handle values are small slot numbers with a
+// generation in the high word, and a handle with a zero high word names whatever lives in that
+// slot, so asking every slot for its object type counts the live objects.
+DWORD CountLiveGdiSlots()
+{
+    DWORD count = 0;
+    for (UINT_PTR slot = 1; slot <= 0xFFFF; ++slot) {
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0)
+            ++count;
+    }
+    return count;
+}
+
+}  // namespace
+
+DWORD GdiObjectCount()
+{
+    const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    return count != 0 ? count : CountLiveGdiSlots();
+}
+
+std::string ClassOf(HWND window)
+{
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string TextOf(HWND window)
+{
+    std::string text(GetWindowTextLengthA(window) + 1, '\0');
+    text.resize(GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
+    return text;
+}
+
+COLORREF ScreenPixel(HWND window, int x, int y)
+{
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    WindowDc screen(nullptr);
+    return GetPixel(screen.Get(), p.x, p.y);
+}
+
+COLORREF BitmapPixel(HBITMAP bitmap, int x, int y)
+{
+    WindowDc screen(nullptr);
+    MemoryDc memory(screen.Get());
+    ScopedSelect select(memory.Get(), bitmap);
+    return GetPixel(memory.Get(), x, y);
+}
+
+SIZE BitmapSize(HBITMAP bitmap)
+{
+    BITMAP info{};
+    GetObjectA(bitmap, sizeof info, &info);
+    return SIZE{info.bmWidth, info.bmHeight};
+}
+
+}  // namespace rolva::test

@@ -1,0 +1,25 @@
+// Runs the tests of the real windows: the program's start-up runs once, without its message
+// loop; each test pumps messages itself.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "TestSupport.h"
+#include "app/Application.h"
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--fixtures=", 11) == 0)
+            rolva::test::SetFixtureFolder(argv[i] + 11);
+    }
+    if (!rolva::StartApplication(GetModuleHandleA(nullptr))) {
+        fprintf(stderr, "the Form could not be created\n");
+        return 1;
+    }
+    rolva::test::PumpMessages();
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Starts the program under Wine: in the user's display when there is one; otherwise under a
+# private Xvfb, where it takes a screenshot after a few seconds and stops the program.
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+source "$ROOT/tools/wine-env.sh"
+
+headless=1
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then headless=0; fi
+
+StartDisplay
+trap StopDisplay EXIT
+EnsurePrefix
+
+if [ "$headless" = 0 ]; then
+  wine "$ROOT/build/win/Rolva.exe" "$@"
+  exit 0
+fi
+
+shot="$ROOT/build/screenshot.png"
+# Wine's own desktop draws the window frames and captions that a bare Xvfb has no manager for.
+wine explorer /desktop=rolva,1024x768 "$ROOT/build/win/Rolva.exe" "$@" &
+sleep "${ROLVA_SHOT_DELAY:-8}"
+import -window root "$shot"
+wineserver -k || true
+echo "screenshot: $shot"

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Runs the Windows test layers under Wine on a private Xvfb: the core tests as built for
+# Windows, the tests of the real windows, and the end-to-end runs of the real exe.
+set -uo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+ROLVA_XVFB=1
+source "$ROOT/tools/wine-env.sh"
+
+StartDisplay || exit 1
+trap StopDisplay EXIT
+EnsurePrefix
+
+status=0
+run() {
+  echo "== $1"
+  local exe="$ROOT/build/win/$1.exe"
+  shift
+  wine "$exe" "$@"
+  local rc=$?
+  wineserver -w
+  [ $rc -eq 0 ] || { echo "FAILED ($rc): $exe" >&2; status=1; }
+}
+
+cd "$ROOT/build/win"
+run core_tests_win
+run win_tests --fixtures="$(winepath -w "$ROOT/tests/fixtures" 2>/dev/null)"
+[ -f "$ROOT/build/win/e2e_driver.exe" ] && run e2e_driver --exe="$ROOT/build/win/Rolva.exe"
+exit $status
