@@ -1,7 +1,7 @@
 # The 32-bit Windows program, its shell library and the tests that run under Wine.
 option(ROLVA_WINDOWS_TESTS "Build the GoogleTest suite that runs the real windows" ON)
 
-set(ROLVA_SYSTEM_LIBS comctl32 comdlg32 shell32 shlwapi ole32 oleaut32 uuid gdi32 user32 advapi32 kernel32)
+set(ROLVA_SYSTEM_LIBS winmm comctl32 comdlg32 shell32 shlwapi ole32 oleaut32 uuid gdi32 user32 advapi32 kernel32)
 
 if(NOT MSVC)
   # A self-contained exe: no libstdc++/libgcc/winpthread DLLs beside it.

@@ -1,17 +1,275 @@
 #include "panel/ControlPanel.h"
 
+#include <commctrl.h>
+
+#include "app/Application.h"
+#include "app/Handles.h"
+#include "display/RollAnimation.h"
+#include "document/SignDocument.h"
+#include "panel/ControlPanelIds.h"
+#include "panel/Keypad.h"
+#include "resources/ResourceIds.h"
+
 namespace rolva {
 
 HWND gControlPanelWindow = nullptr;
 
+namespace {
+
+constexpr int kKeyBitmapCount = 15;
+constexpr int kKeyBitmapClear = 10;
+constexpr int kKeyBitmapForward = 11;
+constexpr int kKeyBitmapBack = 12;
+constexpr int kKeyBitmapReset = 13;
+constexpr int kKeyBitmapOn = 14;
+
+constexpr DWORD kGroupStyle = WS_CHILD | WS_VISIBLE | BS_GROUPBOX;
+constexpr DWORD kDisplayStyle = WS_CHILD | WS_VISIBLE | SS_RIGHT;
+constexpr DWORD kKeyStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_BITMAP;
+constexpr DWORD kNotifyKeyStyle = kKeyStyle | BS_NOTIFY;
+constexpr DWORD kSideKeyStyle = WS_CHILD | WS_VISIBLE | BS_BITMAP;
+constexpr DWORD kLabelStyle = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kEditStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER | ES_RIGHT;
+// Plain digits in the edit: with thousands separators a roll would read "1,000" as 1.
+constexpr DWORD kUpDownStyle =
+    WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
+constexpr COLORREF kDisplayTextColour = 0x0064A5FF;  // orange: red 255, green 165, blue 100
+
+enum class ControlKind { Button, Display, Label, Edit, UpDown };
+
+struct ControlSpec {
+    int id;
+    ControlKind kind;
+    const char* text;
+    DWORD style;
+    int x, y, width, height;
+};
+
+// Creation order matters: each up-down takes the control created just before it as its buddy.
+const ControlSpec kControls[] = {
+    {1006, ControlKind::Button, "１つ目の幕", kGroupStyle, 3, 2, 127, 180},
+    {1007, ControlKind::Button, "２つ目の幕", kGroupStyle, 135, 2, 127, 180},
+    {1002, ControlKind::Display, "0", kDisplayStyle, 11, 15, 85, 24},
+    {1008, ControlKind::Button, "0", kKeyStyle, 12, 104, 26, 20},
+    {1009, ControlKind::Button, "1", kKeyStyle, 12, 83, 26, 20},
+    {1010, ControlKind::Button, "2", kKeyStyle, 41, 83, 26, 20},
+    {1011, ControlKind::Button, "3", kKeyStyle, 70, 83, 26, 20},
+    {1012, ControlKind::Button, "4", kKeyStyle, 12, 62, 26, 20},
+    {1013, ControlKind::Button, "5", kKeyStyle, 41, 62, 26, 20},
+    {1014, ControlKind::Button, "6", kKeyStyle, 70, 62, 26, 20},
+    {1015, ControlKind::Button, "7", kKeyStyle, 12, 41, 26, 20},
+    {1016, ControlKind::Button, "8", kKeyStyle, 41, 41, 26, 20},
+    {1017, ControlKind::Button, "9", kKeyStyle, 70, 41, 26, 20},
+    {1018, ControlKind::Button, "強", kKeyStyle, 100, 15, 26, 20},
+    {1019, ControlKind::Button, "ON", kNotifyKeyStyle, 70, 104, 26, 20},
+    {1003, ControlKind::Display, "0", kDisplayStyle, 142, 15, 85, 24},
+    {1020, ControlKind::Button, "0", kKeyStyle, 144, 104, 26, 20},
+    {1021, ControlKind::Button, "1", kKeyStyle, 144, 83, 26, 20},
+    {1022, ControlKind::Button, "2", kKeyStyle, 173, 83, 26, 20},
+    {1023, ControlKind::Button, "3", kKeyStyle, 201, 83, 26, 20},
+    {1024, ControlKind::Button, "4", kKeyStyle, 144, 62, 26, 20},
+    {1025, ControlKind::Button, "5", kKeyStyle, 173, 62, 26, 20},
+    {1026, ControlKind::Button, "6", kKeyStyle, 201, 62, 26, 20},
+    {1027, ControlKind::Button, "7", kKeyStyle, 144, 41, 26, 20},
+    {1028, ControlKind::Button, "8", kKeyStyle, 173, 41, 26, 20},
+    {1029, ControlKind::Button, "9", kKeyStyle, 201, 41, 26, 20},
+    {1030, ControlKind::Button, "ON", kKeyStyle, 201, 104, 26, 20},
+    {1031, ControlKind::Button, "強", kKeyStyle, 230, 15, 26, 20},
+    {1032, ControlKind::Label, "速度：", kLabelStyle, 12, 132, 30, 12},
+    {1033, ControlKind::Edit, "0", kEditStyle, 42, 129, 80, 20},
+    {1034, ControlKind::UpDown, "", kUpDownStyle, 104, 127, 19, 20},
+    {1035, ControlKind::Label, "間隔：", kLabelStyle, 12, 158, 30, 12},
+    {1036, ControlKind::Edit, "0", kEditStyle, 42, 154, 80, 20},
+    {1037, ControlKind::UpDown, "", kUpDownStyle, 106, 154, 17, 19},
+    {1038, ControlKind::Label, "速度：", kLabelStyle, 143, 132, 30, 12},
+    {1039, ControlKind::Label, "間隔：", kLabelStyle, 143, 158, 30, 12},
+    {1040, ControlKind::Edit, "0", kEditStyle, 172, 129, 80, 20},
+    {1041, ControlKind::UpDown, "", kUpDownStyle, 234, 128, 18, 19},
+    {1042, ControlKind::Edit, "0", kEditStyle, 172, 154, 80, 20},
+    {1043, ControlKind::UpDown, "", kUpDownStyle, 236, 153, 16, 22},
+    {1044, ControlKind::Button, "C", kSideKeyStyle, 41, 104, 26, 20},
+    {1045, ControlKind::Button, "C", kSideKeyStyle, 173, 104, 26, 20},
+    {1046, ControlKind::Button, "送", kSideKeyStyle, 100, 62, 26, 20},
+    {1047, ControlKind::Button, "戻", kSideKeyStyle, 100, 83, 26, 20},
+    {1048, ControlKind::Button, "送", kSideKeyStyle, 230, 62, 26, 20},
+    {1049, ControlKind::Button, "戻", kSideKeyStyle, 230, 83, 26, 20},
+};
+
+// What the panel owns besides its controls.
+struct PanelState {
+    FontHandle displayFont;
+    BitmapHandle keyBitmaps[kKeyBitmapCount];
+};
+PanelState gPanel;
+
+HWND CreateControl(HWND panel, const ControlSpec& spec)
+{
+    const char* windowClass = "BUTTON";
+    DWORD exStyle = 0;
+    switch (spec.kind) {
+    case ControlKind::Button:
+        break;
+    case ControlKind::Display:
+        windowClass = "STATIC";
+        exStyle = WS_EX_CLIENTEDGE;
+        break;
+    case ControlKind::Label:
+        windowClass = "STATIC";
+        break;
+    case ControlKind::Edit:
+        windowClass = "EDIT";
+        exStyle = WS_EX_CLIENTEDGE;
+        break;
+    case ControlKind::UpDown:
+        // Created as a window right after its edit so the automatic buddy holds everywhere;
+        // CreateUpDownControl with no buddy undoes it on some systems.
+        windowClass = UPDOWN_CLASSA;
+        break;
+    }
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(panel, GWLP_HINSTANCE));
+    HWND control = CreateWindowExA(exStyle, windowClass, spec.text, spec.style, spec.x, spec.y, spec.width,
+                                   spec.height, panel, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                                   instance, nullptr);
+    if (spec.kind == ControlKind::UpDown) {
+        SendMessageA(control, UDM_SETRANGE, 0, MAKELPARAM(0, 100));
+        SendMessageA(control, UDM_SETPOS, 0, MAKELPARAM(0, 0));
+    }
+    return control;
+}
+
+void SetKeyBitmap(HWND panel, int id, int bitmapIndex)
+{
+    SendDlgItemMessageA(panel, id, BM_SETIMAGE, IMAGE_BITMAP,
+                        reinterpret_cast<LPARAM>(gPanel.keyBitmaps[bitmapIndex].Get()));
+}
+
+void ControlPanel_OnInitDialog(HWND panel)
+{
+    gControlPanelWindow = panel;
+    HFONT font = gApp.fonts[kFontPanel].Get();
+    for (const ControlSpec& spec : kControls) {
+        HWND control = CreateControl(panel, spec);
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+    }
+
+    gPanel.displayFont.Reset(CreateFontA(22, 18, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0,
+                                         "ＭＳ ゴシック"));
+    for (int id : kNumberDisplayIds)
+        SendDlgItemMessageA(panel, id, WM_SETFONT, reinterpret_cast<WPARAM>(gPanel.displayFont.Get()), TRUE);
+
+    for (int sign = 0; sign < 2; ++sign) {
+        SendDlgItemMessageA(panel, kSpeedUpDownIds[sign], UDM_SETRANGE, 0, MAKELPARAM(kSpeedMax, 0));
+        SendDlgItemMessageA(panel, kIntervalUpDownIds[sign], UDM_SETRANGE, 0, MAKELPARAM(kIntervalMax, 0));
+    }
+    for (int sign = 0; sign < 2; ++sign) {
+        SendDlgItemMessageA(panel, kSpeedUpDownIds[sign], UDM_SETPOS, 0, MAKELPARAM(0, 0));
+        SendDlgItemMessageA(panel, kIntervalUpDownIds[sign], UDM_SETPOS, 0, MAKELPARAM(0, 0));
+    }
+
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(panel, GWLP_HINSTANCE));
+    for (int k = 0; k < kKeyBitmapCount; ++k)
+        gPanel.keyBitmaps[k].Reset(static_cast<HBITMAP>(
+            LoadImageA(instance, MAKEINTRESOURCEA(IDB_KEY_FIRST + k), IMAGE_BITMAP, 0, 0, LR_DEFAULTSIZE)));
+
+    for (int sign = 0; sign < 2; ++sign) {
+        for (int digit = 0; digit <= 9; ++digit)
+            SetKeyBitmap(panel, kDigitKeyFirstIds[sign] + digit, digit);
+        SetKeyBitmap(panel, kResetKeyIds[sign], kKeyBitmapReset);
+        SetKeyBitmap(panel, kOnKeyIds[sign], kKeyBitmapOn);
+    }
+    for (int sign = 0; sign < 2; ++sign) {
+        SetKeyBitmap(panel, kClearKeyIds[sign], kKeyBitmapClear);
+        SetKeyBitmap(panel, kForwardKeyIds[sign], kKeyBitmapForward);
+        SetKeyBitmap(panel, kBackKeyIds[sign], kKeyBitmapBack);
+    }
+}
+
+LRESULT ControlPanel_OnCtlColorStatic(HWND panel, HDC dc, HWND control, WPARAM wParam, LPARAM lParam)
+{
+    const int id = GetDlgCtrlID(control);
+    if (id != kNumberDisplayIds[0] && id != kNumberDisplayIds[1])
+        return DefWindowProcA(panel, WM_CTLCOLORSTATIC, wParam, lParam);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, kDisplayTextColour);
+    return reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH));  // stock: never deleted
+}
+
+// The coming position of a speed or interval up-down goes to the sign at once.
+void ControlPanel_OnDeltaPos(const NMUPDOWN& change)
+{
+    const int id = static_cast<int>(change.hdr.idFrom);
+    const int position = LOWORD(SendMessageA(change.hdr.hwndFrom, UDM_GETPOS, 0, 0)) + change.iDelta;
+    for (int sign = 0; sign < 2; ++sign) {
+        if (id == kSpeedUpDownIds[sign])
+            gDocument.signs[sign].speed = position;
+        else if (id == kIntervalUpDownIds[sign])
+            gDocument.signs[sign].interval = position;
+    }
+}
+
+void ControlPanel_OnCommand(int id, int notification)
+{
+    if (notification != BN_CLICKED)
+        return;
+    for (int sign = 0; sign < 2; ++sign) {
+        const int digit = id - kDigitKeyFirstIds[sign];
+        if (digit >= 0 && digit <= 9)
+            PressDigitKey(sign, digit);
+        else if (id == kClearKeyIds[sign])
+            PressClearKey(sign);
+        else if (id == kForwardKeyIds[sign])
+            PressForwardKey(sign);
+        else if (id == kBackKeyIds[sign])
+            PressBackKey(sign);
+        else if (id == kOnKeyIds[sign])
+            StartSign(sign);
+        else if (id == kResetKeyIds[sign])
+            ResetSign(sign);
+    }
+}
+
+}  // namespace
+
+HWND PanelControl(int id) { return GetDlgItem(gControlPanelWindow, id); }
+
+std::string PanelText(int id)
+{
+    HWND control = PanelControl(id);
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void SetPanelText(int id, const std::string& text) { SetDlgItemTextA(gControlPanelWindow, id, text.c_str()); }
+
 LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        gControlPanelWindow = window;
+    try {
+        switch (message) {
+        case WM_INITDIALOG:
+            ControlPanel_OnInitDialog(window);
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            return ControlPanel_OnCtlColorStatic(window, reinterpret_cast<HDC>(wParam),
+                                                 reinterpret_cast<HWND>(lParam), wParam, lParam);
+        case WM_DESTROY:
+            gPanel.displayFont.Reset();
+            return 0;
+        case WM_CLOSE:
+            return 0;  // the panel lives as long as the Form: it cannot be closed by itself
+        case WM_NOTIFY: {
+            const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header->code == UDN_DELTAPOS)
+                ControlPanel_OnDeltaPos(*reinterpret_cast<const NMUPDOWN*>(lParam));
+            return 0;
+        }
+        case WM_COMMAND:
+            ControlPanel_OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        }
+    } catch (...) {
+        // Nothing may escape into the system's dispatch; a failed key press does nothing.
         return 0;
-    case WM_CLOSE:
-        return 0;  // the panel lives as long as the Form: it cannot be closed by itself
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
