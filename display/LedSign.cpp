@@ -1,9 +1,7 @@
 #include "display/LedSign.h"
 
-#include <vector>
+#include <utility>
 
-#include "app/Application.h"
-#include "app/FormIds.h"
 #include "display/PictureLoader.h"
 #include "display/SignWindows.h"
 #include "display/core/LedFiles.h"
@@ -14,34 +12,23 @@
 
 namespace rolva {
 
-void ListLedFolder(int sign, const std::string& pattern)
+std::vector<std::string> ListLedFolder(const std::string& folder)
 {
-    HWND list = gApp.ledFileLists[sign].Handle();
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    // The call may write into the pattern it is given: hand it a copy.
-    std::vector<char> spec(pattern.begin(), pattern.end());
-    spec.push_back('\0');
-    DlgDirListA(GetParent(list), spec.data(), kLedFileListIds[sign], 0, DDL_READWRITE);
-}
-
-int LedFileCount(int sign)
-{
-    const LRESULT count = SendMessageA(gApp.ledFileLists[sign].Handle(), LB_GETCOUNT, 0, 0);
-    return count == LB_ERR ? 0 : static_cast<int>(count);
-}
-
-std::string LedFileName(int sign, int index)
-{
-    HWND list = gApp.ledFileLists[sign].Handle();
-    const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
-    if (length == LB_ERR || length == 0)
-        return std::string();
-    std::string name(static_cast<size_t>(length) + 1, '\0');
-    const LRESULT copied = SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(name.data()));
-    if (copied == LB_ERR)
-        return std::string();
-    name.resize(static_cast<size_t>(copied));
-    return name;
+    std::vector<DirectoryEntry> entries;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(LedFolderPattern(folder).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return {};
+    do {
+        DirectoryEntry entry;
+        entry.name = found.cFileName;
+        entry.isDirectory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        entry.isHidden = (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+        entry.isSystem = (found.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0;
+        entries.push_back(std::move(entry));
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return SortLedFiles(entries);
 }
 
 void ShowLedFrame(int sign, const std::string& path)
@@ -57,13 +44,13 @@ void ShowLedFrame(int sign, const std::string& path)
 void SwitchLedFrame(int sign)
 {
     SignSlot& slot = gDocument.signs[sign];
-    const std::string pattern = LedFolderPattern(slot.picturePath);
     slot.targetFrame = ReadNumericText(PanelText(kNumberDisplayIds[sign]));
-    ListLedFolder(sign, pattern);
-    const std::optional<std::size_t> index = LedFrameIndex(slot.targetFrame, LedFileCount(sign));
-    if (!index)
+    // Listed anew at every switch, so files added or removed count at the next key press.
+    const std::vector<std::string> files = ListLedFolder(slot.picturePath);
+    const std::string* file = LedFrameFile(slot.targetFrame, files);
+    if (!file)
         return;
-    ShowLedFrame(sign, JoinFolderPath(slot.picturePath, LedFileName(sign, static_cast<int>(*index))));
+    ShowLedFrame(sign, JoinFolderPath(slot.picturePath, *file));
 }
 
 }  // namespace rolva

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace rolva {
 
@@ -14,9 +15,8 @@ void SwitchLedFrame(int sign);
 // Replaces the sign's picture with the given file (a file that is no picture shows nothing).
 void ShowLedFrame(int sign, const std::string& path);
 
-// Lists the folder pattern into the sign's hidden list box, sorted as the list box sorts.
-void ListLedFolder(int sign, const std::string& pattern);
-int LedFileCount(int sign);
-std::string LedFileName(int sign, int index);
+// The frame files of a folder: its ordinary files (no sub-folders, no hidden or system
+// files), sorted by name without regard to case.
+std::vector<std::string> ListLedFolder(const std::string& folder);
 
 }  // namespace rolva

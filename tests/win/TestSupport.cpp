@@ -16,7 +16,8 @@ void PumpMessages(int rounds)
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
-        Sleep(10);
+        // Wake as soon as anything arrives, such as a roll thread's window call.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
 }
 

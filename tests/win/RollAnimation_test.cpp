@@ -1,0 +1,209 @@
+// Roll signs on the real windows: a roll reaches its frame, keys follow the roll, 強 stops at
+// once (even in the middle of a long pause), and the thread's exit codes.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "TestSupport.h"
+#include "display/RollAnimation.h"
+#include "display/SignWindows.h"
+#include "document/SignDocument.h"
+#include "panel/ControlPanel.h"
+#include "panel/ControlPanelIds.h"
+
+namespace rolva {
+namespace {
+
+int PictureTop(int sign)
+{
+    RECT rc{};
+    GetWindowRect(SignPictureHandle(sign), &rc);
+    POINT corner{rc.left, rc.top};
+    ScreenToClient(SignFrameHandle(sign), &corner);
+    return corner.y;
+}
+
+// Pumps until the sign stops rolling or the limit passes; true when it stopped.
+bool WaitForRollEnd(int sign, DWORD limitMs = 10000)
+{
+    const DWORD start = GetTickCount();
+    while (IsRolling(sign)) {
+        if (GetTickCount() - start > limitMs)
+            return false;
+        test::PumpMessages(1);
+    }
+    test::PumpMessages(1);
+    return true;
+}
+
+bool WaitFor(const std::function<bool()>& condition, DWORD limitMs = 10000)
+{
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > limitMs)
+            return false;
+        test::PumpMessages(1);
+    }
+    return true;
+}
+
+class RollTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (int sign = 0; sign < kSignCount; ++sign) {
+            gDocument.signs[sign].kind = static_cast<std::uint8_t>(SignKind::Roll);
+            ResetSign(sign);
+        }
+    }
+
+    void TearDown() override
+    {
+        for (int sign = 0; sign < kSignCount; ++sign) {
+            gDocument.signs[sign].kind = static_cast<std::uint8_t>(SignKind::Roll);
+            ResetSign(sign);
+            SetPanelText(kSpeedEditIds[sign], "0");
+            SetPanelText(kIntervalEditIds[sign], "0");
+            SetPanelText(kNumberDisplayIds[sign], "0");
+        }
+    }
+
+    static void Ask(int sign, const char* frame, const char* speed, const char* interval)
+    {
+        SetPanelText(kNumberDisplayIds[sign], frame);
+        SetPanelText(kSpeedEditIds[sign], speed);
+        SetPanelText(kIntervalEditIds[sign], interval);
+    }
+
+    static bool KeyEnabled(int id) { return IsWindowEnabled(PanelControl(id)) != FALSE; }
+};
+
+TEST_F(RollTest, RollsDownToTheFrameAskedForAndBackUp)
+{
+    Ask(0, "3", "0", "0");
+    StartSign(0);
+    ASSERT_TRUE(WaitForRollEnd(0));
+    EXPECT_EQ(-3 * 57, PictureTop(0));
+    EXPECT_EQ(-3 * 57, gDocument.signs[0].scrollOffset);
+    EXPECT_EQ(3, gDocument.signs[0].currentFrame);
+    EXPECT_EQ(1u, gDocument.signs[0].rollThreadExitCode);
+
+    Ask(0, "1", "0", "0");
+    StartSign(0);
+    ASSERT_TRUE(WaitForRollEnd(0));
+    EXPECT_EQ(-57, PictureTop(0));
+    EXPECT_EQ(1, gDocument.signs[0].currentFrame);
+    EXPECT_TRUE(KeyEnabled(kOnKeyIds[0]));
+}
+
+TEST_F(RollTest, SecondSignEndsWithExitCodeTwoAndTakesTheFieldsAsShown)
+{
+    Ask(1, "2", "1", "3");
+    StartSign(1);
+    EXPECT_EQ(1, gDocument.signs[1].speed);
+    EXPECT_EQ(3, gDocument.signs[1].interval);
+    EXPECT_EQ(2, gDocument.signs[1].targetFrame);
+    ASSERT_TRUE(WaitForRollEnd(1));
+    EXPECT_EQ(2u, gDocument.signs[1].rollThreadExitCode);
+    EXPECT_EQ(-2 * 57, PictureTop(1));
+}
+
+TEST_F(RollTest, SameFrameEndsAtOnceWithoutMoving)
+{
+    Ask(0, "0", "0", "0");
+    StartSign(0);
+    ASSERT_TRUE(WaitForRollEnd(0));
+    EXPECT_EQ(0, PictureTop(0));
+    EXPECT_TRUE(KeyEnabled(kDigitKeyFirstIds[0]));
+}
+
+TEST_F(RollTest, KeysOfTheRollingSignAreDisabledExceptReset)
+{
+    Ask(0, "5", "20", "0");
+    StartSign(0);
+    ASSERT_TRUE(IsRolling(0));
+    for (int id : {kDigitKeyFirstIds[0], kDigitKeyFirstIds[0] + 9, kOnKeyIds[0], kClearKeyIds[0], kForwardKeyIds[0],
+                   kBackKeyIds[0], kSpeedEditIds[0], kIntervalEditIds[0], kSpeedUpDownIds[0], kIntervalUpDownIds[0]})
+        EXPECT_FALSE(KeyEnabled(id)) << id;
+    EXPECT_TRUE(KeyEnabled(kResetKeyIds[0]));
+    EXPECT_TRUE(KeyEnabled(kOnKeyIds[1])) << "the other sign keeps its keys";
+
+    StartSign(0);  // dropped while rolling
+    ResetSign(0);
+    EXPECT_FALSE(IsRolling(0));
+    EXPECT_TRUE(KeyEnabled(kOnKeyIds[0]));
+}
+
+TEST_F(RollTest, ResetStopsAtOnceAndNoStepFollows)
+{
+    Ask(0, "5", "20", "0");
+    StartSign(0);
+    ASSERT_TRUE(WaitFor([] { return PictureTop(0) <= -3; }));
+    ResetSign(0);
+    EXPECT_EQ(0, PictureTop(0));
+    EXPECT_EQ("", PanelText(kNumberDisplayIds[0]));
+    EXPECT_EQ(0, gDocument.signs[0].currentFrame);
+    EXPECT_EQ(0, gDocument.signs[0].scrollOffset);
+    EXPECT_EQ(0, gDocument.signs[0].targetFrame);
+    EXPECT_EQ(1u, gDocument.signs[0].rollThreadExitCode);
+    Sleep(100);
+    test::PumpMessages();
+    EXPECT_EQ(0, PictureTop(0)) << "the roll went on after the reset";
+}
+
+TEST_F(RollTest, ResetDuringALongPauseDoesNotWaitItOut)
+{
+    Ask(1, "2", "0", "5000");
+    StartSign(1);
+    ASSERT_TRUE(WaitFor([] { return PictureTop(1) == -57; }));
+    const DWORD start = GetTickCount();
+    ResetSign(1);
+    EXPECT_LT(GetTickCount() - start, 2000u) << "the reset waited for the pause";
+    EXPECT_FALSE(IsRolling(1));
+    EXPECT_EQ(2u, gDocument.signs[1].rollThreadExitCode);
+    EXPECT_EQ(0, PictureTop(1));
+}
+
+TEST_F(RollTest, BothSignsRollAtOnceAndEachFreesOnlyItsOwnKeys)
+{
+    Ask(0, "1", "0", "0");
+    Ask(1, "4", "15", "0");
+    StartSign(1);
+    StartSign(0);
+    ASSERT_TRUE(WaitForRollEnd(0));
+    EXPECT_TRUE(KeyEnabled(kOnKeyIds[0]));
+    EXPECT_TRUE(IsRolling(1));
+    EXPECT_FALSE(KeyEnabled(kOnKeyIds[1]));
+    ASSERT_TRUE(WaitForRollEnd(1));
+    EXPECT_EQ(-57, PictureTop(0));
+    EXPECT_EQ(-4 * 57, PictureTop(1));
+}
+
+TEST_F(RollTest, HiddenSecondSignIgnoresOnButHiddenKindOnTheFirstRolls)
+{
+    gDocument.signs[1].kind = static_cast<std::uint8_t>(SignKind::Hidden);
+    Ask(1, "2", "0", "0");
+    StartSign(1);
+    EXPECT_FALSE(IsRolling(1));
+    EXPECT_EQ(0, PictureTop(1));
+
+    gDocument.signs[0].kind = static_cast<std::uint8_t>(SignKind::Hidden);
+    Ask(0, "1", "0", "0");
+    StartSign(0);
+    ASSERT_TRUE(WaitForRollEnd(0));
+    EXPECT_EQ(-57, PictureTop(0));
+}
+
+TEST_F(RollTest, ZeroHighFrameMovesNothingButTakesTheFrame)
+{
+    SetSignHeight(0, 0);
+    Ask(0, "4", "0", "0");
+    StartSign(0);
+    ASSERT_TRUE(WaitForRollEnd(0));
+    EXPECT_EQ(0, PictureTop(0));
+    EXPECT_EQ(4, gDocument.signs[0].currentFrame);
+    SetSignHeight(0, 57);
+}
+
+}  // namespace
+}  // namespace rolva
