@@ -181,5 +181,20 @@ TEST_F(LedTest, PictureShowsInTheSignAtTheTopLeft)
     EXPECT_EQ(RGB(255, 255, 255), test::ScreenPixel(SignFrameHandle(0), 20, 20));
 }
 
+TEST_F(LedTest, ManySwitchesLeakNoGdiObjectOrHandle)
+{
+    Show("0");
+    Show("1");
+    const DWORD gdiBefore = test::GdiObjectCount();
+    DWORD handlesBefore = 0;
+    GetProcessHandleCount(GetCurrentProcess(), &handlesBefore);
+    for (int i = 0; i < 500; ++i)
+        Show(i % 2 ? "1" : "0");
+    DWORD handlesAfter = 0;
+    GetProcessHandleCount(GetCurrentProcess(), &handlesAfter);
+    EXPECT_LE(test::GdiObjectCount(), gdiBefore + 2);
+    EXPECT_LE(handlesAfter, handlesBefore + 2);
+}
+
 }  // namespace
 }  // namespace rolva

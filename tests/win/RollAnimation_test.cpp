@@ -10,6 +10,9 @@
 #include "document/SignDocument.h"
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
+#include "panel/Keypad.h"
+
+#include <commctrl.h>
 
 namespace rolva {
 namespace {
@@ -30,9 +33,14 @@ bool WaitForRollEnd(int sign, DWORD limitMs = 10000)
     while (IsRolling(sign)) {
         if (GetTickCount() - start > limitMs)
             return false;
-        test::PumpMessages(1);
+        HANDLE thread = gDocument.signs[sign].rollThread.Get();
+        // Wakes for the thread's end or for the window calls it makes meanwhile.
+        if (MsgWaitForMultipleObjects(1, &thread, FALSE, 50, QS_ALLINPUT) == WAIT_OBJECT_0)
+            continue;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
     }
-    test::PumpMessages(1);
     return true;
 }
 
@@ -203,6 +211,77 @@ TEST_F(RollTest, ZeroHighFrameMovesNothingButTakesTheFrame)
     EXPECT_EQ(0, PictureTop(0));
     EXPECT_EQ(4, gDocument.signs[0].currentFrame);
     SetSignHeight(0, 57);
+}
+
+TEST_F(RollTest, TypedThreeAndOnThenBackStepsOneFrameUp)
+{
+    SetPanelText(kSpeedEditIds[0], "0");
+    PressClearKey(0);
+    PressDigitKey(0, 3);
+    StartSign(0);
+    ASSERT_TRUE(WaitForRollEnd(0));
+    EXPECT_EQ(-3 * 57, PictureTop(0));
+    EXPECT_EQ(3, gDocument.signs[0].currentFrame);
+    PressBackKey(0);
+    EXPECT_EQ("2", PanelText(kNumberDisplayIds[0]));
+    ASSERT_TRUE(WaitForRollEnd(0));
+    EXPECT_EQ(-2 * 57, PictureTop(0));
+}
+
+TEST_F(RollTest, SpeedAndIntervalAtTheirLimitsAreTakenAsTheFieldsShowThem)
+{
+    SendMessageA(PanelControl(kSpeedUpDownIds[0]), UDM_SETPOS, 0, MAKELPARAM(1000, 0));
+    SendMessageA(PanelControl(kIntervalUpDownIds[0]), UDM_SETPOS, 0, MAKELPARAM(5000, 0));
+    EXPECT_EQ("1000", PanelText(kSpeedEditIds[0]));
+    EXPECT_EQ("5000", PanelText(kIntervalEditIds[0]));
+    SetPanelText(kNumberDisplayIds[0], "1");
+    StartSign(0);
+    EXPECT_EQ(1000, gDocument.signs[0].speed) << "the roll would step every millisecond";
+    EXPECT_EQ(5000, gDocument.signs[0].interval);
+    ResetSign(0);
+    SendMessageA(PanelControl(kSpeedUpDownIds[0]), UDM_SETPOS, 0, 0);
+    SendMessageA(PanelControl(kIntervalUpDownIds[0]), UDM_SETPOS, 0, 0);
+}
+
+// Lower bounds only: a slow machine can make a roll longer, never shorter.
+TEST_F(RollTest, IntervalPausesFallAfterEveryWholeFrame)
+{
+    auto rollThreeToOne = [](const char* interval) {
+        gDocument.signs[0].currentFrame = 3;
+        gDocument.signs[0].scrollOffset = -3 * 57;
+        SetWindowPos(SignPictureHandle(0), nullptr, 0, -3 * 57, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        Ask(0, "1", "0", interval);
+        const DWORD start = GetTickCount();
+        StartSign(0);
+        EXPECT_TRUE(WaitForRollEnd(0));
+        return GetTickCount() - start;
+    };
+    const DWORD without = rollThreeToOne("0");
+    const DWORD with = rollThreeToOne("200");
+    EXPECT_GE(with, without + 400 - 20) << "two pauses of 200 ms (tick granularity allowed)";
+    EXPECT_EQ(-57, PictureTop(0));
+}
+
+TEST_F(RollTest, ManyRollsLeakNoGdiObjectOrHandle)
+{
+    Ask(0, "1", "0", "0");
+    StartSign(0);
+    WaitForRollEnd(0);
+    ResetSign(0);
+    const DWORD gdiBefore = test::GdiObjectCount();
+    DWORD handlesBefore = 0;
+    GetProcessHandleCount(GetCurrentProcess(), &handlesBefore);
+    for (int roll = 0; roll < 500; ++roll) {
+        Ask(0, roll % 2 ? "0" : "1", "0", "0");
+        SetSignHeight(0, 2);
+        StartSign(0);
+        ASSERT_TRUE(WaitForRollEnd(0));
+    }
+    SetSignHeight(0, 57);
+    DWORD handlesAfter = 0;
+    GetProcessHandleCount(GetCurrentProcess(), &handlesAfter);
+    EXPECT_LE(test::GdiObjectCount(), gdiBefore + 2);
+    EXPECT_LE(handlesAfter, handlesBefore + 2);
 }
 
 }  // namespace
