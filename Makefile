@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build native run test test-native test-wine clean
+.PHONY: all deps build native run test test-native test-wine fuzz fuzz-smoke bench clean
 
 all: build
 
@@ -28,7 +28,18 @@ test-wine: build
 	@cmake --build build/win -j$(JOBS) --target win_tests core_tests_win $(if $(wildcard tests/e2e/*.cpp),e2e_driver)
 	@tools/test-wine.sh
 
-test: test-native test-wine
+# A short run of every decoder's fuzzer on its seed corpus; `make fuzz` runs longer.
+fuzz-smoke: deps
+	@tools/fuzz.sh $${FUZZ_SECONDS:-10}
+
+fuzz: deps
+	@tools/fuzz.sh $${FUZZ_SECONDS:-120}
+
+test: test-native test-wine fuzz-smoke
 
 clean:
 	rm -rf build
+
+bench: build
+	@cmake --build build/win -j$(JOBS) --target bench
+	@tools/bench.sh

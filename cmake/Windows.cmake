@@ -42,3 +42,7 @@ if(ROLVA_WINDOWS_TESTS)
     target_link_libraries(e2e_driver PRIVATE rolva_core gtest ${ROLVA_SYSTEM_LIBS})
   endif()
 endif()
+
+# Figures, not tests: run by `make bench`.
+add_executable(bench EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tests/bench/Bench.cpp ${ROLVA_RESOURCE_SCRIPT})
+target_link_libraries(bench PRIVATE rolva_shell)

@@ -16,7 +16,16 @@ std::vector<std::string> ListLedFolder(const std::string& folder)
 {
     std::vector<DirectoryEntry> entries;
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(LedFolderPattern(folder).c_str(), &found);
+    const std::string pattern = LedFolderPattern(folder);
+    // Without short names and in large batches the listing of a big folder is several times
+    // faster; systems before Windows 7 know neither and get the plain search.
+    constexpr FINDEX_INFO_LEVELS kInfoBasic = static_cast<FINDEX_INFO_LEVELS>(1);
+    constexpr DWORD kLargeFetch = 2;
+    HANDLE search =
+        FindFirstFileExA(pattern.c_str(), kInfoBasic, &found, FindExSearchNameMatch, nullptr, kLargeFetch);
+    if (search == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_NOT_FOUND &&
+        GetLastError() != ERROR_PATH_NOT_FOUND)
+        search = FindFirstFileA(pattern.c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return {};
     do {

@@ -8,6 +8,7 @@
 #include "display/LedSign.h"
 #include "display/SignWindows.h"
 #include "display/core/NumericText.h"
+#include "display/core/RollPacer.h"
 #include "display/core/RollPlan.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanel.h"
@@ -30,11 +31,11 @@ HANDLE StopEvent(int sign)
 
 DWORD ExitCodeOf(int sign) { return static_cast<DWORD>(sign + 1); }
 
-// Pauses for the given time unless a stop comes first; true when stopped.
-bool PauseOrStop(HANDLE stop, std::int32_t milliseconds)
+// Pauses for the given time, less what drawing took, unless a stop comes first; true when stopped.
+bool PauseOrStop(HANDLE stop, RollPacer& pacer, std::int32_t milliseconds)
 {
-    const DWORD wait = milliseconds > 0 ? static_cast<DWORD>(milliseconds) : 0;
-    return WaitForSingleObject(stop, wait) == WAIT_OBJECT_0;
+    const std::int64_t wait = pacer.WaitFor(timeGetTime(), milliseconds);
+    return WaitForSingleObject(stop, static_cast<DWORD>(wait)) == WAIT_OBJECT_0;
 }
 
 bool StopRequested(HANDLE stop) { return WaitForSingleObject(stop, 0) == WAIT_OBJECT_0; }
@@ -51,6 +52,7 @@ DWORD WINAPI RollThread(LPVOID)
     GetClientRect(frame, &client);
 
     const RollPlan plan = PlanRoll(slot.currentFrame, slot.targetFrame, client.bottom);
+    RollPacer pacer(timeGetTime());
     bool stopped = false;
     for (std::int64_t step = 1; step <= plan.stepCount && !stopped; ++step) {
         if (StopRequested(stop)) {
@@ -60,9 +62,9 @@ DWORD WINAPI RollThread(LPVOID)
         slot.scrollOffset += plan.direction;
         SetWindowPos(picture, HWND_TOP, 0, slot.scrollOffset, 0, 0, SWP_NOSIZE);
         UpdateWindow(picture);
-        stopped = PauseOrStop(stop, slot.speed);
+        stopped = PauseOrStop(stop, pacer, slot.speed);
         if (!stopped && plan.EndsFrame(step))
-            stopped = PauseOrStop(stop, slot.interval);
+            stopped = PauseOrStop(stop, pacer, slot.interval);
         if (!stopped)
             UpdateWindow(form);
     }

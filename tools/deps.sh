@@ -7,7 +7,7 @@ packages=(
   g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686
   wine wine32:i386 wine64 xvfb xauth locales
   fonts-ipafont fonts-ipafont-gothic imagemagick x11-apps x11-utils xdotool
-  cmake g++ googletest fp-utils clang zip unzip
+  cmake g++ googletest fp-utils clang libclang-rt-14-dev zip unzip
 )
 
 missing=()

@@ -1,0 +1,121 @@
+// Measures the real windows and prints figures: roll throughput, how closely a roll keeps its
+// nominal time, and how long an LED-style sign takes to switch in folders of growing size.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/Application.h"
+#include "display/LedSign.h"
+#include "display/RollAnimation.h"
+#include "display/SignWindows.h"
+#include "document/SignDocument.h"
+#include "panel/ControlPanel.h"
+#include "panel/ControlPanelIds.h"
+#include "panel/Keypad.h"
+
+using namespace rolva;
+
+namespace {
+
+double Now()
+{
+    LARGE_INTEGER count, frequency;
+    QueryPerformanceCounter(&count);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(count.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+// Runs the roll to its end the way the message loop would, and gives its time in ms.
+double TimedRoll(int sign, int fromFrame, const char* toFrame, const char* speed, const char* interval)
+{
+    ResetSign(sign);
+    SignSlot& slot = gDocument.signs[sign];
+    slot.currentFrame = static_cast<std::int16_t>(fromFrame);
+    slot.scrollOffset = -fromFrame * SignHeight(sign);
+    SetPanelText(kNumberDisplayIds[sign], toFrame);
+    SetPanelText(kSpeedEditIds[sign], speed);
+    SetPanelText(kIntervalEditIds[sign], interval);
+    const double start = Now();
+    StartSign(sign);
+    while (IsRolling(sign)) {
+        HANDLE thread = slot.rollThread.Get();
+        if (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0)
+            break;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+    }
+    return Now() - start;
+}
+
+void WriteFrameFile(const std::string& path)
+{
+    static const unsigned char kBmp[] = {
+        'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0,
+        0,   0,   0,  0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0};
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, kBmp, sizeof kBmp, &written, nullptr);
+    CloseHandle(file);
+}
+
+std::string MakeFolder(int files)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "rolva-bench-" + std::to_string(files);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    for (int i = 0; i < files; ++i) {
+        char name[32];
+        snprintf(name, sizeof name, "\\frame%05d.bmp", i);
+        const std::string path = folder + name;
+        if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+            WriteFrameFile(path);
+    }
+    return folder;
+}
+
+}  // namespace
+
+int main()
+{
+    if (!StartApplication(GetModuleHandleA(nullptr)))
+        return 1;
+    const int height = SignHeight(0);
+
+    const double throughputMs = TimedRoll(0, 0, "10", "0", "0");
+    printf("roll throughput at speed 0, interval 0: %.0f pixels/s (%d px in %.0f ms)\n",
+           10.0 * height * 1000.0 / throughputMs, 10 * height, throughputMs);
+
+    for (int speed : {1, 5, 20}) {
+        const int frames = 2;
+        const double nominal = frames * height * speed + frames * 100.0;
+        const double measured = TimedRoll(0, 0, "2", std::to_string(speed).c_str(), "100");
+        printf("roll timing, speed %2d ms, interval 100 ms: %.0f ms measured / %.0f ms nominal = %.3f\n", speed,
+               measured, nominal, measured / nominal);
+    }
+    ResetSign(0);
+
+    SignSlot& slot = gDocument.signs[1];
+    slot.kind = static_cast<std::uint8_t>(SignKind::Led);
+    for (int files : {10, 1000, 10000}) {
+        slot.picturePath = MakeFolder(files);
+        SetPanelText(kNumberDisplayIds[1], std::to_string(files - 2));
+        const int switches = 20;
+        const double start = Now();
+        for (int i = 0; i < switches; ++i) {
+            if (i % 2)
+                PressBackKey(1);
+            else
+                PressForwardKey(1);
+        }
+        printf("LED switch, folder of %5d files: %.2f ms per key press\n", files, (Now() - start) / switches);
+        const double listStart = Now();
+        for (int i = 0; i < switches; ++i)
+            ListLedFolder(slot.picturePath);
+        printf("  of which listing and sorting the folder: %.2f ms\n", (Now() - listStart) / switches);
+    }
+    DestroyWindow(gApp.form);
+    return 0;
+}
