@@ -1,7 +1,9 @@
 #include "app/Form.h"
 
 #include "app/Application.h"
+#include "app/Commands.h"
 #include "app/FormIds.h"
+#include "app/WindowPlacement.h"
 #include "app/NamedWindows.h"
 #include "display/PictureLoader.h"
 #include "display/SignWindows.h"
@@ -68,6 +70,8 @@ void Form_OnCreate(HWND form)
         gDocument.signs[i].manuscriptFrames = 1;
     }
 
+    LoadWindowPlacement();
+
     for (int i = 0; i < kSignCount; ++i)
         ApplySignRegion(i);
 }
@@ -82,20 +86,25 @@ void Form_OnPaint(HWND form)
 
 void Form_OnDestroy(HWND form)
 {
+    // Detached first so the system does not destroy the bar a second time with the window.
+    SetMenu(form, nullptr);
+    RunDestroySequence();
+}
+
+}  // namespace
+
+void RunDestroySequence()
+{
     if (gApp.controlPanel)
         DestroyWindow(gApp.controlPanel);
     gApp.controlPanel = nullptr;
     gDocument.backgroundBitmap.Reset();
-    // Detached first so the system does not destroy the bar a second time with the window.
-    SetMenu(form, nullptr);
     DestroyMenus(gApp.menus);
     for (FontHandle& font : gApp.fonts)
         font.Reset();
     gApp.buttonFace.Reset();
     PostQuitMessage(0);
 }
-
-}  // namespace
 
 void DrawFormBackground(HDC dc)
 {
@@ -109,7 +118,9 @@ void DrawFormBackground(HDC dc)
     BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory.Get(), 0, 0, SRCCOPY);
 }
 
-LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+namespace {
+
+LRESULT Form_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
@@ -121,8 +132,26 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     case WM_DESTROY:
         Form_OnDestroy(window);
         return 0;
+    case WM_CLOSE:
+        ConfirmExit(true);
+        return 0;
+    case WM_COMMAND:
+        RunCommand(LOWORD(wParam));
+        return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    try {
+        return Form_Dispatch(window, message, wParam, lParam);
+    } catch (...) {
+        // Nothing may escape into the system's dispatch; a failed command does nothing.
+        return 0;
+    }
 }
 
 }  // namespace rolva

@@ -9,6 +9,7 @@ namespace {
 
 struct NamedWindow {
     const char* name;
+    bool modal;  // run by RunModal rather than living for the whole run
     const char* text;
     DWORD exStyle;
     DWORD style;
@@ -19,21 +20,13 @@ struct NamedWindow {
 };
 
 const NamedWindow kNamedWindows[] = {
-    {"Ctrl", "ｺﾝﾄﾛｰﾙｳｨﾝﾄﾞｳ", 0, WS_CAPTION, 270, 211, ControlPanelProc, &gApp.controlPanel},
+    {"Ctrl", false, "ｺﾝﾄﾛｰﾙｳｨﾝﾄﾞｳ", 0, WS_CAPTION, 270, 211, ControlPanelProc, &gApp.controlPanel},
 };
 
-}  // namespace
-
-void InitNamedWindow(HWND window, WNDPROC procedure)
-{
-    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
-    SendMessageA(window, WM_INITDIALOG, 0, 0);
-}
-
-HWND CreateNamedWindow(HWND owner, const char* name)
+HWND CreateByName(HWND owner, const char* name, bool modal)
 {
     for (const NamedWindow& w : kNamedWindows) {
-        if (lstrcmpA(name, w.name) != 0)
+        if (w.modal != modal || lstrcmpA(name, w.name) != 0)
             continue;
         HWND window = CreateWindowExA(w.exStyle, kDialogClass, w.text, w.style, CW_USEDEFAULT, CW_USEDEFAULT,
                                       w.width, w.height, owner, nullptr, gApp.instance, nullptr);
@@ -43,5 +36,17 @@ HWND CreateNamedWindow(HWND owner, const char* name)
     }
     return nullptr;
 }
+
+}  // namespace
+
+void InitNamedWindow(HWND window, WNDPROC procedure)
+{
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+    SendMessageA(window, WM_INITDIALOG, 0, 0);
+}
+
+HWND CreateNamedWindow(HWND owner, const char* name) { return CreateByName(owner, name, false); }
+
+HWND CreateModalWindow(HWND owner, const char* name) { return CreateByName(owner, name, true); }
 
 }  // namespace rolva

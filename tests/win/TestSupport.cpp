@@ -86,3 +86,80 @@ SIZE BitmapSize(HBITMAP bitmap)
 }
 
 }  // namespace rolva::test
+
+namespace rolva::test {
+
+namespace {
+
+struct FindContext {
+    DWORD process;
+    HWND found;
+};
+
+// A visible standard dialog (class #32770) of this process.
+BOOL CALLBACK FindOwnDialog(HWND window, LPARAM context)
+{
+    FindContext& find = *reinterpret_cast<FindContext*>(context);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == find.process && IsWindowVisible(window) && ClassOf(window) == "#32770") {
+        find.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+DialogAnswerer::DialogAnswerer(int button) : button_(button)
+{
+    InitializeCriticalSection(&lock_);
+    stop_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+}
+
+DialogAnswerer::~DialogAnswerer()
+{
+    SetEvent(stop_);
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+    CloseHandle(stop_);
+    DeleteCriticalSection(&lock_);
+}
+
+std::vector<DialogAnswerer::Seen> DialogAnswerer::SeenSoFar() const
+{
+    EnterCriticalSection(&lock_);
+    std::vector<Seen> copy = seen_;
+    LeaveCriticalSection(&lock_);
+    return copy;
+}
+
+DWORD WINAPI DialogAnswerer::Run(LPVOID self)
+{
+    DialogAnswerer& me = *static_cast<DialogAnswerer*>(self);
+    while (WaitForSingleObject(me.stop_, 20) == WAIT_TIMEOUT) {
+        FindContext find{GetCurrentProcessId(), nullptr};
+        EnumWindows(FindOwnDialog, reinterpret_cast<LPARAM>(&find));
+        if (!find.found)
+            continue;
+        Seen seen;
+        char text[1024] = {};
+        GetWindowTextA(find.found, text, sizeof text);
+        seen.caption = text;
+        text[0] = '\0';
+        // The message text of a message box is its static control 0xFFFF.
+        GetDlgItemTextA(find.found, 0xFFFF, text, sizeof text);
+        seen.text = text;
+        EnterCriticalSection(&me.lock_);
+        me.seen_.push_back(seen);
+        LeaveCriticalSection(&me.lock_);
+        PostMessageA(find.found, WM_COMMAND, MAKEWPARAM(me.button_, BN_CLICKED), 0);
+        // Give the box time to go before looking again.
+        for (int i = 0; i < 100 && IsWindow(find.found) && IsWindowVisible(find.found); ++i)
+            Sleep(20);
+    }
+    return 0;
+}
+
+}  // namespace rolva::test

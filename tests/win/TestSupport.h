@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace rolva::test {
 
@@ -27,5 +28,36 @@ COLORREF ScreenPixel(HWND window, int x, int y);
 // The colour of a bitmap pixel (bitmap coordinates, top-down).
 COLORREF BitmapPixel(HBITMAP bitmap, int x, int y);
 SIZE BitmapSize(HBITMAP bitmap);
+
+}  // namespace rolva::test
+
+namespace rolva::test {
+
+// Answers the message boxes and common dialogs this process shows, from a thread of its own,
+// while the test thread sits in the modal loop. Records what each box said.
+class DialogAnswerer {
+public:
+    // The button pressed in every box: IDOK, IDYES, IDNO or IDCANCEL.
+    explicit DialogAnswerer(int button);
+    ~DialogAnswerer();
+    DialogAnswerer(const DialogAnswerer&) = delete;
+    DialogAnswerer& operator=(const DialogAnswerer&) = delete;
+
+    struct Seen {
+        std::string caption;
+        std::string text;  // the message of a message box, empty for other dialogs
+    };
+    // The dialogs answered so far.
+    std::vector<Seen> SeenSoFar() const;
+
+private:
+    static DWORD WINAPI Run(LPVOID self);
+
+    int button_;
+    HANDLE stop_;
+    HANDLE thread_;
+    mutable CRITICAL_SECTION lock_;
+    std::vector<Seen> seen_;
+};
 
 }  // namespace rolva::test

@@ -1,0 +1,84 @@
+#include "app/Commands.h"
+
+#include <windows.h>
+
+#include "app/Application.h"
+#include "app/Form.h"
+#include "app/MenuIds.h"
+#include "app/Modal.h"
+#include "app/WindowPlacement.h"
+#include "display/RollAnimation.h"
+#include "document/FileCommands.h"
+
+namespace rolva {
+
+namespace {
+
+// Runs a command that must not start under a rolling sign, with the panel disabled meanwhile.
+template <typename Action>
+void RunGuarded(Action action)
+{
+    if (!RollThreadsIdle())
+        return;
+    gApp.panelRecord.Enable(0);
+    action();
+    gApp.panelRecord.Enable(1);
+    gApp.panelRecord.Focus();
+}
+
+}  // namespace
+
+bool RollThreadsIdle()
+{
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        if (IsRolling(sign))
+            return false;
+    }
+    return true;
+}
+
+void RunCommand(int id)
+{
+    switch (id) {
+    case kCommandOpen:
+        OpenCommand();
+        break;
+    case kCommandSaveAs:
+        RunGuarded(SaveAsCommand);
+        break;
+    case kCommandExit:
+        ConfirmExit(false);
+        break;
+    case kCommandSettings:
+        RunGuarded([] { RunModal(gApp.form, "Set"); });
+        break;
+    case kCommandAbout:
+        RunGuarded([] { RunModal(gApp.form, "About"); });
+        break;
+    default:
+        break;
+    }
+}
+
+bool ConfirmExit(bool fromClose)
+{
+    gApp.panelRecord.Enable(0);
+    const int answer = MessageBoxA(gApp.form, "Rolvaを終了します。よろしいですか？", "終了の確認",
+                                   MB_YESNO | MB_ICONQUESTION);
+    if (answer == IDNO) {
+        gApp.panelRecord.Enable(1);
+        gApp.panelRecord.Focus();
+        return true;
+    }
+    // Both rolls end (exit codes 1 and 2) before the places are saved: nothing moves after.
+    for (int sign = 0; sign < kSignCount; ++sign)
+        StopRoll(sign);
+    SaveWindowPlacement();
+    if (fromClose)
+        DestroyWindow(gApp.form);
+    else
+        RunDestroySequence();
+    return false;
+}
+
+}  // namespace rolva

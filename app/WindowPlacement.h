@@ -1,0 +1,18 @@
+// The settings file beside the executable (its name with ".ini"): a 24-byte record of where the
+// Form stood, how large it was, and where the control panel stood at the last exit.
+#pragma once
+
+#include <string>
+
+namespace rolva {
+
+// The executable's path with its last four characters replaced by the given ending.
+std::string FileBesideExecutable(const char* ending);
+
+// Applies each stored value in file order; a missing or short file leaves the rest as it is.
+void LoadWindowPlacement();
+
+// Writes the places the windows have now. The old file is replaced only by a complete new one.
+void SaveWindowPlacement();
+
+}  // namespace rolva

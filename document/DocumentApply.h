@@ -1,0 +1,31 @@
+// Steps the data-file readers share when they put what they read into the document and onto
+// the windows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace rolva {
+
+void SetFormOuterWidth(int width);
+void SetFormOuterHeight(int height);
+void SetPanelOuterWidth(int width);
+
+// Sends the low 16 bits of the value to a sign's speed or interval up-down, which shows it in
+// its field; the sign's slot keeps its own value until the next roll starts.
+void SetSpeedField(int sign, std::int32_t value);
+void SetIntervalField(int sign, std::int32_t value);
+
+// Replaces the background bitmap with the picture of the document's background path.
+void ReloadBackground();
+
+// Frees the sign's picture and leaves its control showing nothing, so no freed bitmap is drawn.
+void ClearSignPicture(int sign);
+// Loads the sign's strip from its picture path and shows it at the top.
+void ReloadSignStrip(int sign);
+// Puts the sign's picture control back at the top without touching its picture.
+void MoveSignPictureHome(int sign);
+
+void SetNumberDisplay(int sign, const std::string& text);
+
+}  // namespace rolva

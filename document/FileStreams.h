@@ -1,0 +1,57 @@
+// Files as the byte streams the format code reads and writes, and a safe replace for saving:
+// the new contents go to a file beside the old one, which is replaced only once they are
+// complete, so a failed save never loses what was there.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/Handles.h"
+#include "document/core/ByteSource.h"
+
+namespace rolva {
+
+// A path the ANSI file functions accept at any length: long absolute paths get the "\\?\" form.
+std::string FileApiPath(const std::string& path);
+
+class FileByteSource final : public ByteSource {
+public:
+    // Opened for reading with others allowed to read; check IsOpen().
+    explicit FileByteSource(const std::string& path);
+    bool IsOpen() const { return static_cast<bool>(file_); }
+
+    bool Read(void* buffer, std::uint32_t size, std::uint32_t* bytesRead) override;
+    bool BytesLeft(std::uint64_t* bytesLeft) override;
+    std::uint32_t LastError() const override { return lastError_; }
+
+private:
+    FileHandle file_;
+    std::uint32_t lastError_ = 0;
+};
+
+// Writes a new file beside the target and puts it in the target's place on Commit.
+class ReplacingFileSink final : public ByteSink {
+public:
+    explicit ReplacingFileSink(const std::string& targetPath);
+    ~ReplacingFileSink() override;  // removes the new file unless it was committed
+    ReplacingFileSink(const ReplacingFileSink&) = delete;
+    ReplacingFileSink& operator=(const ReplacingFileSink&) = delete;
+
+    bool IsOpen() const { return static_cast<bool>(file_); }
+    bool Write(const void* data, std::uint32_t size, std::uint32_t* bytesWritten) override;
+    std::uint32_t LastError() const override { return lastError_; }
+
+    // Flushes and closes the new file, then replaces the target with it. False with LastError()
+    // set when any step failed; the target is then as it was.
+    bool Commit();
+
+private:
+    std::string target_;
+    std::string temporary_;
+    FileHandle file_;
+    std::uint32_t lastError_ = 0;
+    bool committed_ = false;
+};
+
+}  // namespace rolva

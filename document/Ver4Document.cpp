@@ -1,0 +1,168 @@
+// The Ver4 data file on the document and the windows.
+#include <windows.h>
+
+#include "app/Application.h"
+#include "display/RollAnimation.h"
+#include "display/SignWindows.h"
+#include "document/DataFiles.h"
+#include "document/DocumentApply.h"
+#include "document/FileMessages.h"
+#include "document/FileStreams.h"
+#include "document/SignDocument.h"
+#include "document/core/Ver4File.h"
+#include "panel/ControlPanelIds.h"
+
+namespace rolva {
+
+namespace {
+
+// Applies fields 1..fieldsRead of a decoded file in file order, as if each were applied the
+// moment it was read.
+void ApplyVer4Fields(const Ver4Record& record, int fieldsRead)
+{
+    auto read = [fieldsRead](int field) { return field <= fieldsRead; };
+    if (read(kVer4BackgroundPathField))
+        gDocument.backgroundPath = record.backgroundPath;
+    if (read(kVer4FormWidthField))
+        SetFormOuterWidth(record.formWidth);
+    if (read(kVer4FormHeightField))
+        SetFormOuterHeight(record.formHeight);
+
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        const SignRecord& s = record.signs[sign];
+        auto signRead = [&](Ver4SignField field) { return read(Ver4SignFieldNumber(sign, field)); };
+        SignSlot& slot = gDocument.signs[sign];
+        if (signRead(Ver4SignField::Kind))
+            slot.kind = static_cast<std::uint8_t>(s.kind);
+        if (signRead(Ver4SignField::Left))
+            SetSignLeft(sign, s.left);
+        if (signRead(Ver4SignField::Top))
+            SetSignTop(sign, s.top);
+        if (signRead(Ver4SignField::Width))
+            SetSignWidth(sign, s.width);
+        if (signRead(Ver4SignField::Height))
+            SetSignHeight(sign, s.height);
+        if (signRead(Ver4SignField::Speed))
+            SetSpeedField(sign, s.speed);
+        if (signRead(Ver4SignField::Interval))
+            SetIntervalField(sign, s.interval);
+        if (signRead(Ver4SignField::CornerRadius))
+            slot.cornerRadius = s.cornerRadius;
+        if (signRead(Ver4SignField::PicturePath))
+            slot.picturePath = s.picturePath;
+    }
+}
+
+void ShowFirstSignByKind()
+{
+    ClearSignPicture(0);
+    switch (static_cast<SignKind>(gDocument.signs[0].kind)) {
+    case SignKind::Roll:
+        ReloadSignStrip(0);
+        ShowSign(0, 1);
+        break;
+    case SignKind::Led:
+        MoveSignPictureHome(0);
+        SetNumberDisplay(0, "0");
+        StartSign(0);
+        ShowSign(0, 1);
+        break;
+    default:
+        ShowSign(0, 0);
+        break;
+    }
+}
+
+void ShowSecondSignByKind()
+{
+    ClearSignPicture(1);
+    switch (static_cast<SignKind>(gDocument.signs[1].kind)) {
+    case SignKind::Roll:
+        ReloadSignStrip(1);
+        ShowSign(1, 1);
+        SetPanelOuterWidth(kPanelWidthBoth);
+        break;
+    case SignKind::Led:
+        MoveSignPictureHome(1);
+        ShowSign(1, 1);
+        SetNumberDisplay(1, "0");
+        StartSign(1);
+        SetPanelOuterWidth(kPanelWidthBoth);
+        break;
+    case SignKind::Hidden:
+        ShowSign(1, 0);
+        SetPanelOuterWidth(kPanelWidthFirstOnly);
+        break;
+    default:
+        // A kind no version writes: the sign and the panel stay as they were.
+        break;
+    }
+}
+
+}  // namespace
+
+void ReadVer4File(const std::string& path)
+{
+    Ver4Record record;
+    ReadResult result;
+    {
+        FileByteSource file(path);
+        if (!file.IsOpen())
+            return;
+        result = DecodeVer4(file, &record);
+    }
+    if (result.status == ReadStatus::WrongMagic) {
+        ShowWrongMagicMessage();
+        return;
+    }
+    ApplyVer4Fields(record, result.fieldsRead);
+    if (result.status == ReadStatus::ReadError) {
+        ShowReadErrorMessage(result.errorCode);
+        return;
+    }
+
+    ReloadBackground();
+    ShowFirstSignByKind();
+    ShowSecondSignByKind();
+    for (int sign = 0; sign < kSignCount; ++sign)
+        ApplySignRegion(sign);
+    for (int sign = 0; sign < kSignCount; ++sign)
+        ResetSign(sign);
+}
+
+void WriteVer4File(const std::string& path)
+{
+    Ver4Record record;
+    record.backgroundPath = gDocument.backgroundPath;
+    record.formWidth = gApp.formRecord.Width();
+    record.formHeight = gApp.formRecord.Height();
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        const SignSlot& slot = gDocument.signs[sign];
+        SignRecord& s = record.signs[sign];
+        s.kind = static_cast<SignKind>(slot.kind);
+        s.left = SignLeft(sign);
+        s.top = SignTop(sign);
+        s.width = SignWidth(sign);
+        s.height = SignHeight(sign);
+        s.speed = slot.speed;
+        s.interval = slot.interval;
+        s.cornerRadius = slot.cornerRadius;
+        s.picturePath = slot.picturePath;
+    }
+
+    ReplacingFileSink file(path);
+    if (!file.IsOpen()) {
+        // Saying nothing here would let the user believe the scene was saved.
+        ShowSaveErrorMessage(file.LastError());
+        return;
+    }
+    const WriteResult written = EncodeVer4(record, file);
+    if (!written.ok) {
+        ShowSaveErrorMessage(written.errorCode);
+        return;
+    }
+    if (!file.Commit())
+        ShowSaveErrorMessage(file.LastError());
+}
+
+}  // namespace rolva

@@ -1,0 +1,42 @@
+#include "document/core/DataFileKind.h"
+
+namespace rolva {
+
+namespace {
+
+// '.', 'R', 'V' and a digit or 'D' are never the second byte of a Shift-JIS character when they
+// follow one another, so upper-casing the last four bytes as ASCII is exact for every ending
+// that can match.
+std::string UpperEnding(std::string_view path)
+{
+    std::string ending(path.size() < 4 ? path : path.substr(path.size() - 4));
+    for (char& c : ending) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return ending;
+}
+
+}  // namespace
+
+DataFileKind DataFileKindOf(std::string_view path)
+{
+    const std::string ending = UpperEnding(path);
+    if (ending == ".RV4")
+        return DataFileKind::Ver4;
+    if (ending == ".RV3")
+        return DataFileKind::Ver3;
+    if (ending == ".RVD")
+        return DataFileKind::DigitalVer3;
+    return DataFileKind::None;
+}
+
+std::string WithVer4Ending(std::string_view path)
+{
+    std::string result(path);
+    if (UpperEnding(path) != ".RV4")
+        result += ".rv4";
+    return result;
+}
+
+}  // namespace rolva

@@ -1,0 +1,18 @@
+// Which reader a data file's name asks for, by its ending, and the ending a saved scene needs.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace rolva {
+
+enum class DataFileKind { None, Ver4, Ver3, DigitalVer3 };
+
+// The last four characters upper-cased: ".RV4", ".RV3" or ".RVD"; a name shorter than that is
+// compared whole and never matches.
+DataFileKind DataFileKindOf(std::string_view path);
+
+// The path as typed when it already ends in .rv4 (any case), else with ".rv4" appended.
+std::string WithVer4Ending(std::string_view path);
+
+}  // namespace rolva

@@ -1,0 +1,42 @@
+#include "document/core/DataFileKind.h"
+
+#include <gtest/gtest.h>
+
+namespace rolva {
+namespace {
+
+TEST(DataFileKindOf, ChoosesTheReaderByTheEndingInAnyCase)
+{
+    const struct {
+        const char* path;
+        DataFileKind kind;
+    } cases[] = {
+        {"C:\\scenes\\bus.rv4", DataFileKind::Ver4},
+        {"C:\\scenes\\bus.RV4", DataFileKind::Ver4},
+        {"C:\\scenes\\bus.Rv4", DataFileKind::Ver4},
+        {"bus.rv3", DataFileKind::Ver3},
+        {"bus.rvd", DataFileKind::DigitalVer3},
+        {"bus.RvD", DataFileKind::DigitalVer3},
+        {"bus.rv5", DataFileKind::None},
+        {"bus.rv4 ", DataFileKind::None},
+        {"bus.txt", DataFileKind::None},
+        {".rv4", DataFileKind::Ver4},
+        {"rv4", DataFileKind::None},  // shorter than an ending: compared whole
+        {"", DataFileKind::None},
+        {"\x95\x5C.rv4", DataFileKind::Ver4},  // a Shift-JIS name before the ending
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.kind, DataFileKindOf(c.path)) << c.path;
+}
+
+TEST(WithVer4Ending, AppendsTheEndingOnlyWhenItIsMissing)
+{
+    EXPECT_EQ("route.rv4", WithVer4Ending("route"));
+    EXPECT_EQ("route.rv4", WithVer4Ending("route.rv4"));
+    EXPECT_EQ("route.RV4", WithVer4Ending("route.RV4"));
+    EXPECT_EQ("route.rv3.rv4", WithVer4Ending("route.rv3"));
+    EXPECT_EQ("r.rv4", WithVer4Ending("r"));
+}
+
+}  // namespace
+}  // namespace rolva
