@@ -25,7 +25,7 @@ test-native: native
 	@cd build/native && ctest --output-on-failure
 
 test-wine: build
-	@cmake --build build/win -j$(JOBS) --target win_tests core_tests_win $(if $(wildcard tests/e2e/*.cpp),e2e_driver)
+	@cmake --build build/win -j$(JOBS) --target Rolva win_tests core_tests_win e2e_driver
 	@tools/test-wine.sh
 
 # A short run of every decoder's fuzzer on its seed corpus; `make fuzz` runs longer.

@@ -24,5 +24,5 @@ run() {
 cd "$ROOT/build/win"
 run core_tests_win
 run win_tests --fixtures="$(winepath -w "$ROOT/tests/fixtures" 2>/dev/null)"
-[ -f "$ROOT/build/win/e2e_driver.exe" ] && run e2e_driver --exe="$ROOT/build/win/Rolva.exe"
+run e2e_driver --exe="$(winepath -w "$ROOT/build/win/Rolva.exe")"
 exit $status
