@@ -9,6 +9,7 @@
 #include "app/WindowPlacement.h"
 #include "display/RollAnimation.h"
 #include "document/FileCommands.h"
+#include "info/Help.h"
 
 namespace rolva {
 
@@ -54,6 +55,18 @@ void RunCommand(int id)
         break;
     case kCommandAbout:
         RunGuarded([] { RunModal(gApp.form, "About"); });
+        break;
+    case kCommandHelpTopics:
+        OpenHelp();
+        break;
+    case kCommandSiteApps:
+        OpenWebSite(1);
+        break;
+    case kCommandSiteMaker:
+        OpenWebSite(2);
+        break;
+    case kCommandSiteFictional:
+        OpenWebSite(3);
         break;
     default:
         break;

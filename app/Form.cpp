@@ -6,6 +6,7 @@
 #include "app/WindowPlacement.h"
 #include "app/NamedWindows.h"
 #include "display/PictureLoader.h"
+#include "info/Help.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
 
@@ -60,6 +61,7 @@ void Form_OnCreate(HWND form)
 
     HWND panel = CreateNamedWindow(form, "Ctrl");
     ShowWindow(panel, SW_SHOW);
+    ShowWindow(CreateNamedWindow(form, "Splash"), SW_SHOW);
 
     gApp.formRecord.Attach(form);
     gApp.panelRecord.Attach(panel);
@@ -137,6 +139,10 @@ LRESULT Form_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_COMMAND:
         RunCommand(LOWORD(wParam));
+        return 0;
+    case WM_KEYDOWN:
+        if (wParam == VK_F1)
+            OpenHelp();
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -1,7 +1,10 @@
 #include "app/NamedWindows.h"
 
 #include "app/Application.h"
+#include "info/AboutWindow.h"
+#include "info/SplashWindow.h"
 #include "panel/ControlPanel.h"
+#include "settings/SettingsDialog.h"
 
 namespace rolva {
 
@@ -21,6 +24,9 @@ struct NamedWindow {
 
 const NamedWindow kNamedWindows[] = {
     {"Ctrl", false, "ｺﾝﾄﾛｰﾙｳｨﾝﾄﾞｳ", 0, WS_CAPTION, 270, 211, ControlPanelProc, &gApp.controlPanel},
+    {"Splash", false, "", WS_EX_STATICEDGE | WS_EX_TOPMOST, 0, 456, 295, SplashWindowProc, &gApp.splash},
+    {"About", true, "Rolvaのバージョン情報", 0, WS_CAPTION, 456, 339, AboutWindowProc, &gApp.about},
+    {"Set", true, "設定", 0, WS_CAPTION, 600, 448, SettingsDialogProc, &gApp.settings},
 };
 
 HWND CreateByName(HWND owner, const char* name, bool modal)
