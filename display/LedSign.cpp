@@ -6,6 +6,7 @@
 #include "display/SignWindows.h"
 #include "display/core/LedFiles.h"
 #include "display/core/NumericText.h"
+#include "document/ScenePaths.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
@@ -55,11 +56,12 @@ void SwitchLedFrame(int sign)
     SignSlot& slot = gDocument.signs[sign];
     slot.targetFrame = ReadNumericText(PanelText(kNumberDisplayIds[sign]));
     // Listed anew at every switch, so files added or removed count at the next key press.
-    const std::vector<std::string> files = ListLedFolder(slot.picturePath);
+    const std::string folder = ExistingScenePath(slot.picturePath);
+    const std::vector<std::string> files = ListLedFolder(folder);
     const std::string* file = LedFrameFile(slot.targetFrame, files);
     if (!file)
         return;
-    ShowLedFrame(sign, JoinFolderPath(slot.picturePath, *file));
+    ShowLedFrame(sign, JoinFolderPath(folder, *file));
 }
 
 }  // namespace rolva

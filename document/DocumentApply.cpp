@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "display/PictureLoader.h"
 #include "display/SignWindows.h"
+#include "document/ScenePaths.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
@@ -29,7 +30,7 @@ void SetIntervalField(int sign, std::int32_t value)
 
 void ReloadBackground()
 {
-    gDocument.backgroundBitmap.Reset(LoadPicture(gDocument.backgroundPath));
+    gDocument.backgroundBitmap.Reset(LoadPicture(ExistingScenePath(gDocument.backgroundPath)));
     InvalidateRect(gApp.form, nullptr, TRUE);
     UpdateWindow(gApp.form);
 }
@@ -44,7 +45,7 @@ void ReloadSignStrip(int sign)
 {
     ClearSignPicture(sign);
     SignSlot& slot = gDocument.signs[sign];
-    slot.pictureBitmap.Reset(LoadPicture(slot.picturePath));
+    slot.pictureBitmap.Reset(LoadPicture(ExistingScenePath(slot.picturePath)));
     SetSignPicture(sign, slot.pictureBitmap.Get());
 }
 

@@ -8,6 +8,7 @@ void ResetDocument()
 {
     gDocument.backgroundPath.clear();
     gDocument.backgroundBitmap.Reset();
+    gDocument.sceneFolder.clear();
     for (SignSlot& slot : gDocument.signs) {
         slot.kind = static_cast<std::uint8_t>(SignKind::Roll);
         slot.speed = 0;

@@ -40,6 +40,7 @@ struct SignDocument {
     BitmapHandle backgroundBitmap;
     SignSlot signs[kSignCount];
     std::int32_t gdiplusAvailable = 0;  // 1 when Gdiplus.dll could be loaded
+    std::string sceneFolder;            // folder of the data file opened last, for moved scenes
 };
 
 // Lives for the whole run; opening a data file overwrites it field by field.

@@ -7,6 +7,7 @@
 #include "document/DocumentApply.h"
 #include "document/FileMessages.h"
 #include "document/FileStreams.h"
+#include "document/ScenePaths.h"
 #include "document/SignDocument.h"
 #include "document/core/Ver3File.h"
 #include "panel/ControlPanelIds.h"
@@ -95,6 +96,7 @@ void ReadVer3File(const std::string& path)
         FileByteSource file(path);
         if (!file.IsOpen())
             return;
+        SetSceneFolderFrom(path);
         result = DecodeVer3(file, &record);
     }
     ApplyVer3Fields(record, result.fieldsRead);
@@ -121,6 +123,7 @@ void ReadDigitalVer3File(const std::string& path)
         FileByteSource file(path);
         if (!file.IsOpen())
             return;
+        SetSceneFolderFrom(path);
         result = DecodeDigitalVer3(file, &record);
     }
     ApplyDigitalVer3Fields(record, result.fieldsRead);

@@ -8,6 +8,7 @@
 #include "document/DocumentApply.h"
 #include "document/FileMessages.h"
 #include "document/FileStreams.h"
+#include "document/ScenePaths.h"
 #include "document/SignDocument.h"
 #include "document/core/Ver4File.h"
 #include "panel/ControlPanelIds.h"
@@ -115,6 +116,7 @@ void ReadVer4File(const std::string& path)
         ShowWrongMagicMessage();
         return;
     }
+    SetSceneFolderFrom(path);
     ApplyVer4Fields(record, result.fieldsRead);
     if (result.status == ReadStatus::ReadError) {
         ShowReadErrorMessage(result.errorCode);

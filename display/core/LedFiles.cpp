@@ -1,15 +1,12 @@
 #include "display/core/LedFiles.h"
 
+#include "document/core/PathText.h"
+
 #include <algorithm>
 #include <array>
 
 namespace rolva {
 namespace {
-
-bool IsShiftJisLeadByte(unsigned char byte)
-{
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
 
 // ASCII characters in the platform's collation order, lower-case letters standing for both
 // cases. The apostrophe and the hyphen are missing on purpose: they only break ties.
@@ -125,23 +122,6 @@ const std::string* LedFrameFile(std::int32_t frame, const std::vector<std::strin
 {
     const std::optional<std::size_t> index = LedFrameIndex(frame, sortedFiles.size());
     return index ? &sortedFiles[*index] : nullptr;
-}
-
-std::string JoinFolderPath(std::string_view folder, std::string_view name)
-{
-    // Walk from the start: only there can lead and trail bytes be told apart.
-    bool endsInSeparator = false;
-    for (std::size_t i = 0; i < folder.size();) {
-        const unsigned char byte = static_cast<unsigned char>(folder[i]);
-        const bool pair = IsShiftJisLeadByte(byte) && i + 1 < folder.size();
-        endsInSeparator = !pair && byte == '\\';
-        i += pair ? 2 : 1;
-    }
-    std::string path(folder);
-    if (!endsInSeparator)
-        path += '\\';
-    path += name;
-    return path;
 }
 
 std::string LedFolderPattern(std::string_view folder)

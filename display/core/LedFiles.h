@@ -2,6 +2,8 @@
 // box keeps them, frame n being the (n+1)-th. Names and paths are Shift-JIS byte strings.
 #pragma once
 
+#include "document/core/PathText.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -42,10 +44,6 @@ std::optional<std::size_t> LedFrameIndex(std::int32_t frame, std::size_t fileCou
 
 // The file of frame in sortedFiles, or nullptr when there is none.
 const std::string* LedFrameFile(std::int32_t frame, const std::vector<std::string>& sortedFiles);
-
-// folder + "\" + name. No second separator after a folder that already ends in one ("C:\"); only
-// a real backslash counts, never the 0x5C trail byte of a Shift-JIS character such as "表".
-std::string JoinFolderPath(std::string_view folder, std::string_view name);
 
 // The pattern that lists every file of folder: JoinFolderPath(folder, "*.*").
 std::string LedFolderPattern(std::string_view folder);

@@ -1,0 +1,36 @@
+#include "document/ScenePaths.h"
+
+#include <windows.h>
+
+#include "document/FileStreams.h"
+#include "document/SignDocument.h"
+#include "document/core/PathText.h"
+
+namespace rolva {
+
+namespace {
+
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesA(FileApiPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace
+
+void SetSceneFolderFrom(const std::string& dataFilePath)
+{
+    gDocument.sceneFolder = std::string(PathFolder(dataFilePath));
+}
+
+std::string ExistingScenePath(const std::string& storedPath)
+{
+    if (storedPath.empty() || Exists(storedPath) || gDocument.sceneFolder.empty())
+        return storedPath;
+    const std::string_view name = PathName(storedPath);
+    if (name.empty())
+        return storedPath;
+    const std::string beside = JoinFolderPath(gDocument.sceneFolder, name);
+    return Exists(beside) ? beside : storedPath;
+}
+
+}  // namespace rolva
