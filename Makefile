@@ -1,8 +1,9 @@
 # Set-up, build, run and test on Debian. Every target installs and builds what it needs.
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
+VERSION := 4-SR2
 
-.PHONY: all deps build native run test test-native test-wine fuzz fuzz-smoke bench clean
+.PHONY: all deps build native run test test-native test-wine fuzz fuzz-smoke bench dist clean
 
 all: build
 
@@ -39,6 +40,9 @@ test: test-native test-wine fuzz-smoke
 
 clean:
 	rm -rf build
+
+dist: build
+	@tools/dist.sh $(VERSION)
 
 bench: build
 	@cmake --build build/win -j$(JOBS) --target bench

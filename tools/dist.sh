@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Packs the portable program: build/dist/Rolva-<version>.zip with the exe, its help file, the
+# sample scene and a short Japanese readme (Shift-JIS with CRLF, as Windows' editors expect).
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+VERSION=${1:?version}
+stage="$ROOT/build/dist/Rolva-$VERSION"
+zip="$ROOT/build/dist/Rolva-$VERSION.zip"
+
+for needed in build/win/Rolva.exe build/win/Rolva.chm samples/demo.rv4; do
+  [ -e "$ROOT/$needed" ] || { echo "dist: $needed is missing" >&2; exit 1; }
+done
+
+rm -rf "$stage" "$zip"
+mkdir -p "$stage/samples"
+cp "$ROOT/build/win/Rolva.exe" "$ROOT/build/win/Rolva.chm" "$stage/"
+cp -r "$ROOT/samples/." "$stage/samples/"
+rm -f "$stage/samples/make_samples.sh"
+sed 's/$/\r/' "$ROOT/docs/dist-readme.txt" | iconv -f UTF-8 -t CP932 > "$stage/readme.txt"
+(cd "$ROOT/build/dist" && zip -qr -X "$zip" "Rolva-$VERSION")
+echo "dist: $zip"
+unzip -l "$zip" | tail -n +4 | head -n -2 | awk '{print "  " $4}'
