@@ -12,6 +12,11 @@ StartDisplay
 trap StopDisplay EXIT
 EnsurePrefix
 
+# With no file named, open the sample scene the way a double-click on it would.
+if [ $# -eq 0 ]; then
+  set -- "$(winepath -w "$ROOT/samples/demo.rv4" 2>/dev/null)"
+fi
+
 if [ "$headless" = 0 ]; then
   wine "$ROOT/build/win/Rolva.exe" "$@"
   exit 0
