@@ -29,12 +29,8 @@ void LoadWindowPlacement()
 {
     SettingsRecord record;
     ReadResult result;
-    {
-        FileByteSource file(FileBesideExecutable(".ini"));
-        if (!file.IsOpen())
-            return;
-        result = DecodeSettings(file, &record);
-    }
+    if (!DecodeFile(FileBesideExecutable(".ini"), DecodeSettings, &record, &result))
+        return;
     const int values[] = {record.formLeft, record.formTop,  record.formWidth,
                           record.formHeight, record.panelLeft, record.panelTop};
     for (int field = 1; field <= result.fieldsRead; ++field) {

@@ -92,13 +92,9 @@ void ReadVer3File(const std::string& path)
 {
     Ver3Record record;
     ReadResult result;
-    {
-        FileByteSource file(path);
-        if (!file.IsOpen())
-            return;
-        SetSceneFolderFrom(path);
-        result = DecodeVer3(file, &record);
-    }
+    if (!DecodeFile(path, DecodeVer3, &record, &result))
+        return;
+    SetSceneFolderFrom(path);
     ApplyVer3Fields(record, result.fieldsRead);
     if (result.status != ReadStatus::Ok) {
         ShowReadErrorMessage(result.errorCode);
@@ -119,13 +115,9 @@ void ReadDigitalVer3File(const std::string& path)
 {
     DigitalVer3Record record;
     ReadResult result;
-    {
-        FileByteSource file(path);
-        if (!file.IsOpen())
-            return;
-        SetSceneFolderFrom(path);
-        result = DecodeDigitalVer3(file, &record);
-    }
+    if (!DecodeFile(path, DecodeDigitalVer3, &record, &result))
+        return;
+    SetSceneFolderFrom(path);
     ApplyDigitalVer3Fields(record, result.fieldsRead);
     if (result.status != ReadStatus::Ok) {
         ShowReadErrorMessage(result.errorCode);

@@ -106,12 +106,8 @@ void ReadVer4File(const std::string& path)
 {
     Ver4Record record;
     ReadResult result;
-    {
-        FileByteSource file(path);
-        if (!file.IsOpen())
-            return;
-        result = DecodeVer4(file, &record);
-    }
+    if (!DecodeFile(path, DecodeVer4, &record, &result))
+        return;
     if (result.status == ReadStatus::WrongMagic) {
         ShowWrongMagicMessage();
         return;
