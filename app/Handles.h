@@ -79,6 +79,12 @@ struct MenuTraits {
     static void Free(HMENU h) { DestroyMenu(h); }
 };
 
+struct IconTraits {
+    static HICON Invalid() { return nullptr; }
+    static bool IsValid(HICON h) { return h != nullptr; }
+    static void Free(HICON h) { DestroyIcon(h); }
+};
+
 using BitmapHandle = UniqueHandle<HBITMAP, GdiObjectTraits<HBITMAP>>;
 using FontHandle = UniqueHandle<HFONT, GdiObjectTraits<HFONT>>;
 using BrushHandle = UniqueHandle<HBRUSH, GdiObjectTraits<HBRUSH>>;
@@ -87,6 +93,7 @@ using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 using FileHandle = UniqueHandle<HANDLE, FileHandleTraits>;
 using ModuleHandle = UniqueHandle<HMODULE, ModuleTraits>;
 using MenuHandle = UniqueHandle<HMENU, MenuTraits>;
+using IconHandle = UniqueHandle<HICON, IconTraits>;
 
 // Selects a GDI object into a DC for one scope and puts the previous one back.
 class ScopedSelect {

@@ -19,6 +19,39 @@ add_executable(Rolva WIN32 ${CMAKE_SOURCE_DIR}/app/Main.cpp ${ROLVA_RESOURCE_SCR
 target_link_libraries(Rolva PRIVATE rolva_shell)
 set_target_properties(Rolva PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
+# The help file Rolva.chm beside Rolva.exe, compiled from help/ by chmcmd (Debian's fp-utils).
+# The sources are UTF-8; the viewer reads a Japanese help file's pages, contents and index in
+# code page 932, so the text files are converted on the way. Skipped where either tool is missing.
+find_program(ROLVA_CHMCMD chmcmd)
+find_program(ROLVA_ICONV iconv)
+if(ROLVA_CHMCMD AND ROLVA_ICONV)
+  set(help_work ${CMAKE_BINARY_DIR}/help)
+  file(GLOB_RECURSE help_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/help/*)
+  set(help_steps)
+  foreach(source IN LISTS help_sources)
+    file(RELATIVE_PATH name ${CMAKE_SOURCE_DIR}/help ${source})
+    get_filename_component(folder ${help_work}/${name} DIRECTORY)
+    list(APPEND help_steps COMMAND ${CMAKE_COMMAND} -E make_directory ${folder})
+    if(name MATCHES "\\.(html|hhc|hhk|hhp|css)$")
+      list(APPEND help_steps COMMAND ${ROLVA_ICONV} -f UTF-8 -t CP932 -o ${help_work}/${name} ${source})
+    else()
+      list(APPEND help_steps COMMAND ${CMAKE_COMMAND} -E copy ${source} ${help_work}/${name})
+    endif()
+  endforeach()
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Rolva.chm
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${help_work}
+    ${help_steps}
+    COMMAND ${ROLVA_CHMCMD} --no-html-scan --verbosity 0 ${help_work}/Rolva.hhp
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+    DEPENDS ${help_sources}
+    COMMENT "Compiling the help file Rolva.chm"
+    VERBATIM)
+  add_custom_target(rolva_help DEPENDS ${CMAKE_BINARY_DIR}/Rolva.chm)
+  add_dependencies(Rolva rolva_help)
+else()
+  message(STATUS "chmcmd or iconv not found: Rolva.chm is not built")
+endif()
+
 if(ROLVA_WINDOWS_TESTS)
   set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -34,6 +67,9 @@ if(ROLVA_WINDOWS_TESTS)
   add_executable(win_tests ${ROLVA_WIN_TESTS} ${ROLVA_RESOURCE_SCRIPT})
   target_link_libraries(win_tests PRIVATE rolva_shell gtest)
   target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
+  if(TARGET rolva_help)
+    add_dependencies(win_tests rolva_help)  # the help tests open the built file
+  endif()
 
   # A driver that starts the real exe and talks to its windows from another process.
   file(GLOB ROLVA_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)

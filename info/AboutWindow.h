@@ -1,4 +1,6 @@
-// The About window: a modal NORMALDLG window ("Rolvaのバージョン情報").
+// The About window ("Rolvaのバージョン情報"): banner, icon, credits, the three web-site buttons
+// and whether GDI+ is there. Run modally by the Help menu's version item (RunModal "About");
+// it ends itself with OK (result 1) or a close request (result 0).
 #pragma once
 
 #include <windows.h>

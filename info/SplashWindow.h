@@ -1,5 +1,7 @@
-// The start-up splash: shown for a few seconds over the disabled Form and control panel; when it
-// goes, the data file named on the command line opens.
+// The start-up splash: a captionless picture with the product's name, the user and the system,
+// shown for five seconds over the disabled Form and control panel. The Form's creation makes
+// it (owner: the Form); it ends itself on its timer or on WM_CLOSE, and when it goes the data
+// file named on the command line opens.
 #pragma once
 
 #include <windows.h>

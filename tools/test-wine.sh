@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the Windows test layers under Wine on a private Xvfb: the core tests as built for
-# Windows, the tests of the real windows, and the end-to-end runs of the real exe.
+# Windows, the tests of the real windows, and the end-to-end runs of the real exe; before them,
+# the check of the built help file's content.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 ROLVA_XVFB=1
@@ -20,6 +21,9 @@ run() {
   wineserver -w
   [ $rc -eq 0 ] || { echo "FAILED ($rc): $exe" >&2; status=1; }
 }
+
+echo "== help file"
+"$ROOT/tools/check-help.sh" "$ROOT/build/win/Rolva.chm" || status=1
 
 cd "$ROOT/build/win"
 run core_tests_win

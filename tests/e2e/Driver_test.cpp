@@ -1,5 +1,6 @@
 // End-to-end runs of the real program, driven from this process by window messages: start-up
-// places, the settings file, a roll from the keypad, and the confirmed exit.
+// places, the settings file, a roll from the keypad, the confirmed exit, and the data file named
+// on the command line.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -65,6 +66,10 @@ public:
     ~Program()
     {
         Kill();
+        for (auto file = files_.rbegin(); file != files_.rend(); ++file) {
+            if (!DeleteFileA(file->c_str()))
+                RemoveDirectoryA(file->c_str());
+        }
         DeleteFileA(exe_.c_str());
         DeleteFileA(IniPath().c_str());
         RemoveDirectoryA(folder_.c_str());
@@ -72,29 +77,70 @@ public:
 
     std::string IniPath() const { return folder_ + "\\Rolva.ini"; }
 
-    void Start()
+    // A file in a sub-folder of the program's folder, removed with the program; gives its path.
+    std::string AddFile(const std::string& subFolder, const std::string& name, const std::vector<char>& bytes)
+    {
+        const std::string folder = folder_ + "\\" + subFolder;
+        if (CreateDirectoryA(folder.c_str(), nullptr))
+            files_.push_back(folder);
+        const std::string path = folder + "\\" + name;
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD put = 0;
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
+        CloseHandle(file);
+        files_.push_back(path);
+        return path;
+    }
+
+    enum class Splash { Close, Keep };
+
+    // Starts the program with the argument text and waits for its Form and panel. The splash
+    // keeps both disabled for five seconds; unless kept, it is closed and waited for.
+    void Start(const std::string& arguments = "", Splash splash = Splash::Close)
     {
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         std::string command = "\"" + exe_ + "\"";
+        if (!arguments.empty())
+            command += " " + arguments;
         ASSERT_TRUE(CreateProcessA(exe_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                    folder_.c_str(), &startup, &process_));
         CloseHandle(process_.hThread);
         form_ = WaitForWindow("NORMAL0", "RolvaVer4");
         panel_ = WaitForWindow("NORMALDLG", "ｺﾝﾄﾛｰﾙｳｨﾝﾄﾞｳ");
+        splash_ = WaitForWindow("NORMALDLG", "");
+        if (splash == Splash::Close && splash_) {
+            PostMessageA(splash_, WM_CLOSE, 0, 0);
+            WaitForSplashToGo();
+        }
     }
 
+    // True once the splash no longer shows and the program is back in its message loop; the
+    // command-line file is read while the splash is destroyed, so by then it has been read.
+    bool WaitForSplashToGo(DWORD limitMs = 15000) const
+    {
+        const DWORD start = GetTickCount();
+        while (WaitForWindow("NORMALDLG", "", 0)) {
+            if (GetTickCount() - start >= limitMs)
+                return false;
+            Sleep(50);
+        }
+        return SendMessageTimeoutA(form_, WM_NULL, 0, 0, SMTO_NORMAL, limitMs, nullptr) != 0;
+    }
+
+    // Looks at least once, also with no time to wait.
     HWND WaitForWindow(const char* className, const char* text, DWORD limitMs = 15000) const
     {
         const DWORD start = GetTickCount();
-        while (GetTickCount() - start < limitMs) {
+        for (;;) {
             Search search{process_.dwProcessId, className, text, nullptr};
             EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
             if (search.found)
                 return search.found;
+            if (GetTickCount() - start >= limitMs)
+                return nullptr;
             Sleep(50);
         }
-        return nullptr;
     }
 
     // Presses a button of the next message box the program shows; gives its caption.
@@ -132,13 +178,16 @@ public:
 
     HWND Form() const { return form_; }
     HWND Panel() const { return panel_; }
+    HWND SplashWindow() const { return splash_; }
 
 private:
     std::string folder_;
     std::string exe_;
+    std::vector<std::string> files_;  // added files and folders, in the order made
     PROCESS_INFORMATION process_{};
     HWND form_ = nullptr;
     HWND panel_ = nullptr;
+    HWND splash_ = nullptr;
 };
 
 std::vector<int> ReadInts(const std::string& path)
@@ -153,6 +202,38 @@ std::vector<int> ReadInts(const std::string& path)
         values.push_back(value);
     CloseHandle(file);
     return values;
+}
+
+// A Ver4 scene with both signs at their start places and no pictures; opening it shows only as
+// the Form's outer size.
+std::vector<char> Ver4Scene(int formWidth, int formHeight)
+{
+    std::vector<char> bytes;
+    auto int32 = [&bytes](int value) {
+        for (int shift = 0; shift < 32; shift += 8)
+            bytes.push_back(static_cast<char>(static_cast<unsigned>(value) >> shift));
+    };
+    auto text = [&](const std::string& value) {
+        int32(static_cast<int>(value.size()));
+        bytes.insert(bytes.end(), value.begin(), value.end());
+    };
+    text("Rolva4DataFile");
+    text("");
+    int32(formWidth);
+    int32(formHeight);
+    for (int left : {77, 231}) {
+        bytes.push_back(0);  // a roll sign
+        for (int value : {left, 26, 123, 57, 0, 0, 0})  // place, size, speed, interval, corner radius
+            int32(value);
+        text("");
+    }
+    return bytes;
+}
+
+SIZE OuterSize(HWND window)
+{
+    const RECT rc = OuterRect(window);
+    return {rc.right - rc.left, rc.bottom - rc.top};
 }
 
 void WriteInts(const std::string& path, const std::vector<int>& values)
@@ -231,6 +312,36 @@ TEST(Program, KeypadRollsTheFirstSignAndExitStopsARollingSign)
     PostMessageA(program.Form(), WM_CLOSE, 0, 0);
     EXPECT_EQ("終了の確認", program.AnswerMessageBox(IDYES));
     EXPECT_EQ(0u, program.WaitForExit());
+}
+
+TEST(Program, DataFileNamedOnTheCommandLineOpensOnceTheSplashHasGone)
+{
+    Program program;
+    const std::string scene = program.AddFile("scenes with blanks", "bus stop.Rv4", Ver4Scene(520, 400));
+    program.Start("\"" + scene + "\"", Program::Splash::Keep);
+    ASSERT_TRUE(program.SplashWindow()) << "the splash stands at start";
+    EXPECT_NE(0, GetWindowLongA(program.SplashWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(IsWindowEnabled(program.Form()));
+    EXPECT_FALSE(IsWindowEnabled(program.Panel()));
+    EXPECT_EQ(450, OuterSize(program.Form()).cx) << "the file waits for the splash";
+
+    ASSERT_TRUE(program.WaitForSplashToGo()) << "the splash goes by itself";
+    EXPECT_TRUE(IsWindowEnabled(program.Form()));
+    EXPECT_TRUE(IsWindowEnabled(program.Panel()));
+    EXPECT_EQ(520, OuterSize(program.Form()).cx);
+    EXPECT_EQ(400, OuterSize(program.Form()).cy);
+    EXPECT_EQ(nullptr, program.WaitForWindow("#32770", nullptr, 0)) << "read without a message";
+}
+
+TEST(Program, CommandLineFileWithAnotherEndingIsLeftAlone)
+{
+    Program program;
+    const std::string scene = program.AddFile("scenes with blanks", "bus stop.rv4.txt", Ver4Scene(520, 400));
+    program.Start("\"" + scene + "\"");
+    EXPECT_EQ(450, OuterSize(program.Form()).cx);
+    EXPECT_EQ(450, OuterSize(program.Form()).cy);
+    EXPECT_EQ(nullptr, program.WaitForWindow("#32770", nullptr, 0)) << "ignored without a message";
+    EXPECT_TRUE(IsWindowEnabled(program.Panel()));
 }
 
 }  // namespace

@@ -21,5 +21,9 @@ int main(int argc, char** argv)
         return 1;
     }
     rolva::test::PumpMessages();
+    // The start-up splash keeps the Form and the panel disabled for five seconds; the tests want
+    // them as a person finds them afterwards. The splash tests make splashes of their own.
+    SendMessageA(rolva::gApp.splash, WM_CLOSE, 0, 0);
+    rolva::test::PumpMessages();
     return RUN_ALL_TESTS();
 }

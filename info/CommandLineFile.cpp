@@ -1,0 +1,19 @@
+#include "info/CommandLineFile.h"
+
+#include <windows.h>
+
+#include <shlwapi.h>
+
+#include "document/FileCommands.h"
+#include "info/core/CommandLinePath.h"
+
+namespace rolva {
+
+void OpenCommandLineFile()
+{
+    const std::string path = CommandLinePath(PathGetArgsA(GetCommandLineA()));
+    if (!path.empty())
+        OpenDataFile(path);
+}
+
+}  // namespace rolva
