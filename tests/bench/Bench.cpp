@@ -82,6 +82,9 @@ int main()
 {
     if (!StartApplication(GetModuleHandleA(nullptr)))
         return 1;
+    // The splash would keep the Form and the panel disabled for its five seconds.
+    if (gApp.splash)
+        SendMessageA(gApp.splash, WM_CLOSE, 0, 0);
     const int height = SignHeight(0);
 
     const double throughputMs = TimedRoll(0, 0, "10", "0", "0");
