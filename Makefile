@@ -36,7 +36,7 @@ fuzz-smoke: deps
 fuzz: deps
 	@tools/fuzz.sh $${FUZZ_SECONDS:-120}
 
-test: test-native test-wine fuzz-smoke
+test: fuzz-smoke test-native test-wine
 
 clean:
 	rm -rf build

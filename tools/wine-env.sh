@@ -1,7 +1,7 @@
 # Sourced by the run and test scripts: a Wine prefix inside the build tree with the Japanese
 # locale and the program's font faces, and an X server (the user's, or a private Xvfb).
 ROOT=${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
-export WINEPREFIX="$ROOT/build/wineprefix"
+export WINEPREFIX="${ROLVA_WINEPREFIX:-$ROOT/build/wineprefix}"
 export WINEDEBUG=-all
 export WINEARCH=win64
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8

@@ -764,3 +764,52 @@ TEST_F(DataFilesTest, OpenPicksTheReaderByTheEndingInAnyCase)
 
 }  // namespace
 }  // namespace rolva
+
+namespace rolva {
+namespace {
+
+void CopyTree(const std::string& from, const std::string& to)
+{
+    CreateDirectoryA(to.c_str(), nullptr);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((from + "\\*").c_str(), &found);
+    ASSERT_NE(INVALID_HANDLE_VALUE, search) << from;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            CopyTree(from + "\\" + name, to + "\\" + name);
+        else
+            CopyFileA((from + "\\" + name).c_str(), (to + "\\" + name).c_str(), FALSE);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+// The sample scene names its pictures under a folder no computer has; copied anywhere, it
+// finds them beside its data file, and saving keeps the paths it stored.
+TEST_F(DataFilesTest, TheSampleSceneCopiedElsewhereOpensWithAllItsPictures)
+{
+    const std::string copy = PathOf("moved scene");
+    CopyTree(test::FixturePath("..\\..\\samples"), copy);
+    test::DialogAnswerer answer(IDOK);
+    ReadVer4File(copy + "\\demo.rv4");
+    ASSERT_TRUE(WaitUntilIdle());
+    EXPECT_TRUE(answer.SeenSoFar().empty()) << "no message";
+
+    ASSERT_TRUE(gDocument.backgroundBitmap);
+    const SIZE background = test::BitmapSize(gDocument.backgroundBitmap.Get());
+    EXPECT_EQ(640, background.cx);
+    ASSERT_TRUE(gDocument.signs[0].pictureBitmap) << "the roll strip";
+    EXPECT_EQ(SignWidth(0), test::BitmapSize(gDocument.signs[0].pictureBitmap.Get()).cx);
+    EXPECT_EQ(0, test::BitmapSize(gDocument.signs[0].pictureBitmap.Get()).cy % SignHeight(0))
+        << "a strip of whole frames";
+    ASSERT_TRUE(gDocument.signs[1].pictureBitmap) << "the LED sign's first frame";
+    EXPECT_EQ(static_cast<std::uint8_t>(SignKind::Led), gDocument.signs[1].kind);
+
+    EXPECT_EQ("C:\\Rolva\\samples\\bus.jpg", gDocument.backgroundPath) << "the stored path stays";
+    EXPECT_EQ("C:\\Rolva\\samples\\led", gDocument.signs[1].picturePath);
+}
+
+}  // namespace
+}  // namespace rolva
