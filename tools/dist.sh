@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Packs the portable program: build/dist/Rolva-<version>.zip with the exe, its help file, the
-# sample scene and a short Japanese readme (Shift-JIS with CRLF, as Windows' editors expect).
+# sample scene and a short Japanese readme.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 VERSION=${1:?version}
@@ -16,7 +16,9 @@ mkdir -p "$stage/samples"
 cp "$ROOT/build/win/Rolva.exe" "$ROOT/build/win/Rolva.chm" "$stage/"
 cp -r "$ROOT/samples/." "$stage/samples/"
 rm -f "$stage/samples/make_samples.sh"
+# Readmes in Shift-JIS with CRLF, as Windows' editors expect them.
 sed 's/$/\r/' "$ROOT/docs/dist-readme.txt" | iconv -f UTF-8 -t CP932 > "$stage/readme.txt"
+sed 's/$/\r/' "$ROOT/samples/README.txt" | iconv -f UTF-8 -t CP932 > "$stage/samples/README.txt"
 (cd "$ROOT/build/dist" && zip -qr -X "$zip" "Rolva-$VERSION")
 echo "dist: $zip"
 unzip -l "$zip" | tail -n +4 | head -n -2 | awk '{print "  " $4}'
