@@ -67,6 +67,13 @@ struct FileHandleTraits {
     static void Free(HANDLE h) { CloseHandle(h); }
 };
 
+// FindFirstChangeNotification's handles are closed with their own call.
+struct ChangeNotificationTraits {
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static bool IsValid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+    static void Free(HANDLE h) { FindCloseChangeNotification(h); }
+};
+
 struct ModuleTraits {
     static HMODULE Invalid() { return nullptr; }
     static bool IsValid(HMODULE h) { return h != nullptr; }
@@ -92,6 +99,7 @@ using RegionHandle = UniqueHandle<HRGN, GdiObjectTraits<HRGN>>;
 using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 using FileHandle = UniqueHandle<HANDLE, FileHandleTraits>;
 using ModuleHandle = UniqueHandle<HMODULE, ModuleTraits>;
+using ChangeNotificationHandle = UniqueHandle<HANDLE, ChangeNotificationTraits>;
 using MenuHandle = UniqueHandle<HMENU, MenuTraits>;
 using IconHandle = UniqueHandle<HICON, IconTraits>;
 

@@ -2,10 +2,12 @@
 
 #include <utility>
 
+#include "app/Handles.h"
 #include "display/PictureLoader.h"
 #include "display/SignWindows.h"
 #include "display/core/LedFiles.h"
 #include "display/core/NumericText.h"
+#include "document/FileStreams.h"
 #include "document/ScenePaths.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanel.h"
@@ -13,11 +15,43 @@
 
 namespace rolva {
 
+namespace {
+
+// The sorted frame files of a sign's folder, listed again only when the system reports a change
+// in the folder (a file added, removed or renamed, an attribute changed) or the folder is another
+// one: listing a folder of thousands of frames at every key press would make each switch slow.
+// Where the system cannot watch the folder, every switch lists it.
+class LedFolderListing {
+public:
+    const std::vector<std::string>& Files(const std::string& folder)
+    {
+        const bool changed = !watch_ || WaitForSingleObject(watch_.Get(), 0) != WAIT_TIMEOUT;
+        if (folder != folder_ || changed) {
+            // Watching starts before listing, so a change during the listing is not missed.
+            watch_.Reset(FindFirstChangeNotificationA(
+                FileApiPath(folder).c_str(), FALSE,
+                FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME | FILE_NOTIFY_CHANGE_ATTRIBUTES));
+            files_ = ListLedFolder(folder);
+            folder_ = folder;
+        }
+        return files_;
+    }
+
+private:
+    std::string folder_;
+    ChangeNotificationHandle watch_;
+    std::vector<std::string> files_;
+};
+
+LedFolderListing gListings[kSignCount];
+
+}  // namespace
+
 std::vector<std::string> ListLedFolder(const std::string& folder)
 {
     std::vector<DirectoryEntry> entries;
     WIN32_FIND_DATAA found;
-    const std::string pattern = LedFolderPattern(folder);
+    const std::string pattern = FileApiPath(LedFolderPattern(folder));
     // Without short names and in large batches the listing of a big folder is several times
     // faster; systems before Windows 7 know neither and get the plain search.
     constexpr FINDEX_INFO_LEVELS kInfoBasic = static_cast<FINDEX_INFO_LEVELS>(1);
@@ -55,9 +89,9 @@ void SwitchLedFrame(int sign)
 {
     SignSlot& slot = gDocument.signs[sign];
     slot.targetFrame = ReadNumericText(PanelText(kNumberDisplayIds[sign]));
-    // Listed anew at every switch, so files added or removed count at the next key press.
+    // Files added or removed count at the next key press.
     const std::string folder = ExistingScenePath(slot.picturePath);
-    const std::vector<std::string> files = ListLedFolder(folder);
+    const std::vector<std::string>& files = gListings[sign].Files(folder);
     const std::string* file = LedFrameFile(slot.targetFrame, files);
     if (!file)
         return;

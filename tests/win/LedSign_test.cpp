@@ -164,6 +164,18 @@ TEST_F(LedTest, AFileAddedWhileRunningCountsAtTheNextSwitch)
     EXPECT_EQ(kGreen, Shown()) << "a0.bmp now sorts between A.bmp and b.bmp";
 }
 
+TEST_F(LedTest, RenamingOrHidingAFileWhileRunningCountsAtTheNextSwitch)
+{
+    Show("0");
+    EXPECT_EQ(kRed, Shown());
+    MoveFileA((folder_ + "\\b.bmp").c_str(), (folder_ + "\\0b.bmp").c_str());
+    Show("0");
+    EXPECT_EQ(kBlue, Shown()) << "0b.bmp sorts first now";
+    SetFileAttributesA((folder_ + "\\0b.bmp").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    Show("0");
+    EXPECT_EQ(kRed, Shown()) << "a hidden file is no frame";
+}
+
 TEST_F(LedTest, MissingFolderKeepsThePicture)
 {
     Show("1");
