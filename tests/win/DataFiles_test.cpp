@@ -19,6 +19,10 @@
 namespace rolva {
 namespace {
 
+using test::ReadFileBytes;
+using test::RemoveTree;
+using test::WriteFileBytes;
+
 const char kReadErrorCaption[] = "読み込みエラー";
 const char kReadErrorLead[] = "ファイルを読み込み中に、以下のエラーが発生しました。\r\n\r\n";
 const char kSaveErrorLead[] = "ファイルを保存中に、以下のエラーが発生しました。\r\n\r\n";
@@ -137,49 +141,6 @@ Bytes DigitalVer3Bytes(const std::string& background, int formHeight, int formWi
     b.String16(background).Int16(formHeight).Int16(formWidth).Int32(0x66666666).Int16(2);
     AppendVer3SignBlock(b, sign, false);
     return b;
-}
-
-void WriteFileBytes(const std::string& path, const std::string& bytes)
-{
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, h) << path;
-    DWORD written = 0;
-    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(h);
-}
-
-std::string ReadFileBytes(const std::string& path)
-{
-    std::string bytes;
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        bytes.append(buffer, got);
-    CloseHandle(h);
-    return bytes;
-}
-
-void RemoveTree(const std::string& folder)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string path = folder + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path);
-            else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
 }
 
 // Files of the folder whose names match the pattern.

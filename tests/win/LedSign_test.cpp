@@ -14,6 +14,8 @@
 namespace rolva {
 namespace {
 
+using test::RemoveTree;
+
 // A 4 x 4 bitmap file of one colour.
 void WriteSolidBmp(const std::string& path, COLORREF colour)
 {
@@ -48,27 +50,6 @@ void WriteText(const std::string& path)
     DWORD written = 0;
     WriteFile(h, "text", 4, &written, nullptr);
     CloseHandle(h);
-}
-
-void RemoveTree(const std::string& folder)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string path = folder + "\\" + name;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path);
-            else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
 }
 
 constexpr COLORREF kRed = RGB(255, 0, 0);

@@ -129,23 +129,6 @@ void SettingsDialogTest::ChooseKind(int sign, int index)
 
 namespace {
 
-struct FindChooser {
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK FindOwnChooser(HWND window, LPARAM context)
-{
-    FindChooser& find = *reinterpret_cast<FindChooser*>(context);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == find.process && IsWindowVisible(window) && ClassOf(window) == "#32770") {
-        find.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The text of the folder chooser's selected tree item.
 std::string SelectedFolderName(HWND tree)
 {
@@ -265,10 +248,8 @@ DWORD WINAPI ChooserDriver::Run(LPVOID self)
 {
     ChooserDriver& me = *static_cast<ChooserDriver*>(self);
     while (WaitForSingleObject(me.stop_, 20) == WAIT_TIMEOUT) {
-        FindChooser find{GetCurrentProcessId(), nullptr};
-        EnumWindows(FindOwnChooser, reinterpret_cast<LPARAM>(&find));
-        if (find.found) {
-            me.Answer(find.found);
+        if (HWND chooser = FindOwnDialog()) {
+            me.Answer(chooser);
             return 0;
         }
     }

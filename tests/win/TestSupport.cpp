@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include "app/Handles.h"
 
 namespace rolva::test {
@@ -96,8 +98,7 @@ struct FindContext {
     HWND found;
 };
 
-// A visible standard dialog (class #32770) of this process.
-BOOL CALLBACK FindOwnDialog(HWND window, LPARAM context)
+BOOL CALLBACK MatchOwnDialog(HWND window, LPARAM context)
 {
     FindContext& find = *reinterpret_cast<FindContext*>(context);
     DWORD process = 0;
@@ -110,6 +111,57 @@ BOOL CALLBACK FindOwnDialog(HWND window, LPARAM context)
 }
 
 }  // namespace
+
+HWND FindOwnDialog()
+{
+    FindContext find{GetCurrentProcessId(), nullptr};
+    EnumWindows(MatchOwnDialog, reinterpret_cast<LPARAM>(&find));
+    return find.found;
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes)
+{
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, h) << path;
+    DWORD written = 0;
+    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(h);
+}
+
+std::string ReadFileBytes(const std::string& path)
+{
+    std::string bytes;
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return bytes;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        bytes.append(buffer, got);
+    CloseHandle(h);
+    return bytes;
+}
+
+void RemoveTree(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            const std::string path = folder + "\\" + name;
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(path);
+            else
+                DeleteFileA(path.c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
 
 DialogAnswerer::DialogAnswerer(int button) : button_(button)
 {
@@ -139,24 +191,23 @@ DWORD WINAPI DialogAnswerer::Run(LPVOID self)
 {
     DialogAnswerer& me = *static_cast<DialogAnswerer*>(self);
     while (WaitForSingleObject(me.stop_, 20) == WAIT_TIMEOUT) {
-        FindContext find{GetCurrentProcessId(), nullptr};
-        EnumWindows(FindOwnDialog, reinterpret_cast<LPARAM>(&find));
-        if (!find.found)
+        HWND dialog = FindOwnDialog();
+        if (!dialog)
             continue;
         Seen seen;
         char text[1024] = {};
-        GetWindowTextA(find.found, text, sizeof text);
+        GetWindowTextA(dialog, text, sizeof text);
         seen.caption = text;
         text[0] = '\0';
         // The message text of a message box is its static control 0xFFFF.
-        GetDlgItemTextA(find.found, 0xFFFF, text, sizeof text);
+        GetDlgItemTextA(dialog, 0xFFFF, text, sizeof text);
         seen.text = text;
         EnterCriticalSection(&me.lock_);
         me.seen_.push_back(seen);
         LeaveCriticalSection(&me.lock_);
-        PostMessageA(find.found, WM_COMMAND, MAKEWPARAM(me.button_, BN_CLICKED), 0);
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(me.button_, BN_CLICKED), 0);
         // Give the box time to go before looking again.
-        for (int i = 0; i < 100 && IsWindow(find.found) && IsWindowVisible(find.found); ++i)
+        for (int i = 0; i < 100 && IsWindow(dialog) && IsWindowVisible(dialog); ++i)
             Sleep(20);
     }
     return 0;

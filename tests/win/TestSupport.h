@@ -18,6 +18,16 @@ void SetFixtureFolder(const std::string& folder);
 // GDI objects this process holds now.
 DWORD GdiObjectCount();
 
+// Whole-file bytes, written (replacing any file) and read back; empty when it cannot be read.
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+std::string ReadFileBytes(const std::string& path);
+
+// Deletes a folder with everything in it, read-only and hidden files included.
+void RemoveTree(const std::string& folder);
+
+// A visible standard dialog (class #32770) of this process, or NULL.
+HWND FindOwnDialog();
+
 // The class name and the window text of a window.
 std::string ClassOf(HWND window);
 std::string TextOf(HWND window);
