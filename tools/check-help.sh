@@ -70,7 +70,7 @@ covers() {
   done
 }
 covers scene.html フォーム コントロールウィンドウ 起動画面 メニュー
-covers keypad.html '>ON<' '>送<' '>戻<' '>強<' '>C<' 速度 間隔 ミリ秒
+covers keypad.html '>ON<' '>送<' '>戻<' '>強<' '>C<' 速度 間隔 ミリ秒 '>Tab<'
 covers signs.html 幕式 LED風 '使用しない（非表示）'
 covers pictures.html 帯画像 原稿をコピー 名前の順 フォルダー PNG
 covers settings.html 設定ダイアログ 背景の画像 カドの丸み 原稿用の幕の枚数
