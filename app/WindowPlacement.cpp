@@ -31,19 +31,22 @@ void LoadWindowPlacement()
     ReadResult result;
     if (!DecodeFile(FileBesideExecutable(".ini"), DecodeSettings, &record, &result))
         return;
-    const int values[] = {record.formLeft, record.formTop,  record.formWidth,
-                          record.formHeight, record.panelLeft, record.panelTop};
-    for (int field = 1; field <= result.fieldsRead; ++field) {
-        const int value = values[field - 1];
-        switch (field) {
-        case 1: gApp.formRecord.SetLeft(value); break;
-        case 2: gApp.formRecord.SetTop(value); break;
-        case 3: gApp.formRecord.SetWidth(value); break;
-        case 4: gApp.formRecord.SetHeight(value); break;
-        case 5: gApp.panelRecord.SetLeft(value); break;
-        case 6: gApp.panelRecord.SetTop(value); break;
-        }
-    }
+    // In file order: each value read whole is applied, and the first one missing ends it.
+    using Setter = void (TopLevelWindow::*)(int) const;
+    const struct {
+        const TopLevelWindow& window;
+        Setter set;
+        int value;
+    } fields[] = {
+        {gApp.formRecord, &TopLevelWindow::SetLeft, record.formLeft},
+        {gApp.formRecord, &TopLevelWindow::SetTop, record.formTop},
+        {gApp.formRecord, &TopLevelWindow::SetWidth, record.formWidth},
+        {gApp.formRecord, &TopLevelWindow::SetHeight, record.formHeight},
+        {gApp.panelRecord, &TopLevelWindow::SetLeft, record.panelLeft},
+        {gApp.panelRecord, &TopLevelWindow::SetTop, record.panelTop},
+    };
+    for (int field = 0; field < result.fieldsRead && field < kSettingsFieldCount; ++field)
+        (fields[field].window.*fields[field].set)(fields[field].value);
 }
 
 void SaveWindowPlacement()
