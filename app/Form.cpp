@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/Commands.h"
 #include "app/FormIds.h"
+#include "app/WindowProcs.h"
 #include "app/WindowPlacement.h"
 #include "app/NamedWindows.h"
 #include "display/PictureLoader.h"
@@ -152,12 +153,7 @@ LRESULT Form_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    try {
-        return Form_Dispatch(window, message, wParam, lParam);
-    } catch (...) {
-        // Nothing may escape into the system's dispatch; a failed command does nothing.
-        return 0;
-    }
+    return DispatchWithoutThrowing(Form_Dispatch, window, message, wParam, lParam);
 }
 
 }  // namespace rolva

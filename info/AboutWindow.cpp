@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "app/Handles.h"
 #include "app/Modal.h"
+#include "app/WindowProcs.h"
 #include "document/SignDocument.h"
 #include "info/AboutIds.h"
 #include "info/Help.h"
@@ -117,12 +118,7 @@ LRESULT About_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CALLBACK AboutWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    try {
-        return About_Dispatch(window, message, wParam, lParam);
-    } catch (...) {
-        // Nothing may escape into the system's dispatch; a failed step leaves the window as it is.
-        return 0;
-    }
+    return DispatchWithoutThrowing(About_Dispatch, window, message, wParam, lParam);
 }
 
 }  // namespace rolva

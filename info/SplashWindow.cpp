@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Application.h"
+#include "app/WindowProcs.h"
 #include "app/Handles.h"
 #include "document/SignDocument.h"
 #include "info/CommandLineFile.h"
@@ -184,12 +185,7 @@ LRESULT Splash_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CALLBACK SplashWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    try {
-        return Splash_Dispatch(window, message, wParam, lParam);
-    } catch (...) {
-        // Nothing may escape into the system's dispatch; a failed step leaves the splash as it is.
-        return 0;
-    }
+    return DispatchWithoutThrowing(Splash_Dispatch, window, message, wParam, lParam);
 }
 
 }  // namespace rolva

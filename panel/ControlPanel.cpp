@@ -4,6 +4,7 @@
 
 #include "app/Application.h"
 #include "app/Handles.h"
+#include "app/WindowProcs.h"
 #include "display/RollAnimation.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanelIds.h"
@@ -242,36 +243,40 @@ std::string PanelText(int id)
 
 void SetPanelText(int id, const std::string& text) { SetDlgItemTextA(gControlPanelWindow, id, text.c_str()); }
 
-LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+namespace {
+
+LRESULT ControlPanel_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    try {
-        switch (message) {
-        case WM_INITDIALOG:
-            ControlPanel_OnInitDialog(window);
-            return 0;
-        case WM_CTLCOLORSTATIC:
-            return ControlPanel_OnCtlColorStatic(window, reinterpret_cast<HDC>(wParam),
-                                                 reinterpret_cast<HWND>(lParam), wParam, lParam);
-        case WM_DESTROY:
-            gPanel.displayFont.Reset();
-            return 0;
-        case WM_CLOSE:
-            return 0;  // the panel lives as long as the Form: it cannot be closed by itself
-        case WM_NOTIFY: {
-            const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-            if (header->code == UDN_DELTAPOS)
-                ControlPanel_OnDeltaPos(*reinterpret_cast<const NMUPDOWN*>(lParam));
-            return 0;
-        }
-        case WM_COMMAND:
-            ControlPanel_OnCommand(LOWORD(wParam), HIWORD(wParam));
-            return 0;
-        }
-    } catch (...) {
-        // Nothing may escape into the system's dispatch; a failed key press does nothing.
+    switch (message) {
+    case WM_INITDIALOG:
+        ControlPanel_OnInitDialog(window);
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        return ControlPanel_OnCtlColorStatic(window, reinterpret_cast<HDC>(wParam),
+                                             reinterpret_cast<HWND>(lParam), wParam, lParam);
+    case WM_DESTROY:
+        gPanel.displayFont.Reset();
+        return 0;
+    case WM_CLOSE:
+        return 0;  // the panel lives as long as the Form: it cannot be closed by itself
+    case WM_NOTIFY: {
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->code == UDN_DELTAPOS)
+            ControlPanel_OnDeltaPos(*reinterpret_cast<const NMUPDOWN*>(lParam));
+        return 0;
+    }
+    case WM_COMMAND:
+        ControlPanel_OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DispatchWithoutThrowing(ControlPanel_Dispatch, window, message, wParam, lParam);
 }
 
 }  // namespace rolva

@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "app/Handles.h"
 #include "app/Modal.h"
+#include "app/WindowProcs.h"
 #include "info/Help.h"
 #include "resources/ResourceIds.h"
 #include "settings/LiveEdits.h"
@@ -164,38 +165,42 @@ void SettingsDialog_OnNotify(HWND dialog, const NMHDR& header)
 
 }  // namespace
 
-LRESULT CALLBACK SettingsDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+namespace {
+
+LRESULT SettingsDialog_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    try {
-        switch (message) {
-        case WM_INITDIALOG:
-            SettingsDialog_OnInitDialog(window);
-            return 0;
-        case WM_CTLCOLOREDIT:
-            return SettingsDialog_OnCtlColorEdit(window, reinterpret_cast<HDC>(wParam),
-                                                 reinterpret_cast<HWND>(lParam), wParam, lParam);
-        case WM_COMMAND:
-            SettingsDialog_OnCommand(window, LOWORD(wParam), HIWORD(wParam));
-            return 0;
-        case WM_NOTIFY:
-            // 0 lets an up-down take its step.
-            SettingsDialog_OnNotify(window, *reinterpret_cast<const NMHDR*>(lParam));
-            return 0;
-        case WM_CLOSE:
-            EndModal(window, kCloseRequestResult);
-            return 0;
-        case WM_DESTROY:
-            return 0;
-        case WM_NCDESTROY:
-            // After every child has gone: nothing can paint with the brushes or the picture now.
-            SettingsDialog_OnNcDestroy(window);
-            break;
-        }
-    } catch (...) {
-        // Nothing may escape into the system's dispatch; a failed action leaves things as they were.
+    switch (message) {
+    case WM_INITDIALOG:
+        SettingsDialog_OnInitDialog(window);
         return 0;
+    case WM_CTLCOLOREDIT:
+        return SettingsDialog_OnCtlColorEdit(window, reinterpret_cast<HDC>(wParam),
+                                             reinterpret_cast<HWND>(lParam), wParam, lParam);
+    case WM_COMMAND:
+        SettingsDialog_OnCommand(window, LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_NOTIFY:
+        // 0 lets an up-down take its step.
+        SettingsDialog_OnNotify(window, *reinterpret_cast<const NMHDR*>(lParam));
+        return 0;
+    case WM_CLOSE:
+        EndModal(window, kCloseRequestResult);
+        return 0;
+    case WM_DESTROY:
+        return 0;
+    case WM_NCDESTROY:
+        // After every child has gone: nothing can paint with the brushes or the picture now.
+        SettingsDialog_OnNcDestroy(window);
+        break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK SettingsDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DispatchWithoutThrowing(SettingsDialog_Dispatch, window, message, wParam, lParam);
 }
 
 }  // namespace rolva
