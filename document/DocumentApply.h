@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <string>
 
+#include "document/FileMessages.h"
+#include "document/FileStreams.h"
+#include "document/ScenePaths.h"
+
 namespace rolva {
 
 void SetFormOuterWidth(int width);
@@ -27,5 +31,27 @@ void ReloadSignStrip(int sign);
 void MoveSignPictureHome(int sign);
 
 void SetNumberDisplay(int sign, const std::string& text);
+
+// Decodes a data file and applies the fields read whole, in file order. True when the whole file
+// was read; otherwise false after the message the failure calls for (none for a file that could
+// not be opened, nothing applied for a file of another kind).
+template <typename Record, typename Decoder, typename Apply>
+bool ReadAndApply(const std::string& path, Decoder decode, Apply apply, Record* record)
+{
+    ReadResult result;
+    if (!DecodeFile(path, decode, record, &result))
+        return false;
+    if (result.status == ReadStatus::WrongMagic) {
+        ShowWrongMagicMessage();
+        return false;
+    }
+    SetSceneFolderFrom(path);
+    apply(*record, result.fieldsRead);
+    if (result.status != ReadStatus::Ok) {
+        ShowReadErrorMessage(result.errorCode);
+        return false;
+    }
+    return true;
+}
 
 }  // namespace rolva

@@ -5,9 +5,6 @@
 #include "display/SignWindows.h"
 #include "document/DataFiles.h"
 #include "document/DocumentApply.h"
-#include "document/FileMessages.h"
-#include "document/FileStreams.h"
-#include "document/ScenePaths.h"
 #include "document/SignDocument.h"
 #include "document/core/Ver3File.h"
 #include "panel/ControlPanelIds.h"
@@ -91,15 +88,8 @@ void ApplyDigitalVer3Fields(const DigitalVer3Record& record, int fieldsRead)
 void ReadVer3File(const std::string& path)
 {
     Ver3Record record;
-    ReadResult result;
-    if (!DecodeFile(path, DecodeVer3, &record, &result))
+    if (!ReadAndApply(path, DecodeVer3, ApplyVer3Fields, &record))
         return;
-    SetSceneFolderFrom(path);
-    ApplyVer3Fields(record, result.fieldsRead);
-    if (result.status != ReadStatus::Ok) {
-        ShowReadErrorMessage(result.errorCode);
-        return;
-    }
 
     ReloadBackground();
     for (int sign = 0; sign < kSignCount; ++sign)
@@ -114,15 +104,8 @@ void ReadVer3File(const std::string& path)
 void ReadDigitalVer3File(const std::string& path)
 {
     DigitalVer3Record record;
-    ReadResult result;
-    if (!DecodeFile(path, DecodeDigitalVer3, &record, &result))
+    if (!ReadAndApply(path, DecodeDigitalVer3, ApplyDigitalVer3Fields, &record))
         return;
-    SetSceneFolderFrom(path);
-    ApplyDigitalVer3Fields(record, result.fieldsRead);
-    if (result.status != ReadStatus::Ok) {
-        ShowReadErrorMessage(result.errorCode);
-        return;
-    }
 
     ShowSign(0, 1);
     gDocument.signs[0].kind = static_cast<std::uint8_t>(SignKind::Led);

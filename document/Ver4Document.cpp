@@ -8,7 +8,6 @@
 #include "document/DocumentApply.h"
 #include "document/FileMessages.h"
 #include "document/FileStreams.h"
-#include "document/ScenePaths.h"
 #include "document/SignDocument.h"
 #include "document/core/Ver4File.h"
 #include "panel/ControlPanelIds.h"
@@ -105,19 +104,8 @@ void ShowSecondSignByKind()
 void ReadVer4File(const std::string& path)
 {
     Ver4Record record;
-    ReadResult result;
-    if (!DecodeFile(path, DecodeVer4, &record, &result))
+    if (!ReadAndApply(path, DecodeVer4, ApplyVer4Fields, &record))
         return;
-    if (result.status == ReadStatus::WrongMagic) {
-        ShowWrongMagicMessage();
-        return;
-    }
-    SetSceneFolderFrom(path);
-    ApplyVer4Fields(record, result.fieldsRead);
-    if (result.status == ReadStatus::ReadError) {
-        ShowReadErrorMessage(result.errorCode);
-        return;
-    }
 
     ReloadBackground();
     ShowFirstSignByKind();
