@@ -19,14 +19,14 @@ native: deps
 	@[ -f build/native/CMakeCache.txt ] || cmake --preset native >/dev/null
 	@cmake --build build/native -j$(JOBS)
 
-run: build
+# run, test-wine and bench build the flavour this machine can run (tools/flavour.sh).
+run: deps
 	@tools/run.sh
 
 test-native: native
 	@cd build/native && ctest --output-on-failure
 
-test-wine: build
-	@cmake --build build/win -j$(JOBS) --target Rolva win_tests core_tests_win e2e_driver
+test-wine: deps
 	@tools/test-wine.sh
 
 # A short run of every decoder's fuzzer on its seed corpus; `make fuzz` runs longer.
@@ -44,6 +44,5 @@ clean:
 dist: build
 	@tools/dist.sh $(VERSION)
 
-bench: build
-	@cmake --build build/win -j$(JOBS) --target bench
+bench: deps
 	@tools/bench.sh

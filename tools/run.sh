@@ -4,6 +4,8 @@
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 source "$ROOT/tools/wine-env.sh"
+ChooseFlavour running
+BuildPreset "$FLAVOUR_PRESET" Rolva >/dev/null
 
 headless=1
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then headless=0; fi
@@ -18,13 +20,13 @@ if [ $# -eq 0 ]; then
 fi
 
 if [ "$headless" = 0 ]; then
-  wine "$ROOT/build/win/Rolva.exe" "$@"
+  wine "$FLAVOUR_DIR/Rolva.exe" "$@"
   exit 0
 fi
 
 shot="$ROOT/build/screenshot.png"
 # Wine's own desktop draws the window frames and captions that a bare Xvfb has no manager for.
-wine explorer /desktop=rolva,1024x768 "$ROOT/build/win/Rolva.exe" "$@" &
+wine explorer /desktop=rolva,1024x768 "$FLAVOUR_DIR/Rolva.exe" "$@" &
 sleep "${ROLVA_SHOT_DELAY:-8}"
 import -window root "$shot"
 wineserver -k || true

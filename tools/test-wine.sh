@@ -9,6 +9,13 @@ ROLVA_XVFB=1
 # two-second wait Wine makes at every hidden or destroyed window when no manager answers.
 ROLVA_WINEPREFIX="$ROOT/build/wineprefix-test"
 source "$ROOT/tools/wine-env.sh"
+ChooseFlavour testing || exit 1
+
+# Both flavours of the program are compiled, so that neither rots; the tests run on the one
+# this machine can run.
+BuildPreset win Rolva || exit 1
+BuildPreset win64 Rolva || exit 1
+BuildPreset "$FLAVOUR_PRESET" win_tests core_tests_win e2e_driver || exit 1
 
 StartDisplay || exit 1
 trap StopDisplay EXIT
@@ -20,7 +27,7 @@ status=0
 log=$(mktemp)
 run() {
   echo "== $1"
-  local exe="$ROOT/build/win/$1.exe"
+  local exe="$FLAVOUR_DIR/$1.exe"
   shift
   wine "$exe" "$@" 2>&1 | tee -a "$log"
   local rc=${PIPESTATUS[0]}
@@ -29,16 +36,16 @@ run() {
 }
 
 echo "== help file"
-"$ROOT/tools/check-help.sh" "$ROOT/build/win/Rolva.chm" || status=1
+"$ROOT/tools/check-help.sh" "$FLAVOUR_DIR/Rolva.chm" || status=1
 
-cd "$ROOT/build/win"
+cd "$FLAVOUR_DIR"
 run core_tests_win
 run win_tests --fixtures="$(winepath -w "$ROOT/tests/fixtures" 2>/dev/null)"
-run e2e_driver --exe="$(winepath -w "$ROOT/build/win/Rolva.exe")"
+run e2e_driver --exe="$(winepath -w "$FLAVOUR_DIR/Rolva.exe")"
 
 # One closing count over the three Windows test programs.
 passed=$(grep -ho '^\[  PASSED  \] [0-9]*' "$log" | awk '{s += $4} END {print s + 0}')
 failed=$(grep -ho '^\[  FAILED  \] [0-9]* test' "$log" | awk '{s += $4} END {print s + 0}')
 [ "$status" -ne 0 ] && [ "$failed" -eq 0 ] && failed=1  # a program that died before its count
-echo "wine: $passed passed, $failed failed"
+echo "wine ($ROLVA_ARCH build): $passed passed, $failed failed"
 exit $status

@@ -1,6 +1,8 @@
 # Sourced by the run and test scripts: a Wine prefix inside the build tree with the Japanese
 # locale and the program's font faces, and an X server (the user's, or a private Xvfb).
+# The scripts then call ChooseFlavour (flavour.sh) before the first wine command.
 ROOT=${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+source "$ROOT/tools/flavour.sh"
 export WINEPREFIX="${ROLVA_WINEPREFIX:-$ROOT/build/wineprefix}"
 export WINEDEBUG=-all
 export WINEARCH=win64
