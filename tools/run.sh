@@ -4,8 +4,8 @@
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 source "$ROOT/tools/wine-env.sh"
-ChooseFlavour running
-BuildPreset "$FLAVOUR_PRESET" Rolva >/dev/null
+ChooseFlavour running || exit 1
+BuildPreset "$FLAVOUR_PRESET" Rolva >/dev/null || exit 1
 
 headless=1
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then headless=0; fi
