@@ -25,6 +25,13 @@ TEST(HiMetricToPixels, RoundsToNearestPixelAtCommonResolutions)
         {14, 96, 1},         // 0.53 px
         {-14, 96, -1},       // halves and up round away from zero on both sides
         {-2540, 96, -96},
+        {1270, 1, 1},        // exact halves: 0.5, 1.5 and 2.5 px round away from zero, not to even
+        {3810, 1, 2},
+        {6350, 1, 3},
+        {-1270, 1, -1},
+        {-3810, 1, -2},
+        {10, 127, 1},
+        {1269, 1, 0},        // just under a half
     };
     for (const HiMetricCase& c : cases)
         EXPECT_EQ(c.pixels, HiMetricToPixels(c.hiMetric, c.dpi)) << c.hiMetric << " at " << c.dpi;

@@ -17,6 +17,7 @@ TEST(NextFocusPosition, CyclesForwardAndBackwardOverUsablePositions)
         {0, true, 3},  {3, true, 2},  {2, true, 0},
         {-1, false, 0}, {-1, true, 3},  // from outside the round
         {1, false, 2},  // from a position that has just become unusable
+        {5, false, 0}, {9, true, 3},  // from past the end, as from outside the round
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.next, NextFocusPosition(c.current, c.backward, usable)) << c.current << c.backward;

@@ -19,7 +19,7 @@ constexpr std::int32_t SettingsRecord::*kFields[kSettingsFieldCount] = {
     &SettingsRecord::formLeft,   &SettingsRecord::formTop,   &SettingsRecord::formWidth,
     &SettingsRecord::formHeight, &SettingsRecord::panelLeft, &SettingsRecord::panelTop,
 };
-constexpr std::int32_t kValues[kSettingsFieldCount] = {-32000, -32000, 450, 451, 1200, 5};
+constexpr std::int32_t kValues[kSettingsFieldCount] = {-32000, -31999, 450, 451, 1200, 5};
 
 Bytes SampleFile()
 {

@@ -22,6 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A text ends at its first zero byte or at the end of the file, so it is never longer than the
     // bytes its count made the reader consume.
     ROLVA_FUZZ_CHECK(48 + record.backgroundPath.size() + record.folderPath.size() <= source.Position());
-    ROLVA_FUZZ_CHECK(source.Position() <= size);
+    // A whole record is 48 bytes of fields and the two texts' counts, read here from the bytes
+    // themselves: the reader consumed exactly that, no byte more or less.
+    const auto count16 = [data](std::size_t at) { return static_cast<std::size_t>(data[at] | data[at + 1] << 8); };
+    const std::size_t backgroundCount = count16(0);
+    ROLVA_FUZZ_CHECK(source.Position() == 48 + backgroundCount + count16(12 + backgroundCount));
     return 0;
 }
