@@ -137,7 +137,15 @@ TEST_F(RollTest, KeysOfTheRollingSignAreDisabledExceptReset)
     EXPECT_TRUE(KeyEnabled(kResetKeyIds[0]));
     EXPECT_TRUE(KeyEnabled(kOnKeyIds[1])) << "the other sign keeps its keys";
 
+    const HANDLE rollingThread = gDocument.signs[0].rollThread.Get();
+    SetPanelText(kNumberDisplayIds[0], "2");
     StartSign(0);  // dropped while rolling
+    EXPECT_EQ(rollingThread, gDocument.signs[0].rollThread.Get()) << "a second roll started";
+    EXPECT_EQ(5, gDocument.signs[0].targetFrame) << "the running roll was redirected";
+    HWND on = PanelControl(kOnKeyIds[0]);  // an ON that reaches the panel although the key is grey
+    SendMessageA(GetParent(on), WM_COMMAND, MAKEWPARAM(kOnKeyIds[0], BN_CLICKED), reinterpret_cast<LPARAM>(on));
+    EXPECT_EQ(rollingThread, gDocument.signs[0].rollThread.Get()) << "ON started a second roll";
+    EXPECT_EQ(5, gDocument.signs[0].targetFrame);
     ResetSign(0);
     EXPECT_FALSE(IsRolling(0));
     EXPECT_TRUE(KeyEnabled(kOnKeyIds[0]));
@@ -271,8 +279,8 @@ TEST_F(RollTest, ManyRollsLeakNoGdiObjectOrHandle)
     WaitForRollEnd(0);
     ResetSign(0);
     const DWORD gdiBefore = test::GdiObjectCount();
-    DWORD handlesBefore = 0;
-    GetProcessHandleCount(GetCurrentProcess(), &handlesBefore);
+    const DWORD handlesBefore = test::HandleCount();
+    ASSERT_GT(handlesBefore, 0u) << "the handle count must be real to show a leak";
     for (int roll = 0; roll < 500; ++roll) {
         Ask(0, roll % 2 ? "0" : "1", "0", "0");
         SetSignHeight(0, 2);
@@ -280,10 +288,8 @@ TEST_F(RollTest, ManyRollsLeakNoGdiObjectOrHandle)
         ASSERT_TRUE(WaitForRollEnd(0));
     }
     SetSignHeight(0, 57);
-    DWORD handlesAfter = 0;
-    GetProcessHandleCount(GetCurrentProcess(), &handlesAfter);
-    EXPECT_LE(test::GdiObjectCount(), gdiBefore + 2);
-    EXPECT_LE(handlesAfter, handlesBefore + 2);
+    EXPECT_LE(test::GdiObjectCount(), gdiBefore + test::kGdiSlack);
+    EXPECT_LE(test::HandleCount(), handlesBefore + test::kHandleSlack);
 }
 
 }  // namespace

@@ -42,12 +42,40 @@ DWORD CountLiveGdiSlots()
     return count;
 }
 
+// Wine answers GetProcessHandleCount with TRUE and a count of 0. Kernel handle values are
+// multiples of four from a table that fills from the lowest free entry, and GetHandleInformation
+// accepts exactly the live ones, so probing the table up to a long run of free entries counts them.
+DWORD CountLiveHandles()
+{
+    constexpr int kFreeRunAtTheEnd = 1024;
+    DWORD count = 0;
+    int freeRun = 0;
+    for (UINT_PTR value = 4; freeRun < kFreeRunAtTheEnd; value += 4) {
+        DWORD flags = 0;
+        if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) {
+            ++count;
+            freeRun = 0;
+        } else {
+            ++freeRun;
+        }
+    }
+    return count;
+}
+
 }  // namespace
 
 DWORD GdiObjectCount()
 {
     const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     return count != 0 ? count : CountLiveGdiSlots();
+}
+
+DWORD HandleCount()
+{
+    DWORD count = 0;
+    if (GetProcessHandleCount(GetCurrentProcess(), &count) && count != 0)
+        return count;
+    return CountLiveHandles();
 }
 
 std::string ClassOf(HWND window)

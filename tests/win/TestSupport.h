@@ -18,6 +18,14 @@ void SetFixtureFolder(const std::string& folder);
 // GDI objects this process holds now.
 DWORD GdiObjectCount();
 
+// Kernel handles this process holds now; always more than zero in a running process.
+DWORD HandleCount();
+
+// What a leak check allows beyond the count before a loop: caches the system fills on first use
+// (a font, a brush of the theme, a wait event) may stay. A leak of one per iteration is far above it.
+constexpr DWORD kGdiSlack = 2;
+constexpr DWORD kHandleSlack = 2;
+
 // Whole-file bytes, written (replacing any file) and read back; empty when it cannot be read.
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);
