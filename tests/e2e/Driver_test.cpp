@@ -2,9 +2,11 @@
 // places, the settings file, a roll from the keypad, the confirmed exit, and the data file named
 // on the command line.
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -176,6 +178,7 @@ public:
         process_.hProcess = nullptr;
     }
 
+    DWORD ProcessId() const { return process_.dwProcessId; }
     HWND Form() const { return form_; }
     HWND Panel() const { return panel_; }
     HWND SplashWindow() const { return splash_; }
@@ -234,6 +237,28 @@ SIZE OuterSize(HWND window)
 {
     const RECT rc = OuterRect(window);
     return {rc.right - rc.left, rc.bottom - rc.top};
+}
+
+// The threads a process runs now.
+std::vector<DWORD> ThreadsOf(DWORD process)
+{
+    std::vector<DWORD> threads;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return threads;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+        if (entry.th32OwnerProcessID == process)
+            threads.push_back(entry.th32ThreadID);
+    }
+    CloseHandle(snapshot);
+    return threads;
+}
+
+ULONGLONG Ticks(const FILETIME& time)
+{
+    return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
 
 void WriteInts(const std::string& path, const std::vector<int>& values)
@@ -312,6 +337,54 @@ TEST(Program, KeypadRollsTheFirstSignAndExitStopsARollingSign)
     PostMessageA(program.Form(), WM_CLOSE, 0, 0);
     EXPECT_EQ("終了の確認", program.AnswerMessageBox(IDYES));
     EXPECT_EQ(0u, program.WaitForExit());
+}
+
+// A roll thread that is stopped ends with its own exit code (1 for the first sign, 2 for the
+// second); one cut off by the end of the process would carry the process's code instead.
+TEST(Program, YesWhileBothSignsRollEndsBothRollsBeforeTheSettingsAreWritten)
+{
+    const int speedEdits[2] = {1033, 1040}, nineKeys[2] = {1008 + 9, 1020 + 9}, onKeys[2] = {1019, 1030};
+    Program program;
+    program.Start();
+    ASSERT_TRUE(program.Panel());
+    HWND panel = program.Panel();
+    const std::vector<DWORD> before = ThreadsOf(program.ProcessId());
+    for (int sign : {0, 1}) {
+        SetDlgItemTextA(panel, speedEdits[sign], "20");
+        SendMessageA(GetDlgItem(panel, nineKeys[sign]), BM_CLICK, 0, 0);
+        SendMessageA(GetDlgItem(panel, onKeys[sign]), BM_CLICK, 0, 0);
+        ASSERT_FALSE(IsWindowEnabled(GetDlgItem(panel, onKeys[sign]))) << "sign " << sign << " is not rolling";
+    }
+    std::vector<HANDLE> started;
+    for (DWORD id : ThreadsOf(program.ProcessId())) {
+        if (std::find(before.begin(), before.end(), id) != before.end())
+            continue;
+        if (HANDLE thread = OpenThread(SYNCHRONIZE | THREAD_QUERY_INFORMATION, FALSE, id))
+            started.push_back(thread);
+    }
+    ASSERT_GE(started.size(), 2u) << "the two roll threads";
+
+    PostMessageA(program.Form(), WM_CLOSE, 0, 0);
+    EXPECT_EQ("終了の確認", program.AnswerMessageBox(IDYES));
+    EXPECT_EQ(0u, program.WaitForExit());
+    WIN32_FILE_ATTRIBUTE_DATA ini{};
+    ASSERT_TRUE(GetFileAttributesExA(program.IniPath().c_str(), GetFileExInfoStandard, &ini));
+
+    std::vector<DWORD> ownCodes;
+    for (HANDLE thread : started) {
+        WaitForSingleObject(thread, 5000);
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeThread(thread, &code);
+        FILETIME created{}, exited{}, kernel{}, user{};
+        if (code == 1 || code == 2) {
+            ownCodes.push_back(code);
+            ASSERT_TRUE(GetThreadTimes(thread, &created, &exited, &kernel, &user));
+            EXPECT_LE(Ticks(exited), Ticks(ini.ftLastWriteTime)) << "roll " << code << " outlived the settings write";
+        }
+        CloseHandle(thread);
+    }
+    std::sort(ownCodes.begin(), ownCodes.end());
+    EXPECT_EQ((std::vector<DWORD>{1, 2}), ownCodes) << "both rolls end by their own stop, not with the process";
 }
 
 TEST(Program, DataFileNamedOnTheCommandLineOpensOnceTheSplashHasGone)
