@@ -57,6 +57,46 @@ private:
 
 PanelStateAtDialog* PanelStateAtDialog::current_ = nullptr;
 
+// Refuses, and counts, every window created with the Form as its owner while it lives: a modal
+// window that a guard should have kept from opening is then never made, and the test cannot hang
+// in its loop.
+class OwnedWindowRefuser {
+public:
+    OwnedWindowRefuser()
+    {
+        current_ = this;
+        hook_ = SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId());
+    }
+    ~OwnedWindowRefuser()
+    {
+        UnhookWindowsHookEx(hook_);
+        current_ = nullptr;
+    }
+    OwnedWindowRefuser(const OwnedWindowRefuser&) = delete;
+    OwnedWindowRefuser& operator=(const OwnedWindowRefuser&) = delete;
+
+    int Refused() const { return refused_; }
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
+    {
+        if (code == HCBT_CREATEWND && current_) {
+            const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+            if (create->hwndParent == gApp.form && (create->style & WS_CHILD) == 0) {
+                ++current_->refused_;
+                return 1;
+            }
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static OwnedWindowRefuser* current_;
+    HHOOK hook_ = nullptr;
+    int refused_ = 0;
+};
+
+OwnedWindowRefuser* OwnedWindowRefuser::current_ = nullptr;
+
 class CommandsTest : public testing::Test {
 protected:
     void SetUp() override
@@ -131,6 +171,28 @@ TEST_F(CommandsTest, FileCommandsShowNothingWhileASignRollsButExitStillAsks)
         }
         EXPECT_TRUE(IsRolling(sign));
         ResetSign(sign);
+    }
+}
+
+TEST_F(CommandsTest, SettingsAndAboutOpenNothingWhileASignRolls)
+{
+    for (int command : {kCommandSettings, kCommandAbout}) {
+        SCOPED_TRACE(command);
+        {
+            OwnedWindowRefuser refuser;
+            RunCommand(command);
+            EXPECT_EQ(1, refuser.Refused()) << "the window would open while still";
+        }
+        test::PumpMessages();
+        StartSlowRoll(1);
+        {
+            OwnedWindowRefuser refuser;
+            RunCommand(command);
+            EXPECT_EQ(0, refuser.Refused()) << "the window would open while a sign rolls";
+        }
+        EXPECT_TRUE(IsWindowEnabled(gApp.controlPanel));
+        EXPECT_TRUE(IsWindowEnabled(gApp.form));
+        ResetSign(1);
     }
 }
 
