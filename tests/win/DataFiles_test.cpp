@@ -540,6 +540,40 @@ TEST_F(DataFilesTest, FileCutInsideANumberKeepsTheFieldsBeforeTheCut)
     EXPECT_FALSE(gDocument.signs[0].pictureBitmap);
 }
 
+TEST_F(DataFilesTest, CutShortOldFilesSayReadErrorAndKeepTheFieldsBeforeTheCut)
+{
+    const std::string strip = test::FixturePath("picture.bmp");
+    const Ver3Sign sign{strip, 1800, 450, 900, 1500, 0, 15, 250};
+    // Both formats begin alike: 12 bytes of Form elements, the sign's path, its left and top.
+    const std::size_t cut = 12 + 2 + strip.size() + 2 + 1;  // one byte into the top
+    struct Case {
+        const char* name;
+        std::string bytes;
+        void (*read)(const std::string&);
+    };
+    const Case cases[] = {
+        {"old.rv3", Ver3Bytes("", 5250, 6000, 2, sign, sign, 0, 0).Data(), ReadVer3File},
+        {"old.rvd", DigitalVer3Bytes("", 5250, 6000, sign).Data(), ReadDigitalVer3File},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetFormSize(300, 300);
+        PlaceSign(0, 77, 26, 123, 57);
+        gDocument.signs[0].picturePath.clear();
+        WriteFileBytes(PathOf(c.name), c.bytes.substr(0, cut));
+
+        test::DialogAnswerer answer(IDOK);
+        c.read(PathOf(c.name));
+        ExpectOneMessage(answer, kReadErrorLead);
+
+        EXPECT_EQ(400, gApp.formRecord.Width());
+        EXPECT_EQ(350, gApp.formRecord.Height());
+        EXPECT_EQ(strip, gDocument.signs[0].picturePath);
+        ExpectSignPlace(0, 120, 26, 123, 57);  // the left read whole, the top cut
+        EXPECT_FALSE(IsRolling(0)) << "a broken file starts nothing";
+    }
+}
+
 TEST_F(DataFilesTest, MissingFileIsIgnoredByEveryReader)
 {
     const int formWidth = gApp.formRecord.Width(), left = SignLeft(0);

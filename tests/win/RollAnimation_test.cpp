@@ -130,6 +130,8 @@ TEST_F(RollTest, KeysOfTheRollingSignAreDisabledExceptReset)
 {
     Ask(0, "5", "20", "0");
     StartSign(0);
+    // The roll's first move waits for this thread to take its window call: look once it moves.
+    ASSERT_TRUE(WaitFor([] { return PictureTop(0) <= -2; }));
     ASSERT_TRUE(IsRolling(0));
     for (int id : {kDigitKeyFirstIds[0], kDigitKeyFirstIds[0] + 9, kOnKeyIds[0], kClearKeyIds[0], kForwardKeyIds[0],
                    kBackKeyIds[0], kSpeedEditIds[0], kIntervalEditIds[0], kSpeedUpDownIds[0], kIntervalUpDownIds[0]})
