@@ -224,7 +224,7 @@ TEST_F(CommandsTest, FileDialogsOpenOnceIdleWithThePanelDisabledMeanwhile)
 
 TEST_F(CommandsTest, ExitAnsweredNoLeavesEverythingRunning)
 {
-    const std::string settings = FileBesideExecutable(".ini");
+    const std::string settings = test::SettingsFileOfThisProgram();
     for (bool fromClose : {false, true}) {
         SCOPED_TRACE(fromClose ? "close box" : "menu");
         DeleteFileA(settings.c_str());

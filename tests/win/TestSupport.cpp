@@ -64,6 +64,15 @@ DWORD CountLiveHandles()
 
 }  // namespace
 
+std::string SettingsFileOfThisProgram()
+{
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string folder = exe;
+    folder.resize(folder.find_last_of('\\') + 1);
+    return folder + "win_tests.ini";
+}
+
 DWORD GdiObjectCount()
 {
     const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);

@@ -26,6 +26,10 @@ DWORD HandleCount();
 constexpr DWORD kGdiSlack = 2;
 constexpr DWORD kHandleSlack = 2;
 
+// The settings file the program's code uses when run inside this test program: named after
+// the running exe (win_tests.exe keeps win_tests.ini), in the exe's folder.
+std::string SettingsFileOfThisProgram();
+
 // Whole-file bytes, written (replacing any file) and read back; empty when it cannot be read.
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);

@@ -50,7 +50,7 @@ protected:
     void SetUp() override
     {
         saved_ = CurrentPlaces();
-        path_ = FileBesideExecutable(".ini");
+        path_ = test::SettingsFileOfThisProgram();
         DeleteFileA(path_.c_str());
     }
 
