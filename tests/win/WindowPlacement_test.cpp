@@ -73,10 +73,8 @@ private:
 
 TEST_F(WindowPlacementTest, ExecutableNameWithIniEnding)
 {
-    char exe[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    ASSERT_GT(length, 4u);
-    EXPECT_EQ(std::string(exe, length - 4) + ".ini", path_);
+    EXPECT_EQ(path_, FileBesideExecutable(".ini"));
+    EXPECT_EQ(path_.substr(0, path_.size() - 3) + "chm", FileBesideExecutable(".chm"));
 }
 
 TEST_F(WindowPlacementTest, LoadAppliesEveryWholeValueAndNothingAfterACut)
