@@ -56,6 +56,7 @@ MenuSet BuildMenus()
 
     InsertItem(menus.file, "終了(&X)", kCommandExit);
     InsertSeparator(menus.file);
+    InsertItem(menus.file, "GIFで保存(&G)...", kCommandSaveGif);
     InsertItem(menus.file, "名前をつけて保存(&S)...", kCommandSaveAs);
     InsertItem(menus.file, "開く(&O)...", kCommandOpen);
 
