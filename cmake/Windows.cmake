@@ -81,3 +81,7 @@ endif()
 # Figures, not tests: run by `make bench`.
 add_executable(bench EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tests/bench/Bench.cpp ${ROLVA_RESOURCE_SCRIPT})
 target_link_libraries(bench PRIVATE rolva_shell)
+
+# Makes the README's GIF of the sample scene: run by tools/sample-clip.sh.
+add_executable(sample_clip EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tests/bench/SampleClip.cpp ${ROLVA_RESOURCE_SCRIPT})
+target_link_libraries(sample_clip PRIVATE rolva_shell)
