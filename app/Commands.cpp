@@ -7,6 +7,7 @@
 #include "app/MenuIds.h"
 #include "app/Modal.h"
 #include "app/WindowPlacement.h"
+#include "clip/ClipCommand.h"
 #include "display/RollAnimation.h"
 #include "document/FileCommands.h"
 #include "info/Help.h"
@@ -46,6 +47,9 @@ void RunCommand(int id)
         break;
     case kCommandSaveAs:
         RunGuarded(SaveAsCommand);
+        break;
+    case kCommandSaveGif:
+        RunGuarded(SaveClipCommand);
         break;
     case kCommandExit:
         ConfirmExit(false);

@@ -54,6 +54,9 @@ MenuSet BuildMenus()
 
     InsertItem(menus.settings, "設定(&S)...", kCommandSettings);
 
+    // Added items go after the original ones, which keep their places.
+    InsertItem(menus.file, "GIFで保存(&G)...", kCommandSaveGif);
+    InsertSeparator(menus.file);
     InsertItem(menus.file, "終了(&X)", kCommandExit);
     InsertSeparator(menus.file);
     InsertItem(menus.file, "名前をつけて保存(&S)...", kCommandSaveAs);

@@ -2,7 +2,7 @@
 # 32-bit build; the 64-bit build of the same sources runs where 32-bit programs cannot.
 option(ROLVA_WINDOWS_TESTS "Build the GoogleTest suite that runs the real windows" ON)
 
-set(ROLVA_SYSTEM_LIBS winmm comctl32 comdlg32 shell32 shlwapi ole32 oleaut32 uuid gdi32 user32 advapi32 kernel32)
+set(ROLVA_SYSTEM_LIBS windowscodecs winmm comctl32 comdlg32 shell32 shlwapi ole32 oleaut32 uuid gdi32 user32 advapi32 kernel32)
 
 if(NOT MSVC)
   # A self-contained exe: no libstdc++/libgcc/winpthread DLLs beside it.
@@ -81,3 +81,7 @@ endif()
 # Figures, not tests: run by `make bench`.
 add_executable(bench EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tests/bench/Bench.cpp ${ROLVA_RESOURCE_SCRIPT})
 target_link_libraries(bench PRIVATE rolva_shell)
+
+# Makes the README's GIF of the sample scene: run by tools/sample-clip.sh.
+add_executable(sample_clip EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tests/bench/SampleClip.cpp ${ROLVA_RESOURCE_SCRIPT})
+target_link_libraries(sample_clip PRIVATE rolva_shell)

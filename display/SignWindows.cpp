@@ -1,5 +1,7 @@
 #include "display/SignWindows.h"
 
+#include "display/SignPainting.h"
+
 #include "app/FormIds.h"
 #include "app/WindowRecords.h"
 #include "document/SignDocument.h"
@@ -101,7 +103,7 @@ void ApplySignRegion(int sign)
     const int height = SignHeight(sign);
     HWND frame = SignFrameHandle(sign);
 
-    HRGN region = CreateRoundRectRgn(0, 0, width + 1, height + 1, radius, radius);
+    HRGN region = CreateSignRegion(width, height, radius);
     // From here on the window owns the region and frees the one it replaces.
     SetWindowRgn(frame, region, TRUE);
     slot.region = region;

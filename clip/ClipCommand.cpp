@@ -1,0 +1,80 @@
+#include "clip/ClipCommand.h"
+
+#include <cstdio>
+
+#include "app/Application.h"
+#include "clip/ClipDialog.h"
+#include "clip/ClipProgressWindow.h"
+#include "document/FileCommands.h"
+#include "document/FileMessages.h"
+#include "document/FileStreams.h"
+
+namespace rolva {
+
+namespace {
+
+const char kCaption[] = "GIFで保存";
+const char kGifFilter[] = "GIF画像(*.gif)\0*.gif\0";
+
+// The chosen name with ".gif" added when it has no extension of its own.
+std::string WithGifExtension(std::string path)
+{
+    const std::size_t name = path.find_last_of("\\/");
+    const std::size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || (name != std::string::npos && dot < name))
+        path += ".gif";
+    return path;
+}
+
+}  // namespace
+
+void ShowClipResult(const ClipResult& result)
+{
+    switch (result.outcome) {
+    case ClipOutcome::Saved:
+        break;
+    case ClipOutcome::Cancelled:
+        MessageBoxA(gApp.form, "GIFの保存を取り消しました。ファイルは書き込まれていません。", kCaption,
+                    MB_ICONINFORMATION);
+        break;
+    case ClipOutcome::NotRecordable:
+        MessageBoxA(gApp.form, (result.problem + "\r\nGIFは保存されていません。").c_str(), kCaption,
+                    MB_ICONEXCLAMATION);
+        break;
+    case ClipOutcome::EncoderFailed: {
+        char text[200];
+        std::snprintf(text, sizeof text,
+                      "GIFを作成できませんでした(画像の変換でエラー 0x%08lX が起きました)。ファイルは書き込まれていません。",
+                      static_cast<unsigned long>(result.encoderError));
+        MessageBoxA(gApp.form, text, kCaption, MB_ICONERROR);
+        break;
+    }
+    case ClipOutcome::WriteFailed:
+        ShowSaveErrorMessage(result.writeError);
+        break;
+    }
+}
+
+void SaveClipCommand()
+{
+    const std::optional<ClipRequest> request = AskClipOptions(gApp.form);
+    if (!request)
+        return;
+    const std::string chosen = FileDialog(gApp.form, true, kGifFilter, "GIFで保存");
+    if (chosen.empty())
+        return;
+    const std::string path = WithGifExtension(chosen);
+    // The file dialog asked about the name as typed; a name that got its extension here is asked about now.
+    if (path != chosen && GetFileAttributesA(FileApiPath(path).c_str()) != INVALID_FILE_ATTRIBUTES &&
+        MessageBoxA(gApp.form, (path + " は既に存在します。\r\n上書きしますか?").c_str(), kCaption,
+                    MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+        return;
+    ClipResult result;
+    {
+        ClipProgressWindow progress(gApp.form);
+        result = ExportClip(*request, path, progress);
+    }
+    ShowClipResult(result);
+}
+
+}  // namespace rolva

@@ -1,0 +1,246 @@
+#include "clip/ClipDialog.h"
+
+#include <string>
+
+#include "app/Application.h"
+#include "app/WindowProcs.h"
+#include "clip/ClipDialogIds.h"
+#include "clip/core/FrameList.h"
+
+namespace rolva {
+
+namespace {
+
+constexpr int kClientWidth = 350;
+constexpr int kClientHeight = 292;
+constexpr int kHighestFps = 50;
+constexpr int kLongestHoldMs = 600000;
+
+// A dialog template with no controls, its menu, class and title words empty.
+struct EmptyTemplate {
+    DLGTEMPLATE header;
+    WORD menu, windowClass, title;
+};
+
+EmptyTemplate* TemplateFor(EmptyTemplate* storage)
+{
+    *storage = EmptyTemplate{};
+    storage->header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER;
+    storage->header.cx = 100;
+    storage->header.cy = 50;
+    return storage;
+}
+
+struct Control {
+    const char* className;
+    const char* text;
+    DWORD style;
+    int x, y, width, height, id;
+};
+
+const Control kControls[] = {
+    {"BUTTON", "記録するもの", BS_GROUPBOX, 10, 6, 330, 50, 0},
+    {"BUTTON", "一つ目の表示器(&1)", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 22, 26, 106, 20, kClipSubjectIds[0]},
+    {"BUTTON", "二つ目の表示器(&2)", BS_AUTORADIOBUTTON, 130, 26, 106, 20, kClipSubjectIds[1]},
+    {"BUTTON", "画面全体(&W)", BS_AUTORADIOBUTTON, 240, 26, 94, 20, kClipSubjectIds[2]},
+    {"BUTTON", "コマの順番", BS_GROUPBOX | WS_GROUP, 10, 62, 330, 72, 0},
+    {"BUTTON", "番号を順に(&N):", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 22, 82, 110, 20, kClipListedId},
+    {"BUTTON", "全コマを順に(&A)", BS_AUTORADIOBUTTON, 22, 108, 200, 20, kClipEveryFrameId},
+    {"EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_GROUP | WS_TABSTOP, 135, 81, 195, 22, kClipFramesEditId},
+    {"STATIC", "コマ数/秒(&F):", SS_LEFT | WS_GROUP, 12, 145, 100, 18, 0},
+    {"EDIT", "", ES_NUMBER | WS_BORDER | WS_TABSTOP, 115, 142, 50, 22, kClipFpsEditId},
+    {"STATIC", "(1～50)", SS_LEFT, 172, 145, 70, 18, 0},
+    {"STATIC", "停止時間(&H):", SS_LEFT, 12, 173, 100, 18, 0},
+    {"EDIT", "", ES_NUMBER | WS_BORDER | WS_TABSTOP, 115, 170, 70, 22, kClipHoldEditId},
+    {"STATIC", "ミリ秒", SS_LEFT, 192, 173, 60, 18, 0},
+    {"BUTTON", "繰り返し再生する(&L)", BS_AUTOCHECKBOX | WS_TABSTOP, 12, 198, 200, 20, kClipLoopId},
+    {"STATIC", "大きさ:", SS_LEFT, 12, 226, 60, 18, 0},
+    {"BUTTON", "等倍(&E)", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 75, 224, 70, 20, kClipScaleIds[0]},
+    {"BUTTON", "2倍(&D)", BS_AUTORADIOBUTTON, 150, 224, 70, 20, kClipScaleIds[1]},
+    {"BUTTON", "保存(&S)...", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 160, 256, 85, 26, IDOK},
+    {"BUTTON", "キャンセル", BS_PUSHBUTTON | WS_TABSTOP, 255, 256, 85, 26, IDCANCEL},
+};
+
+// The last request made, offered again; starts as a rest on frame 0 and a roll to frame 1.
+ClipRequest gLastRequest = [] {
+    ClipRequest request;
+    request.frames = {0, 1};
+    return request;
+}();
+
+std::string FrameListText(const std::vector<std::int32_t>& frames)
+{
+    std::string text;
+    for (std::int32_t frame : frames)
+        text += (text.empty() ? "" : " ") + std::to_string(frame);
+    return text;
+}
+
+std::string FieldText(HWND dialog, int id)
+{
+    HWND field = GetDlgItem(dialog, id);
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(field)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(field, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// A single whole number from min to max, or none.
+std::optional<std::int32_t> FieldNumber(HWND dialog, int id, std::int32_t min, std::int32_t max)
+{
+    const std::string text = FieldText(dialog, id);
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const std::int32_t value = std::stoi(text);
+    if (value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+void PlaceClient(HWND dialog, int width, int height)
+{
+    RECT frame{0, 0, width, height};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_EXSTYLE)));
+    RECT owner{};
+    GetWindowRect(GetWindow(dialog, GW_OWNER) ? GetWindow(dialog, GW_OWNER) : GetDesktopWindow(), &owner);
+    const int outerWidth = frame.right - frame.left;
+    const int outerHeight = frame.bottom - frame.top;
+    SetWindowPos(dialog, nullptr, owner.left + ((owner.right - owner.left) - outerWidth) / 2,
+                 owner.top + ((owner.bottom - owner.top) - outerHeight) / 2, outerWidth, outerHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void EnableFrameList(HWND dialog) { EnableWindow(GetDlgItem(dialog, kClipFramesEditId), Checked(dialog, kClipListedId)); }
+
+void ClipDialog_OnInitDialog(HWND dialog)
+{
+    SetWindowTextA(dialog, "GIFで保存");
+    HFONT font = gApp.fonts[kFontSettings].Get();
+    for (const Control& c : kControls) {
+        const DWORD exStyle = std::string(c.className) == "EDIT" ? WS_EX_CLIENTEDGE : 0;
+        HWND control = CreateWindowExA(exStyle, c.className, c.text, WS_CHILD | WS_VISIBLE | c.style, c.x, c.y,
+                                       c.width, c.height, dialog,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
+                                       GetModuleHandleA(nullptr), nullptr);
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+    }
+    PlaceClient(dialog, kClientWidth, kClientHeight);
+
+    const ClipRequest& last = gLastRequest;
+    CheckDlgButton(dialog, kClipSubjectIds[static_cast<int>(last.subject)], BST_CHECKED);
+    CheckDlgButton(dialog, last.everyFrame ? kClipEveryFrameId : kClipListedId, BST_CHECKED);
+    SetDlgItemTextA(dialog, kClipFramesEditId, FrameListText(last.frames).c_str());
+    SetDlgItemInt(dialog, kClipFpsEditId, static_cast<UINT>(last.fps), FALSE);
+    SetDlgItemInt(dialog, kClipHoldEditId, static_cast<UINT>(last.holdMs), FALSE);
+    CheckDlgButton(dialog, kClipLoopId, last.loopForever ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, kClipScaleIds[last.scale == 2 ? 1 : 0], BST_CHECKED);
+    EnableFrameList(dialog);
+}
+
+void ClipDialog_OnOk(HWND dialog)
+{
+    const char* problem = nullptr;
+    const std::optional<ClipRequest> request = ReadClipOptions(dialog, &problem);
+    if (!request) {
+        MessageBoxA(dialog, problem, "GIFで保存", MB_ICONEXCLAMATION);
+        return;
+    }
+    gLastRequest = *request;
+    EndDialog(dialog, IDOK);
+}
+
+INT_PTR ClipDialog_Dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        ClipDialog_OnInitDialog(dialog);
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:
+            ClipDialog_OnOk(dialog);
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(dialog, IDCANCEL);
+            return TRUE;
+        case kClipListedId:
+        case kClipEveryFrameId:
+            EnableFrameList(dialog);
+            return TRUE;
+        }
+        return FALSE;
+    }
+    return FALSE;
+}
+
+LRESULT ClipDialog_Guarded(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return ClipDialog_Dispatch(dialog, message, wParam, lParam);
+}
+
+INT_PTR CALLBACK ClipDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DispatchWithoutThrowing(ClipDialog_Guarded, dialog, message, wParam, lParam);
+}
+
+}  // namespace
+
+INT_PTR RunEmptyDialog(HWND owner, DLGPROC procedure, LPARAM parameter)
+{
+    EmptyTemplate storage;
+    return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &TemplateFor(&storage)->header, owner, procedure,
+                                   parameter);
+}
+
+HWND CreateEmptyDialog(HWND owner, DLGPROC procedure, LPARAM parameter)
+{
+    EmptyTemplate storage;
+    return CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &TemplateFor(&storage)->header, owner, procedure,
+                                      parameter);
+}
+
+std::optional<ClipRequest> ReadClipOptions(HWND dialog, const char** problem)
+{
+    ClipRequest request;
+    for (int i = 0; i < 3; ++i) {
+        if (Checked(dialog, kClipSubjectIds[i]))
+            request.subject = static_cast<ClipSubject>(i);
+    }
+    request.everyFrame = Checked(dialog, kClipEveryFrameId);
+    request.loopForever = Checked(dialog, kClipLoopId);
+    request.scale = Checked(dialog, kClipScaleIds[1]) ? 2 : 1;
+
+    auto fail = [&](int id, const char* sentence) {
+        *problem = sentence;
+        SetFocus(GetDlgItem(dialog, id));
+        SendDlgItemMessageA(dialog, id, EM_SETSEL, 0, -1);
+        return std::nullopt;
+    };
+    if (!request.everyFrame) {
+        const auto frames = ParseFrameList(FieldText(dialog, kClipFramesEditId));
+        if (!frames)
+            return fail(kClipFramesEditId,
+                        "コマの番号を 0 から 32767 までの数で、空白かコンマで区切って入力してください。(例: 0 5 3 12)");
+        request.frames = *frames;
+    }
+    const auto fps = FieldNumber(dialog, kClipFpsEditId, 1, kHighestFps);
+    if (!fps)
+        return fail(kClipFpsEditId, "コマ数/秒は 1 から 50 までの数で入力してください。");
+    request.fps = *fps;
+    const auto hold = FieldNumber(dialog, kClipHoldEditId, 0, kLongestHoldMs);
+    if (!hold)
+        return fail(kClipHoldEditId, "停止時間は 0 から 600000 ミリ秒までの数で入力してください。");
+    request.holdMs = *hold;
+    return request;
+}
+
+std::optional<ClipRequest> AskClipOptions(HWND owner)
+{
+    if (RunEmptyDialog(owner, ClipDialogProc, 0) != IDOK)
+        return std::nullopt;
+    return gLastRequest;
+}
+
+}  // namespace rolva

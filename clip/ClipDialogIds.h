@@ -1,0 +1,18 @@
+// Control IDs of the clip's option dialog and of its progress window.
+#pragma once
+
+namespace rolva {
+
+constexpr int kClipSubjectIds[3] = {1301, 1302, 1303};  // first sign, second sign, whole scene
+constexpr int kClipListedId = 1311;                     // go to the listed frames in turn
+constexpr int kClipEveryFrameId = 1312;                 // every frame in turn
+constexpr int kClipFramesEditId = 1313;
+constexpr int kClipFpsEditId = 1321;
+constexpr int kClipHoldEditId = 1322;
+constexpr int kClipLoopId = 1323;
+constexpr int kClipScaleIds[2] = {1331, 1332};  // 1x, 2x
+
+constexpr int kClipProgressBarId = 1341;
+constexpr int kClipProgressTextId = 1342;
+
+}  // namespace rolva

@@ -1,0 +1,35 @@
+// Writing a clip: the scene is drawn at every frame time of the clip, twice (once to choose the
+// clip's palette, once to encode), each picture is encoded only where it differs from the one
+// before (an unchanged one just lengthens the one before), the encoder's bytes get their delays
+// and loop, and the file is written beside the target and put in its place only when complete.
+// A cancel or a failure leaves the target as it was and no new file behind.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "clip/ClipScene.h"
+
+namespace rolva {
+
+// Told how far the clip has got; answers false to cancel it.
+class ClipProgress {
+public:
+    virtual ~ClipProgress() = default;
+    virtual bool Continue(std::int64_t done, std::int64_t total) = 0;
+};
+
+enum class ClipOutcome { Saved, Cancelled, NotRecordable, EncoderFailed, WriteFailed };
+
+struct ClipResult {
+    ClipOutcome outcome = ClipOutcome::Saved;
+    std::string problem;         // NotRecordable: why
+    long encoderError = 0;       // EncoderFailed: the HRESULT
+    std::uint32_t writeError = 0;  // WriteFailed: the system error code
+    std::int32_t gifFrames = 0;  // Saved: frames in the file
+    std::uint64_t bytes = 0;     // Saved: size of the file
+};
+
+ClipResult ExportClip(const ClipRequest& request, const std::string& path, ClipProgress& progress);
+
+}  // namespace rolva

@@ -1,0 +1,201 @@
+#include "clip/ClipScene.h"
+
+#include "app/Application.h"
+#include "app/Form.h"
+#include "clip/core/FrameList.h"
+#include "display/LedSign.h"
+#include "display/PictureLoader.h"
+#include "display/SignPainting.h"
+#include "display/SignWindows.h"
+#include "display/core/LedFiles.h"
+#include "display/core/NumericText.h"
+#include "document/ScenePaths.h"
+#include "document/SignDocument.h"
+#include "panel/ControlPanel.h"
+#include "panel/ControlPanelIds.h"
+
+namespace rolva {
+
+namespace {
+
+bool SignShown(int sign)
+{
+    const SignSlot& slot = gDocument.signs[sign];
+    if (sign == 1 && slot.kind == static_cast<std::uint8_t>(SignKind::Hidden))
+        return false;
+    return SignVisible(sign) == 1;
+}
+
+int BitmapHeight(HBITMAP bitmap)
+{
+    BITMAP info{};
+    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info))
+        return 0;
+    return info.bmHeight;
+}
+
+// Whether the second sign's frame window lies above the first one's among the Form's children.
+bool SecondSignOnTop()
+{
+    for (HWND w = GetWindow(SignFrameHandle(0), GW_HWNDPREV); w; w = GetWindow(w, GW_HWNDPREV)) {
+        if (w == SignFrameHandle(1))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool ClipScene::AddSign(int index, const ClipRequest& request, int left, int top)
+{
+    const SignSlot& slot = gDocument.signs[index];
+    Sign sign;
+    sign.index = index;
+    sign.left = left;
+    sign.top = top;
+    sign.width = SignWidth(index);
+    sign.height = SignHeight(index);
+    sign.cornerRadius = slot.cornerRadius;
+    sign.led = slot.kind == static_cast<std::uint8_t>(SignKind::Led);
+    if (sign.width <= 0 || sign.height <= 0)
+        return false;
+
+    if (sign.led) {
+        const std::string folder = ExistingScenePath(slot.picturePath);
+        const std::vector<std::string> files = ListLedFolder(folder);
+        std::vector<std::int32_t> frames =
+            request.everyFrame ? EveryFrameInTurn(static_cast<std::int32_t>(files.size())) : request.frames;
+        // A frame with no file leaves the picture as it was, as a key press would: the one
+        // before it, or the picture the sign shows now.
+        constexpr std::int32_t kPictureNow = -1;
+        sign.pictures[kPictureNow] = slot.pictureBitmap.Get();
+        std::int32_t previous = kPictureNow;
+        for (std::int32_t& frame : frames) {
+            if (!sign.pictures.count(frame)) {
+                const std::string* file = LedFrameFile(frame, files);
+                if (!file) {
+                    frame = previous;
+                    continue;
+                }
+                owned_.emplace_back(LoadPicture(JoinFolderPath(folder, *file)));
+                sign.pictures[frame] = owned_.back().Get();
+            }
+            previous = frame;
+        }
+        sign.timeline = SignTimeline::Led(frames, request.holdMs);
+    } else {
+        sign.strip = slot.pictureBitmap.Get();
+        const std::vector<std::int32_t> frames =
+            request.everyFrame ? EveryFrameInTurn(StripFrameCount(BitmapHeight(sign.strip), sign.height))
+                               : request.frames;
+        RollTiming timing;
+        timing.frameHeight = sign.height;
+        timing.speedMs = ReadNumericText(PanelText(kSpeedEditIds[index]));
+        timing.intervalMs = ReadNumericText(PanelText(kIntervalEditIds[index]));
+        sign.timeline = SignTimeline::Roll(frames, timing, request.holdMs);
+    }
+    signs_.push_back(std::move(sign));
+    return true;
+}
+
+bool ClipScene::Prepare(const ClipRequest& request, std::string* problem)
+{
+    signs_.clear();
+    owned_.clear();
+    inside_.clear();
+    wholeScene_ = request.subject == ClipSubject::WholeScene;
+    if (wholeScene_) {
+        RECT client{};
+        GetClientRect(gApp.form, &client);
+        width_ = client.right;
+        height_ = client.bottom;
+        const int order[2] = {SecondSignOnTop() ? 0 : 1, SecondSignOnTop() ? 1 : 0};
+        for (int index : order) {
+            if (SignShown(index))
+                AddSign(index, request, SignLeft(index), SignTop(index));
+        }
+    } else {
+        const int index = request.subject == ClipSubject::FirstSign ? 0 : 1;
+        if (!SignShown(index) || !AddSign(index, request, 0, 0)) {
+            *problem = index == 0 ? "一つ目の表示器は表示されていません。" : "二つ目の表示器は表示されていません。";
+            return false;
+        }
+        width_ = signs_.front().width;
+        height_ = signs_.front().height;
+    }
+    if (width_ <= 0 || height_ <= 0) {
+        *problem = "記録する画面の大きさが 0 です。";
+        return false;
+    }
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width_;
+    info.bmiHeader.biHeight = -height_;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    canvas_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    pixels_ = static_cast<std::uint32_t*>(bits);
+    if (!canvas_ || !pixels_) {
+        *problem = "描画用のメモリが足りません。";
+        return false;
+    }
+
+    if (!wholeScene_) {
+        // The sign's shape: paint its region black on white and keep where it is black.
+        {
+            WindowDc screen(nullptr);
+            MemoryDc memory(screen.Get());
+            ScopedSelect select(memory.Get(), canvas_.Get());
+            const RECT all{0, 0, width_, height_};
+            FillRect(memory.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));  // stock
+            RegionHandle region(CreateSignRegion(width_, height_, signs_.front().cornerRadius));
+            FillRgn(memory.Get(), region.Get(), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));  // stock
+            GdiFlush();
+        }
+        inside_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
+        for (std::size_t i = 0; i < inside_.size(); ++i)
+            inside_[i] = (pixels_[i] & 0xFFFFFF) == 0 ? 1 : 0;
+    }
+    return true;
+}
+
+std::int64_t ClipScene::LengthMs() const
+{
+    std::int64_t length = 0;
+    for (const Sign& sign : signs_)
+        length = std::max(length, sign.timeline.LengthMs());
+    return length;
+}
+
+void ClipScene::PaintSignAt(HDC dc, const Sign& sign, std::int64_t ms) const
+{
+    const SignPose pose = sign.timeline.PoseAt(ms);
+    if (sign.led) {
+        const auto picture = sign.pictures.find(pose.frame);
+        PaintSign(dc, sign.left, sign.top, sign.width, sign.height, sign.cornerRadius,
+                  picture == sign.pictures.end() ? nullptr : picture->second, 0);
+    } else {
+        PaintSign(dc, sign.left, sign.top, sign.width, sign.height, sign.cornerRadius, sign.strip, pose.offset);
+    }
+}
+
+const std::uint32_t* ClipScene::DrawAt(std::int64_t ms)
+{
+    WindowDc screen(nullptr);
+    MemoryDc memory(screen.Get());
+    ScopedSelect select(memory.Get(), canvas_.Get());
+    if (wholeScene_) {
+        const RECT all{0, 0, width_, height_};
+        FillRect(memory.Get(), &all, gApp.buttonFace.Get());
+        DrawFormBackground(memory.Get());
+    }
+    for (const Sign& sign : signs_)
+        PaintSignAt(memory.Get(), sign, ms);
+    GdiFlush();
+    return pixels_;
+}
+
+}  // namespace rolva

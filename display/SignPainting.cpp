@@ -1,0 +1,42 @@
+#include "display/SignPainting.h"
+
+#include "app/Handles.h"
+
+namespace rolva {
+
+HRGN CreateSignRegion(int width, int height, int cornerRadius)
+{
+    return CreateRoundRectRgn(0, 0, width + 1, height + 1, cornerRadius, cornerRadius);
+}
+
+void PaintSign(HDC dc, int x, int y, int width, int height, int cornerRadius, HBITMAP picture, int pictureTop)
+{
+    // The region's extra pixel lies outside the client area: clip to both, as the window does.
+    RegionHandle clip(CreateSignRegion(width, height, cornerRadius));
+    RegionHandle client(CreateRectRgn(0, 0, width, height));
+    CombineRgn(clip.Get(), clip.Get(), client.Get(), RGN_AND);
+    OffsetRgn(clip.Get(), x, y);
+
+    RegionHandle previous(CreateRectRgn(0, 0, 0, 0));
+    const bool hadClip = GetClipRgn(dc, previous.Get()) == 1;
+    ExtSelectClipRgn(dc, clip.Get(), RGN_AND);
+
+    const RECT sign{x, y, x + width, y + height};
+    FillRect(dc, &sign, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));  // stock: never deleted
+    if (picture) {
+        BITMAP info{};
+        GetObjectA(picture, sizeof info, &info);
+        MemoryDc memory(dc);
+        ScopedSelect select(memory.Get(), picture);
+        // Only the rows inside the sign: the picture may be far taller than a window can be.
+        const int firstRow = pictureTop < 0 ? -pictureTop : 0;
+        const int top = pictureTop < 0 ? 0 : pictureTop;
+        const int rows = info.bmHeight - firstRow < height - top ? info.bmHeight - firstRow : height - top;
+        const int columns = info.bmWidth < width ? info.bmWidth : width;
+        if (rows > 0 && columns > 0)
+            BitBlt(dc, x, y + top, columns, rows, memory.Get(), 0, firstRow, SRCCOPY);
+    }
+    SelectClipRgn(dc, hadClip ? previous.Get() : nullptr);
+}
+
+}  // namespace rolva

@@ -1,0 +1,344 @@
+// Clips written from the real windows and read back with the Windows Imaging Component's GIF
+// decoder: a roll of a three-frame strip with its frame count, delays, length, loop and first and
+// last pictures (corners cut round); an LED sequence held frame by frame; a cancelled clip and a
+// read-only target that leave nothing behind.
+#include <gtest/gtest.h>
+
+#include <wincodec.h>
+
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "app/Application.h"
+#include "app/Commands.h"
+#include "app/MenuIds.h"
+#include "clip/ClipCommand.h"
+#include "clip/ClipDialogIds.h"
+#include "clip/ClipExport.h"
+#include "clip/ClipProgressWindow.h"
+#include "clip/ComObject.h"
+#include "display/RollAnimation.h"
+#include "display/SignWindows.h"
+#include "document/SignDocument.h"
+#include "panel/ControlPanel.h"
+#include "panel/ControlPanelIds.h"
+
+namespace rolva {
+namespace {
+
+constexpr int kSignWidth = 40;
+constexpr int kFrameHeight = 20;
+constexpr COLORREF kFrameColours[3] = {RGB(255, 0, 0), RGB(0, 160, 0), RGB(0, 0, 255)};
+
+// A picture as a viewer shows it: BGRA, top row first; alpha 0 where nothing was drawn.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> pixels;
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+};
+
+struct DecodedFrame {
+    int delayCs = -1;
+    Picture composite;  // every frame so far drawn over each other (none is disposed)
+};
+
+std::uint32_t Opaque(COLORREF colour)
+{
+    return 0xFF000000u | (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+}
+
+int MetadataNumber(IWICMetadataQueryReader* reader, const wchar_t* name)
+{
+    PROPVARIANT value;
+    PropVariantInit(&value);
+    int result = -1;
+    if (SUCCEEDED(reader->GetMetadataByName(name, &value)) && value.vt == VT_UI2)
+        result = value.uiVal;
+    PropVariantClear(&value);
+    return result;
+}
+
+// Decodes the file with WIC and draws its frames one over the other, as a viewer plays them.
+std::vector<DecodedFrame> DecodeGif(const std::string& path, int width, int height)
+{
+    std::vector<DecodedFrame> frames;
+    ComScope com;
+    ComObject<IWICImagingFactory> factory;
+    ComObject<IWICBitmapDecoder> decoder;
+    std::wstring wide(path.begin(), path.end());
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                factory.ReceiveVoid())) ||
+        FAILED(factory->CreateDecoderFromFilename(wide.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnLoad,
+                                                  decoder.Receive())))
+        return frames;
+    UINT count = 0;
+    decoder->GetFrameCount(&count);
+    Picture canvas{width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width * height), 0)};
+    for (UINT i = 0; i < count; ++i) {
+        ComObject<IWICBitmapFrameDecode> frame;
+        ComObject<IWICMetadataQueryReader> metadata;
+        ComObject<IWICBitmapSource> converted;
+        if (FAILED(decoder->GetFrame(i, frame.Receive())) || FAILED(frame->GetMetadataQueryReader(metadata.Receive())) ||
+            FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGRA, frame.Get(), converted.Receive())))
+            break;
+        DecodedFrame decoded;
+        decoded.delayCs = MetadataNumber(metadata.Get(), L"/grctlext/Delay");
+        const int left = MetadataNumber(metadata.Get(), L"/imgdesc/Left");
+        const int top = MetadataNumber(metadata.Get(), L"/imgdesc/Top");
+        UINT w = 0, h = 0;
+        converted->GetSize(&w, &h);
+        std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h);
+        converted->CopyPixels(nullptr, w * 4, static_cast<UINT>(pixels.size() * 4),
+                              reinterpret_cast<BYTE*>(pixels.data()));
+        for (UINT y = 0; y < h; ++y) {
+            for (UINT x = 0; x < w; ++x) {
+                const std::uint32_t p = pixels[y * w + x];
+                const int cx = left + static_cast<int>(x), cy = top + static_cast<int>(y);
+                if ((p >> 24) != 0 && cx < width && cy < height)
+                    canvas.pixels[static_cast<std::size_t>(cy * width + cx)] = p;
+            }
+        }
+        decoded.composite = canvas;
+        frames.push_back(decoded);
+    }
+    return frames;
+}
+
+// A solid-coloured picture of frames stacked top to bottom.
+HBITMAP MakeStrip(int width, int frameHeight, const std::vector<COLORREF>& colours)
+{
+    WindowDc screen(nullptr);
+    HBITMAP strip = CreateCompatibleBitmap(screen.Get(), width, frameHeight * static_cast<int>(colours.size()));
+    MemoryDc memory(screen.Get());
+    ScopedSelect select(memory.Get(), strip);
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        BrushHandle brush(CreateSolidBrush(colours[i]));
+        const RECT frame{0, static_cast<LONG>(i) * frameHeight, width, static_cast<LONG>(i + 1) * frameHeight};
+        FillRect(memory.Get(), &frame, brush.Get());
+    }
+    return strip;
+}
+
+void WriteSolidBmp(const std::string& path, int width, int height, COLORREF colour)
+{
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(width * height * 4);
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+    const std::uint32_t pixel = Opaque(colour) & 0xFFFFFF;
+    for (int i = 0; i < width * height; ++i)
+        bytes.append(reinterpret_cast<const char*>(&pixel), 4);
+    test::WriteFileBytes(path, bytes);
+}
+
+class CancelAfter final : public ClipProgress {
+public:
+    explicit CancelAfter(int reports) : left_(reports) {}
+    bool Continue(std::int64_t, std::int64_t) override { return left_-- > 0; }
+
+private:
+    int left_;
+};
+
+class ClipExportTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        folder_ = std::string(temp) + "rolva-clip-test";
+        test::RemoveTree(folder_);
+        CreateDirectoryA(folder_.c_str(), nullptr);
+
+        SignSlot& slot = gDocument.signs[0];
+        ResetSign(0);
+        slot.kind = static_cast<std::uint8_t>(SignKind::Roll);
+        slot.cornerRadius = 12;
+        slot.pictureBitmap.Reset(MakeStrip(kSignWidth, kFrameHeight, {kFrameColours[0], kFrameColours[1], kFrameColours[2]}));
+        ShowSign(0, 1);
+        SetSignWidth(0, kSignWidth);
+        SetSignHeight(0, kFrameHeight);
+        SetPanelText(kSpeedEditIds[0], "5");
+        SetPanelText(kIntervalEditIds[0], "100");
+    }
+
+    void TearDown() override
+    {
+        SignSlot& slot = gDocument.signs[0];
+        slot.kind = static_cast<std::uint8_t>(SignKind::Roll);
+        slot.cornerRadius = 0;
+        slot.picturePath.clear();
+        slot.pictureBitmap.Reset();
+        SetPanelText(kSpeedEditIds[0], "0");
+        SetPanelText(kIntervalEditIds[0], "0");
+        test::RemoveTree(folder_);
+    }
+
+    std::string PathOf(const char* name) const { return folder_ + "\\" + name; }
+
+    static ClipRequest RollRequest()
+    {
+        ClipRequest request;
+        request.subject = ClipSubject::FirstSign;
+        request.frames = {0, 2};
+        request.fps = 50;
+        request.holdMs = 200;
+        request.loopForever = true;
+        return request;
+    }
+
+    std::string folder_;
+};
+
+TEST_F(ClipExportTest, RollOfAThreeFrameStrip)
+{
+    const std::string path = PathOf("roll.gif");
+    CancelAfter never(1 << 30);
+    const ClipResult result = ExportClip(RollRequest(), path, never);
+    ASSERT_EQ(ClipOutcome::Saved, result.outcome);
+
+    // 200 ms at rest, two frames of 20 steps of 5 ms plus 100 ms each, 200 ms at rest: 800 ms.
+    // At 50 frames a second the strip moves 4 pixels a frame; the still pictures are merged.
+    const std::vector<int> expectedDelays = {20, 2, 2, 2, 2, 2, 10, 2, 2, 2, 2, 2, 30};
+    const std::vector<DecodedFrame> frames = DecodeGif(path, kSignWidth, kFrameHeight);
+    ASSERT_EQ(expectedDelays.size(), frames.size());
+    int total = 0;
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        EXPECT_EQ(expectedDelays[i], frames[i].delayCs) << i;
+        total += frames[i].delayCs;
+    }
+    EXPECT_NEAR(800, total * 10, 800 * 0.02);
+
+    const std::string bytes = test::ReadFileBytes(path);
+    EXPECT_NE(std::string::npos, bytes.find(std::string("NETSCAPE2.0\x03\x01\x00\x00\x00", 16)));  // forever
+    EXPECT_EQ(bytes.size(), result.bytes);
+
+    const Picture& first = frames.front().composite;
+    const Picture& last = frames.back().composite;
+    EXPECT_EQ(Opaque(kFrameColours[0]), first.At(kSignWidth / 2, kFrameHeight / 2));
+    EXPECT_EQ(Opaque(kFrameColours[2]), last.At(kSignWidth / 2, kFrameHeight / 2));
+    EXPECT_EQ(Opaque(kFrameColours[2]), last.At(0, kFrameHeight / 2));
+    // The corners lie outside the rounded sign: nothing is drawn there.
+    for (const Picture* picture : {&first, &last}) {
+        for (const POINT corner : {POINT{0, 0}, POINT{kSignWidth - 1, 0}, POINT{0, kFrameHeight - 1},
+                                   POINT{kSignWidth - 1, kFrameHeight - 1}})
+            EXPECT_EQ(0u, picture->At(corner.x, corner.y) >> 24) << corner.x << "," << corner.y;
+    }
+    // Half-way through the first roll's steps (t = 260 ms: 13 steps) frame 0 meets frame 1.
+    EXPECT_EQ(Opaque(kFrameColours[0]), frames[4].composite.At(kSignWidth / 2, 1));
+    EXPECT_EQ(Opaque(kFrameColours[1]), frames[4].composite.At(kSignWidth / 2, kFrameHeight - 2));
+}
+
+TEST_F(ClipExportTest, PlayOnceAndDoubleSize)
+{
+    ClipRequest request = RollRequest();
+    request.loopForever = false;
+    request.scale = 2;
+    const std::string path = PathOf("once.gif");
+    CancelAfter never(1 << 30);
+    ASSERT_EQ(ClipOutcome::Saved, ExportClip(request, path, never).outcome);
+    EXPECT_EQ(std::string::npos, test::ReadFileBytes(path).find("NETSCAPE2.0"));
+    const std::vector<DecodedFrame> frames = DecodeGif(path, kSignWidth * 2, kFrameHeight * 2);
+    ASSERT_EQ(13u, frames.size());
+    EXPECT_EQ(Opaque(kFrameColours[2]), frames.back().composite.At(kSignWidth, kFrameHeight));
+    EXPECT_EQ(0u, frames.back().composite.At(1, 1) >> 24);
+}
+
+TEST_F(ClipExportTest, LedSequenceHoldsEachPicture)
+{
+    WriteSolidBmp(PathOf("a.bmp"), kSignWidth, kFrameHeight, kFrameColours[0]);
+    WriteSolidBmp(PathOf("b.bmp"), kSignWidth, kFrameHeight, kFrameColours[1]);
+    WriteSolidBmp(PathOf("c.bmp"), kSignWidth, kFrameHeight, kFrameColours[2]);
+    SignSlot& slot = gDocument.signs[0];
+    slot.kind = static_cast<std::uint8_t>(SignKind::Led);
+    slot.picturePath = folder_;
+
+    ClipRequest request;
+    request.frames = {2, 0, 1, 9};  // 9 has no file: the picture stays
+    request.fps = 25;
+    request.holdMs = 400;  // ten frames at 25 a second
+    const std::string path = PathOf("led.gif");
+    CancelAfter never(1 << 30);
+    ASSERT_EQ(ClipOutcome::Saved, ExportClip(request, path, never).outcome);
+
+    const std::vector<DecodedFrame> frames = DecodeGif(path, kSignWidth, kFrameHeight);
+    ASSERT_EQ(3u, frames.size());
+    const COLORREF expected[3] = {kFrameColours[2], kFrameColours[0], kFrameColours[1]};
+    const int delays[3] = {40, 40, 80};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(delays[i], frames[i].delayCs) << i;
+        EXPECT_EQ(Opaque(expected[i]), frames[i].composite.At(kSignWidth / 2, kFrameHeight / 2)) << i;
+    }
+}
+
+TEST_F(ClipExportTest, CancelLeavesNoFile)
+{
+    const std::string path = PathOf("cancelled.gif");
+    for (int reports : {0, 5, 60}) {  // while choosing colours, while encoding
+        SCOPED_TRACE(reports);
+        CancelAfter cancel(reports);
+        EXPECT_EQ(ClipOutcome::Cancelled, ExportClip(RollRequest(), path, cancel).outcome);
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str()));
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((path + ".rolva-new").c_str()));
+    }
+
+    // The progress window's cancel button.
+    ClipProgressWindow progress(gApp.form);
+    ASSERT_TRUE(progress.Handle());
+    EXPECT_FALSE(IsWindowEnabled(gApp.form));
+    PostMessageA(progress.Handle(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(progress.Handle(), IDCANCEL)));
+    EXPECT_EQ(ClipOutcome::Cancelled, ExportClip(RollRequest(), path, progress).outcome);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str()));
+}
+
+TEST_F(ClipExportTest, ReadOnlyTargetGivesTheSaveErrorAndStaysAsItWas)
+{
+    const std::string path = PathOf("old.gif");
+    test::WriteFileBytes(path, "old contents");
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    CancelAfter never(1 << 30);
+    const ClipResult result = ExportClip(RollRequest(), path, never);
+    EXPECT_EQ(ClipOutcome::WriteFailed, result.outcome);
+    EXPECT_EQ(static_cast<std::uint32_t>(ERROR_ACCESS_DENIED), result.writeError);
+    {
+        test::DialogAnswerer answer(IDOK);
+        ShowClipResult(result);
+        const auto seen = answer.SeenSoFar();
+        ASSERT_EQ(1u, seen.size());
+        EXPECT_EQ("読み込みエラー", seen[0].caption);
+        EXPECT_EQ(0u, seen[0].text.find("ファイルを保存中に、以下のエラーが発生しました。\r\n\r\n"));
+    }
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ("old contents", test::ReadFileBytes(path));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((path + ".rolva-new").c_str()));
+}
+
+TEST_F(ClipExportTest, MenuItemUnderFileAndRefusedWhileRolling)
+{
+    char label[64] = {};
+    GetMenuStringA(gApp.menus.file, kCommandSaveGif, label, sizeof label, MF_BYCOMMAND);
+    EXPECT_STREQ("GIFで保存(&G)...", label);
+
+    // While a sign rolls the command shows nothing at all.
+    SetPanelText(kSpeedEditIds[0], "50");
+    SetPanelText(kNumberDisplayIds[0], "2");
+    StartSign(0);
+    ASSERT_TRUE(IsRolling(0));
+    test::DialogAnswerer answer(IDCANCEL);
+    RunCommand(kCommandSaveGif);
+    EXPECT_TRUE(answer.SeenSoFar().empty());
+    ResetSign(0);
+}
+
+}  // namespace
+}  // namespace rolva
