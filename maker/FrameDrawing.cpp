@@ -29,37 +29,51 @@ int TextWidth(HDC dc, HFONT font, std::string_view text)
     return size.cx;
 }
 
-// The text in its box: at natural width when it fits, otherwise in a font narrowed until it
-// does. The clip keeps the ink in the box whatever the font does.
-void DrawTextInBox(HDC dc, int top, std::string_view text, const TextPlace& place, FontCache& fonts)
+// The text in its box: at natural width when it fits. A wider text is drawn at natural width
+// aside and narrowed into the box with StretchBlt, so it fills the box exactly on every system
+// (a font's own narrowing comes in whole-pixel steps per character, far too coarse for a long
+// name in a small frame). The clip and the stretch keep the ink in the box.
+void DrawTextInBox(HDC dc, int top, std::string_view text, const TextPlace& place, COLORREF colour,
+                   FontCache& fonts)
 {
     if (!place.present)
         return;
     const int cell = place.box.Height();
     const int room = place.box.Width();
     RECT clip{place.box.left, top + place.box.top, place.box.right, top + place.box.bottom};
-    FontHandle condensed;
     HFONT font = fonts.Natural(cell);
-    int width = TextWidth(dc, font, text);
-    if (width > room) {
-        TEXTMETRICA metrics{};
-        {
-            ScopedSelect select(dc, font);
-            GetTextMetricsA(dc, &metrics);
-        }
-        int charWidth = std::max(1, static_cast<int>(static_cast<long long>(metrics.tmAveCharWidth) * room / width));
-        for (int attempt = 0; attempt < 8; ++attempt) {
-            condensed = fonts.Condensed(cell, charWidth);
-            width = TextWidth(dc, condensed.Get(), text);
-            if (width <= room || charWidth == 1)
-                break;
-            charWidth = std::max(1, charWidth * room / width - (attempt > 0 ? 1 : 0));
-        }
-        font = condensed.Get();
+    const int width = TextWidth(dc, font, text);
+    const auto length = static_cast<UINT>(text.size());
+    if (width <= room) {
+        ScopedSelect select(dc, font);
+        SetTextColor(dc, colour);
+        const int x = place.box.left + (room - width) / 2;
+        ExtTextOutA(dc, x, clip.top, ETO_CLIPPED, &clip, text.data(), length, nullptr);
+        return;
     }
-    ScopedSelect select(dc, font);
-    const int x = place.box.left + std::max(0, (room - width) / 2);
-    ExtTextOutA(dc, x, clip.top, ETO_CLIPPED, &clip, text.data(), static_cast<UINT>(text.size()), nullptr);
+    // The glyphs in their colour on black, and white on black as the mask of where they are:
+    // the box keeps what is under it where the mask is dark and takes the colour where it is lit.
+    DibCanvas coloured(width, cell);
+    DibCanvas mask(width, cell);
+    if (!coloured.Valid() || !mask.Valid())
+        return;
+    const RECT whole{0, 0, width, cell};
+    for (auto [canvas, ink] : {std::pair{&coloured, colour}, std::pair{&mask, RGB(255, 255, 255)}}) {
+        HDC aside = canvas->Dc();
+        SetBkColor(aside, RGB(0, 0, 0));
+        ExtTextOutA(aside, 0, 0, ETO_OPAQUE, &whole, "", 0, nullptr);
+        SetBkMode(aside, TRANSPARENT);
+        SetTextAlign(aside, TA_TOP | TA_LEFT | TA_NOUPDATECP);
+        SetTextColor(aside, ink);
+        ScopedSelect select(aside, font);
+        ExtTextOutA(aside, 0, 0, 0, nullptr, text.data(), length, nullptr);
+    }
+    const int previousMode = SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    constexpr DWORD kDestinationAndNotSource = 0x00220326;
+    StretchBlt(dc, clip.left, clip.top, room, cell, mask.Dc(), 0, 0, width, cell, kDestinationAndNotSource);
+    StretchBlt(dc, clip.left, clip.top, room, cell, coloured.Dc(), 0, 0, width, cell, SRCPAINT);
+    SetStretchBltMode(dc, previousMode);
 }
 
 }  // namespace
@@ -116,11 +130,6 @@ HFONT FontCache::Natural(int cellHeight)
     return font.Get();
 }
 
-FontHandle FontCache::Condensed(int cellHeight, int charWidth) const
-{
-    return FontHandle(Make(cellHeight, charWidth));
-}
-
 int GdiTextMeasure::Width(std::string_view text, int cellHeight) const
 {
     return TextWidth(dc_, fonts_.Natural(cellHeight), text);
@@ -139,10 +148,10 @@ void DrawFrame(HDC dc, int top, int width, int height, const FrameLine& frame, c
     }
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
-    SetTextColor(dc, ToColorRef(style.text));
-    DrawTextInBox(dc, top, frame.label, layout.label, fonts);
-    DrawTextInBox(dc, top, frame.main, layout.main, fonts);
-    DrawTextInBox(dc, top, frame.sub, layout.sub, fonts);
+    const COLORREF text = ToColorRef(style.text);
+    DrawTextInBox(dc, top, frame.label, layout.label, text, fonts);
+    DrawTextInBox(dc, top, frame.main, layout.main, text, fonts);
+    DrawTextInBox(dc, top, frame.sub, layout.sub, text, fonts);
 }
 
 void ApplyFrameLook(const DibCanvas& canvas, int top, int height, const MakerStyle& style)

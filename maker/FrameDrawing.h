@@ -1,6 +1,6 @@
 // Draws the strip maker's frames with GDI: one frame at a time into any DC at a given row, so
 // the written strip, the LED pictures and the live preview all come from the same code. The
-// text is measured and condensed with the style's font; the layout comes from the core.
+// text is measured with the style's font and narrowed into its box when too wide; the layout comes from the core.
 #pragma once
 
 #include <windows.h>
@@ -48,8 +48,6 @@ class FontCache {
 public:
     explicit FontCache(const MakerStyle& style) : face_(style.face), bold_(style.bold) {}
     HFONT Natural(int cellHeight);
-    // A font whose characters are charWidth wide on average; the caller owns it.
-    FontHandle Condensed(int cellHeight, int charWidth) const;
 
 private:
     HFONT Make(int cellHeight, int charWidth) const;
