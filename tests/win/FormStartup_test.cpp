@@ -99,7 +99,7 @@ TEST(FormStartup, MenuBarCarriesEveryCommand)
     HMENU bar = GetMenu(gApp.form);
     ExpectMenu(bar, {{"ファイル(&F)", 0}, {"設定(&S)", 0}, {"ヘルプ(&H)", 0}});
     ExpectMenu(GetSubMenu(bar, 0), {{"開く(&O)...", 1089}, {"名前をつけて保存(&S)...", 1090}, {nullptr, 0}, {"終了(&X)", 1091}});
-    ExpectMenu(GetSubMenu(bar, 1), {{"設定(&S)...", 1092}});
+    ExpectMenu(GetSubMenu(bar, 1), {{"設定(&S)...", 1092}, {"幕の作成...", 1110}});
     HMENU help = GetSubMenu(bar, 2);
     ExpectMenu(help, {{"トピック(&T)...", 1093},
                       {nullptr, 0},
