@@ -20,6 +20,7 @@ struct Application {
     HWND splash = nullptr;    // gone once the splash has closed
     HWND about = nullptr;     // set while the About window is open
     HWND settings = nullptr;  // set while the settings dialog is open
+    HWND maker = nullptr;     // set while the strip maker is open
     FontHandle fonts[kWindowFontCount];
     BrushHandle buttonFace;   // class background of NORMALDLG and NORMAL0
     MenuSet menus;

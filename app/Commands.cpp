@@ -11,6 +11,7 @@
 #include "display/RollAnimation.h"
 #include "document/FileCommands.h"
 #include "info/Help.h"
+#include "maker/StripMaker.h"
 
 namespace rolva {
 
@@ -56,6 +57,9 @@ void RunCommand(int id)
         break;
     case kCommandSettings:
         RunGuarded([] { RunModal(gApp.form, "Set"); });
+        break;
+    case kCommandMakeStrip:
+        RunGuarded([] { MakeStripCommand(gApp.form); });
         break;
     case kCommandAbout:
         RunGuarded([] { RunModal(gApp.form, "About"); });

@@ -13,5 +13,6 @@ constexpr int kCommandSiteApps = 1095;
 constexpr int kCommandSiteMaker = 1096;
 constexpr int kCommandSiteFictional = 1097;
 constexpr int kCommandSaveGif = 1098;
+constexpr int kCommandMakeStrip = 1110;  // 設定 > 幕の作成...
 
 }  // namespace rolva

@@ -52,6 +52,7 @@ MenuSet BuildMenus()
     InsertSeparator(menus.help);
     InsertItem(menus.help, "トピック(&T)...", kCommandHelpTopics);
 
+    InsertItem(menus.settings, "幕の作成...", kCommandMakeStrip);
     InsertItem(menus.settings, "設定(&S)...", kCommandSettings);
 
     // Added items go after the original ones, which keep their places.

@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "info/AboutWindow.h"
 #include "info/SplashWindow.h"
+#include "maker/StripMaker.h"
 #include "panel/ControlPanel.h"
 #include "settings/SettingsDialog.h"
 
@@ -27,6 +28,7 @@ const NamedWindow kNamedWindows[] = {
     {"Splash", false, "", WS_EX_STATICEDGE | WS_EX_TOPMOST, 0, 456, 295, SplashWindowProc, &gApp.splash},
     {"About", true, "Rolvaのバージョン情報", 0, WS_CAPTION, 456, 339, AboutWindowProc, &gApp.about},
     {"Set", true, "設定", 0, WS_CAPTION, 600, 448, SettingsDialogProc, &gApp.settings},
+    {"Maker", true, "幕の作成", 0, WS_CAPTION | WS_SYSMENU, 760, 560, StripMakerProc, &gApp.maker},
 };
 
 HWND CreateByName(HWND owner, const char* name, bool modal)

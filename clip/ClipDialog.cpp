@@ -5,7 +5,7 @@
 #include "app/Application.h"
 #include "app/WindowProcs.h"
 #include "clip/ClipDialogIds.h"
-#include "clip/core/FrameList.h"
+#include "clip/core/FrameSequence.h"
 
 namespace rolva {
 
@@ -219,7 +219,7 @@ std::optional<ClipRequest> ReadClipOptions(HWND dialog, const char** problem)
         return std::nullopt;
     };
     if (!request.everyFrame) {
-        const auto frames = ParseFrameList(FieldText(dialog, kClipFramesEditId));
+        const auto frames = ParseFrameSequence(FieldText(dialog, kClipFramesEditId));
         if (!frames)
             return fail(kClipFramesEditId,
                         "コマの番号を 0 から 32767 までの数で、空白かコンマで区切って入力してください。(例: 0 5 3 12)");

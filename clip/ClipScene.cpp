@@ -2,7 +2,7 @@
 
 #include "app/Application.h"
 #include "app/Form.h"
-#include "clip/core/FrameList.h"
+#include "clip/core/FrameSequence.h"
 #include "display/LedSign.h"
 #include "display/PictureLoader.h"
 #include "display/SignPainting.h"

@@ -43,8 +43,22 @@ void RepaintFormForFirstSign(int sign)
 void ChooseLedFolder(HWND dialog, int sign)
 {
     const std::string folder = BrowseFolder(dialog, "画像のあるフォルダーを選択してください");
-    if (folder.empty())
-        return;
+    if (!folder.empty())
+        AssignLedFolder(dialog, sign, folder);
+}
+
+void ChooseStrip(HWND dialog, int sign)
+{
+    const std::string filter = PictureFilter(gDocument.gdiplusAvailable == 1);
+    const std::string path = FileDialog(dialog, false, filter.c_str(), "方向幕ファイルの選択");
+    if (!path.empty())
+        AssignSignStrip(dialog, sign, path);
+}
+
+}  // namespace
+
+void AssignLedFolder(HWND dialog, int sign, const std::string& folder)
+{
     SignSlot& slot = gDocument.signs[sign];
     slot.picturePath = folder;
     SetDlgItemTextA(dialog, kPicturePathIds[sign], folder.c_str());
@@ -55,12 +69,8 @@ void ChooseLedFolder(HWND dialog, int sign)
     StartSign(sign);  // lists the folder and shows its first picture
 }
 
-void ChooseStrip(HWND dialog, int sign)
+void AssignSignStrip(HWND dialog, int sign, const std::string& path)
 {
-    const std::string filter = PictureFilter(gDocument.gdiplusAvailable == 1);
-    const std::string path = FileDialog(dialog, false, filter.c_str(), "方向幕ファイルの選択");
-    if (path.empty())
-        return;
     SignSlot& slot = gDocument.signs[sign];
     slot.picturePath = path;
     SetDlgItemTextA(dialog, kPicturePathIds[sign], path.c_str());
@@ -71,8 +81,6 @@ void ChooseStrip(HWND dialog, int sign)
     RepaintFormForFirstSign(sign);
     ResetRollState(slot);
 }
-
-}  // namespace
 
 void ChooseBackground(HWND dialog)
 {

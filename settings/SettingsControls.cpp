@@ -98,6 +98,9 @@ const ControlSpec kControls[] = {
     {kCornerLabelIds[1], Kind::Label, "カドの丸み：", kLabelStyle, 333, 287, 63, 17},
     {kCornerEditIds[1], Kind::Number, "", kNumberStyle, 399, 282, 55, 20},
     {kCornerUpDownIds[1], Kind::UpDown, "", kUpDownStyle, 449, 277, 15, 31},
+    // Right of the corner rounding, their right edges on those of the "原稿をコピー" buttons.
+    {kMakeStripIds[0], Kind::Button, "幕の作成...", kButtonStyle, 183, 280, 90, 24},
+    {kMakeStripIds[1], Kind::Button, "幕の作成...", kButtonStyle, 481, 280, 90, 24},
 };
 
 struct ClassAndEdge {

@@ -9,6 +9,7 @@
 #include "app/Modal.h"
 #include "app/WindowProcs.h"
 #include "info/Help.h"
+#include "maker/StripMaker.h"
 #include "resources/ResourceIds.h"
 #include "settings/LiveEdits.h"
 #include "settings/ManuscriptTemplate.h"
@@ -152,6 +153,8 @@ void SettingsDialog_OnCommand(HWND dialog, int id, int notification)
             DeleteSignPicture(dialog, sign);
         else if (id == kCopyTemplateIds[sign])
             CopySignManuscript(gApp.form, sign);
+        else if (id == kMakeStripIds[sign])
+            RunStripMaker(dialog, sign);
     }
 }
 

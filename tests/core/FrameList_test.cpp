@@ -1,58 +1,117 @@
-#include "clip/core/FrameList.h"
+#include "maker/core/FrameList.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace rolva {
 namespace {
 
-TEST(FrameList, ReadsNumbersBetweenBlanksAndCommas)
+const std::string kPo = "\x83\x7C";    // ポ: its trail byte is '|'
+const std::string kSo = "\x83\x5C";    // ソ: its trail byte is '\'
+const std::string kHyou = "\x95\x5C";  // 表
+
+TEST(ParseFrameList, SplitsFieldsAtTabsAndBarsAndTrimsThem)
+{
+    struct Case {
+        std::string line;
+        std::string main, sub, label;
+    };
+    const Case cases[] = {
+        {"Tokyo", "Tokyo", "", ""},
+        {"Tokyo|TOKYO", "Tokyo", "TOKYO", ""},
+        {"Tokyo\tTOKYO\tRapid", "Tokyo", "TOKYO", "Rapid"},
+        {"Tokyo|\tRapid", "Tokyo", "", "Rapid"},
+        {" Tokyo | TOKYO |Rapid ", "Tokyo", "TOKYO", "Rapid"},
+        {"||Out of service", "", "", "Out of service"},
+        {"a|b|c|d", "a", "b", "c|d"},  // a third separator belongs to the label
+    };
+    for (const Case& c : cases) {
+        const FrameList list = ParseFrameList(c.line);
+        ASSERT_EQ(1u, list.frames.size()) << c.line;
+        EXPECT_EQ(c.main, list.frames[0].main) << c.line;
+        EXPECT_EQ(c.sub, list.frames[0].sub) << c.line;
+        EXPECT_EQ(c.label, list.frames[0].label) << c.line;
+    }
+}
+
+TEST(ParseFrameList, NeverSplitsADoubleByteCharacterWhoseTrailIsABarOrBackslash)
+{
+    const std::string main = kPo + kSo + kHyou + kPo;
+    const FrameList list = ParseFrameList(main + "|" + kSo + "|" + kPo);
+    ASSERT_EQ(1u, list.frames.size());
+    EXPECT_EQ(main, list.frames[0].main);
+    EXPECT_EQ(kSo, list.frames[0].sub);
+    EXPECT_EQ(kPo, list.frames[0].label);
+
+    // Real Japanese text, converted by the compiler: "ポート" has a bar byte, "表町" a backslash.
+    const FrameList words = ParseFrameList("ポートアイランド|表町|快速");
+    ASSERT_EQ(1u, words.frames.size());
+    EXPECT_EQ(std::string("ポートアイランド"), words.frames[0].main);
+    EXPECT_EQ(std::string("表町"), words.frames[0].sub);
+    EXPECT_EQ(std::string("快速"), words.frames[0].label);
+}
+
+TEST(ParseFrameList, ALoneLeadByteAtTheEndOfALineKeepsTheNextLine)
+{
+    const FrameList list = ParseFrameList("a\x83\r\nb|c");
+    ASSERT_EQ(2u, list.frames.size());
+    EXPECT_EQ("a\x83", list.frames[0].main);
+    EXPECT_EQ("b", list.frames[1].main);
+    EXPECT_EQ("c", list.frames[1].sub);
+}
+
+TEST(ParseFrameList, EveryLineIsAFrameWhateverItsEnding)
 {
     struct Case {
         std::string text;
-        std::vector<std::int32_t> frames;
+        std::vector<std::string> mains;
     };
     const Case cases[] = {
-        {"0 5 3 12", {0, 5, 3, 12}},
-        {"  7 ", {7}},
-        {"1,2,,3\t4\r\n5", {1, 2, 3, 4, 5}},
-        {"007 32767", {7, 32767}},
-        {"\x82\x50\x82\x4F\x81\x40\x82\x52", {10, 3}},  // full-width "10　3"
-        {"4\x81\x43" "2", {4, 2}},                          // full-width comma
+        {"", {}},
+        {"\r\n", {""}},
+        {"a\r\nb", {"a", "b"}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\nb\rc", {"a", "b", "c"}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {"a\r\nb\r\n\r\n", {"a", "b", ""}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        const auto frames = ParseFrameList(c.text);
-        ASSERT_TRUE(frames.has_value());
-        EXPECT_EQ(c.frames, *frames);
+        const FrameList list = ParseFrameList(c.text);
+        ASSERT_EQ(c.mains.size(), list.frames.size()) << c.text;
+        EXPECT_EQ(c.mains.size(), list.lineCount);
+        for (size_t i = 0; i < c.mains.size(); ++i)
+            EXPECT_EQ(c.mains[i], list.frames[i].main) << c.text;
     }
+    EXPECT_TRUE(ParseFrameList("\r\n").frames[0].Blank());
+    EXPECT_FALSE(ParseFrameList("||x").frames[0].Blank());
 }
 
-TEST(FrameList, RefusesAnythingElse)
+TEST(ParseFrameList, HoldsAtMost999FramesAndCountsTheRest)
 {
-    for (const char* text : {"", "   ", ",", "1 -2", "1.5", "a", "3 x", "32768", "99999999999999999999",
-                             "\x82\x60", "\x82"}) {
-        SCOPED_TRACE(text);
-        EXPECT_FALSE(ParseFrameList(text).has_value());
-    }
-    std::string longest, tooLong;
-    for (std::size_t i = 0; i < kMostClipFrames; ++i)
-        longest += "1 ";
-    tooLong = longest + "1";
-    EXPECT_EQ(kMostClipFrames, ParseFrameList(longest)->size());
-    EXPECT_FALSE(ParseFrameList(tooLong).has_value());
+    std::string text;
+    for (int i = 0; i < 999; ++i)
+        text += "x\r\n";
+    EXPECT_FALSE(ParseFrameList(text).TooMany());
+    EXPECT_EQ(999u, ParseFrameList(text).frames.size());
+
+    const FrameList over = ParseFrameList(text + "last\r\n\r\n");
+    EXPECT_TRUE(over.TooMany());
+    EXPECT_EQ(1001u, over.lineCount);
+    EXPECT_EQ(999u, over.frames.size());
 }
 
-TEST(FrameList, EveryFrameAndStripFrames)
+TEST(FormatFrameLine, WritesWhatTheParserReadsBack)
 {
-    EXPECT_EQ((std::vector<std::int32_t>{0, 1, 2}), EveryFrameInTurn(3));
-    EXPECT_EQ((std::vector<std::int32_t>{0}), EveryFrameInTurn(0));
-    EXPECT_EQ(3, StripFrameCount(171, 57));
-    EXPECT_EQ(2, StripFrameCount(170, 57));  // a part frame at the end is no frame
-    EXPECT_EQ(1, StripFrameCount(40, 57));
-    EXPECT_EQ(1, StripFrameCount(171, 0));
+    const FrameLine lines[] = {{"a", "", ""}, {"a", "b", ""}, {"a", "", "c"}, {"", "", "c"}, {kPo, kSo, kHyou}};
+    for (const FrameLine& line : lines) {
+        const FrameList back = ParseFrameList(FormatFrameLine(line));
+        ASSERT_EQ(1u, back.frames.size());
+        EXPECT_EQ(line.main, back.frames[0].main);
+        EXPECT_EQ(line.sub, back.frames[0].sub);
+        EXPECT_EQ(line.label, back.frames[0].label);
+    }
+    EXPECT_EQ("a", FormatFrameLine({"a", "", ""}));
 }
 
 }  // namespace

@@ -104,7 +104,7 @@ TEST(FormStartup, MenuBarCarriesEveryCommand)
                                     {"終了(&X)", 1091},
                                     {nullptr, 0},
                                     {"GIFで保存(&G)...", 1098}});
-    ExpectMenu(GetSubMenu(bar, 1), {{"設定(&S)...", 1092}});
+    ExpectMenu(GetSubMenu(bar, 1), {{"設定(&S)...", 1092}, {"幕の作成...", 1110}});
     HMENU help = GetSubMenu(bar, 2);
     ExpectMenu(help, {{"トピック(&T)...", 1093},
                       {nullptr, 0},

@@ -15,7 +15,7 @@ constexpr std::size_t kMostClipFrames = 1000;      // longest sequence accepted
 // Numbers separated by blanks or commas (half- or full-width, and full-width digits too).
 // None when the text holds anything else, no number at all, more than kMostClipFrames numbers
 // or a number above kHighestClipFrame.
-std::optional<std::vector<std::int32_t>> ParseFrameList(std::string_view text);
+std::optional<std::vector<std::int32_t>> ParseFrameSequence(std::string_view text);
 
 // 0, 1, ... count-1: every frame of a strip or folder in turn (one frame at least).
 std::vector<std::int32_t> EveryFrameInTurn(std::int32_t count);

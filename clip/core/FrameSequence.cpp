@@ -1,4 +1,4 @@
-#include "clip/core/FrameList.h"
+#include "clip/core/FrameSequence.h"
 
 #include <algorithm>
 
@@ -17,7 +17,7 @@ bool IsSeparator(unsigned char c) { return c == ' ' || c == '\t' || c == ',' || 
 
 }  // namespace
 
-std::optional<std::vector<std::int32_t>> ParseFrameList(std::string_view text)
+std::optional<std::vector<std::int32_t>> ParseFrameSequence(std::string_view text)
 {
     std::vector<std::int32_t> frames;
     std::int64_t number = -1;  // -1 while between numbers

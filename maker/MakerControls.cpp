@@ -1,0 +1,62 @@
+#include "maker/MakerControls.h"
+
+#include "maker/MakerIds.h"
+
+namespace rolva {
+
+const char kStripPreviewClass[] = "RolvaStripPreview";
+
+namespace {
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kTabStop = kChild | WS_TABSTOP;
+constexpr DWORD kMultiLine =
+    kTabStop | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN;
+
+struct ControlSpec {
+    int id;
+    const char* windowClass;
+    const char* text;
+    DWORD exStyle;
+    DWORD style;
+    int x, y, width, height;
+};
+
+const ControlSpec kControls[] = {
+    {kMakerListLabelId, "STATIC", "幕の一覧（1行に1枚。行き先|2行目|種別、区切りは | かタブ）：", 0, kChild, 10, 8, 370, 16},
+    {kMakerListId, "EDIT", "", WS_EX_CLIENTEDGE, kMultiLine, 10, 26, 360, 300},
+    {kMakerPreviewLabelId, "STATIC", "", 0, kChild, 384, 8, 360, 16},
+    {kMakerPreviewId, kStripPreviewClass, "", WS_EX_CLIENTEDGE, kChild | WS_VSCROLL, 384, 26, 360, 300},
+    {kMakerFaceLabelId, "STATIC", "書体：", 0, kChild, 10, 340, 40, 16},
+    {kMakerFaceListId, "COMBOBOX", "", 0, kTabStop | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_SORT, 52, 336, 200, 240},
+    {kMakerBoldId, "BUTTON", "太字", 0, kTabStop | BS_AUTOCHECKBOX, 262, 336, 60, 22},
+    {kMakerFrameLineId, "BUTTON", "上端の線", 0, kTabStop | BS_AUTOCHECKBOX, 330, 336, 100, 22},
+    {kMakerTextColourId, "BUTTON", "文字色...", 0, kTabStop, 10, 366, 90, 24},
+    {kMakerBackColourId, "BUTTON", "背景色...", 0, kTabStop, 106, 366, 90, 24},
+    {kMakerLedLabelId, "STATIC", "LEDの見た目：", 0, kChild, 210, 370, 80, 16},
+    {kMakerLedListId, "COMBOBOX", "", 0, kTabStop | CBS_DROPDOWNLIST, 292, 366, 150, 160},
+    {kMakerPitchLabelId, "STATIC", "点の大きさ：", 0, kChild, 452, 370, 70, 16},
+    {kMakerPitchEditId, "EDIT", "", WS_EX_CLIENTEDGE, kTabStop | ES_NUMBER | ES_RIGHT, 524, 366, 40, 22},
+    {kMakerLabelsLabelId, "STATIC", "種別の色（種別=RRGGBB、1行に1つ）：", 0, kChild, 10, 400, 360, 16},
+    {kMakerLabelsId, "EDIT", "", WS_EX_CLIENTEDGE, kMultiLine, 10, 418, 360, 64},
+    {kMakerOutputLabelId, "STATIC", "", 0, kChild, 384, 400, 360, 16},
+    {kMakerOutputPathId, "EDIT", "", WS_EX_CLIENTEDGE, kTabStop | ES_AUTOHSCROLL, 384, 418, 296, 22},
+    {kMakerOutputBrowseId, "BUTTON", "参照...", 0, kTabStop, 686, 418, 58, 22},
+    {kMakerWriteId, "BUTTON", "作成", 0, kTabStop | BS_DEFPUSHBUTTON, 558, 452, 90, 30},
+    {kMakerCloseId, "BUTTON", "閉じる", 0, kTabStop, 654, 452, 90, 30},
+};
+
+}  // namespace
+
+void CreateMakerControls(HWND dialog, HFONT font)
+{
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
+    for (const ControlSpec& spec : kControls) {
+        HWND control = CreateWindowExA(spec.exStyle, spec.windowClass, spec.text, spec.style, spec.x, spec.y,
+                                       spec.width, spec.height, dialog,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+    }
+}
+
+}  // namespace rolva

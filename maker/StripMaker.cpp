@@ -1,0 +1,354 @@
+#include "maker/StripMaker.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Application.h"
+#include "app/Modal.h"
+#include "app/WindowProcs.h"
+#include "display/SignWindows.h"
+#include "document/FileCommands.h"
+#include "document/SignDocument.h"
+#include "maker/FrameDrawing.h"
+#include "maker/MakerControls.h"
+#include "maker/MakerIds.h"
+#include "maker/StripPreview.h"
+#include "maker/StripWriter.h"
+#include "settings/PictureChoosers.h"
+#include "settings/SettingsActions.h"
+
+namespace rolva {
+
+namespace {
+
+constexpr int kWrittenResult = 1;
+constexpr int kClosedResult = 0;
+
+const char* const kLedLookNames[kLedLookCount] = {
+    "なし", "丸い点・オレンジ", "四角い点・オレンジ", "丸い点・フルカラー", "四角い点・フルカラー",
+};
+
+int gNextSign = 0;
+
+// What the open maker owns; lives from WM_INITDIALOG to WM_NCDESTROY.
+struct MakerState {
+    int sign = 0;
+    bool led = false;  // an LED-style sign: the output is a folder
+    int width = 0;     // the sign's frame size when the maker opened
+    int height = 0;
+    MakerStyle style;
+    FrameList list;
+    PreviewSource preview;  // borrowed by the preview window
+    COLORREF customColours[16] = {};
+    bool wrote = false;
+};
+
+MakerState* StateOf(HWND dialog)
+{
+    return reinterpret_cast<MakerState*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
+}
+
+std::string ItemText(HWND dialog, int id)
+{
+    HWND item = GetDlgItem(dialog, id);
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(item)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(item, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::string LabelTableWithBreaks(const std::vector<LabelColour>& labels) { return FormatLabelTable(labels); }
+
+int CALLBACK AddFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM list)
+{
+    // Vertical faces ("@...") draw sideways: not for a sign's lines.
+    if (font->lfFaceName[0] != '@' &&
+        SendMessageA(reinterpret_cast<HWND>(list), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(font->lfFaceName)) == CB_ERR)
+        SendMessageA(reinterpret_cast<HWND>(list), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(font->lfFaceName));
+    return 1;
+}
+
+void FillFaces(HWND dialog)
+{
+    HWND list = GetDlgItem(dialog, kMakerFaceListId);
+    LOGFONTA all{};
+    all.lfCharSet = DEFAULT_CHARSET;
+    WindowDc screen(nullptr);
+    EnumFontFamiliesExA(screen.Get(), &all, AddFace, reinterpret_cast<LPARAM>(list), 0);
+}
+
+// Selects the face in the list; a face not installed is added so the choice shows, and the
+// writer then says it is missing.
+void ShowFace(HWND dialog, const std::string& face)
+{
+    HWND list = GetDlgItem(dialog, kMakerFaceListId);
+    LRESULT index = SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                 reinterpret_cast<LPARAM>(face.c_str()));
+    if (index == CB_ERR)
+        index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(face.c_str()));
+    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void ShowDocument(HWND dialog, const MakerDocument& document)
+{
+    const MakerStyle& style = document.style;
+    ShowFace(dialog, style.face);
+    CheckDlgButton(dialog, kMakerBoldId, style.bold ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, kMakerFrameLineId, style.frameLine ? BST_CHECKED : BST_UNCHECKED);
+    SendDlgItemMessageA(dialog, kMakerLedListId, CB_SETCURSEL, static_cast<WPARAM>(style.led), 0);
+    SetDlgItemInt(dialog, kMakerPitchEditId, static_cast<UINT>(style.ledPitch), FALSE);
+    SetDlgItemTextA(dialog, kMakerLabelsId, LabelTableWithBreaks(style.labels).c_str());
+    SetDlgItemTextA(dialog, kMakerListId, document.listText.c_str());
+}
+
+// The style as the controls show it (the colours live in the state, set by their buttons).
+void ReadStyle(HWND dialog, MakerState& state)
+{
+    MakerStyle& style = state.style;
+    style.face = ItemText(dialog, kMakerFaceListId);
+    style.bold = IsDlgButtonChecked(dialog, kMakerBoldId) == BST_CHECKED;
+    style.frameLine = IsDlgButtonChecked(dialog, kMakerFrameLineId) == BST_CHECKED;
+    const LRESULT look = SendDlgItemMessageA(dialog, kMakerLedListId, CB_GETCURSEL, 0, 0);
+    style.led = look >= 0 && look < kLedLookCount ? static_cast<LedLook>(look) : LedLook::None;
+    BOOL read = FALSE;
+    const UINT pitch = GetDlgItemInt(dialog, kMakerPitchEditId, &read, FALSE);
+    style.ledPitch = read ? std::clamp(static_cast<int>(pitch), kMinLedPitch, kMaxLedPitch) : style.ledPitch;
+    style.labels = ParseLabelTable(ItemText(dialog, kMakerLabelsId));
+}
+
+void ShowPreviewLabel(HWND dialog, const MakerState& state)
+{
+    const std::string text = std::string("プレビュー（") + (state.led ? "LED風" : "幕式") + " " +
+                             std::to_string(state.width) + "×" + std::to_string(state.height) + "、" +
+                             std::to_string(state.list.lineCount) + "枚）";
+    SetDlgItemTextA(dialog, kMakerPreviewLabelId, text.c_str());
+}
+
+void Refresh(HWND dialog)
+{
+    MakerState* state = StateOf(dialog);
+    if (!state)
+        return;
+    ReadStyle(dialog, *state);
+    state->list = ParseFrameList(ItemText(dialog, kMakerListId));
+    ShowPreviewLabel(dialog, *state);
+    RefreshPreview(GetDlgItem(dialog, kMakerPreviewId));
+}
+
+// The sign's saved list when its picture or folder has one, otherwise the default style
+// and an empty list.
+MakerDocument OpeningDocument(const MakerState& state, std::string& outputPath)
+{
+    MakerDocument document;
+    document.style = DefaultMakerStyle();
+    if (!FontFaceInstalled(document.style.face))
+        document.style.face = kFallbackFace;
+    const std::string& path = gDocument.signs[state.sign].picturePath;
+    if (!path.empty() &&
+        ReadMakerFile(state.led ? MakerFileOfFolder(path) : MakerFileOfStrip(path), document))
+        outputPath = path;
+    return document;
+}
+
+void StripMaker_OnInitDialog(HWND dialog)
+{
+    auto* state = new MakerState;
+    SetWindowLongPtrA(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+    state->sign = gNextSign;
+    state->led = gDocument.signs[state->sign].kind == static_cast<std::uint8_t>(SignKind::Led);
+    state->width = SignWidth(state->sign);
+    state->height = SignHeight(state->sign);
+
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
+    RegisterStripPreview(instance);
+    CreateMakerControls(dialog, gApp.fonts[kFontSettings].Get());
+    const std::string title = std::string("幕の作成 - ") + (state->sign == 0 ? "1つ目" : "2つ目") + "の方向幕";
+    SetWindowTextA(dialog, title.c_str());
+    SetDlgItemTextA(dialog, kMakerOutputLabelId,
+                    state->led ? "出力先のフォルダー（001.bmp、002.bmp…を書きます）：" : "出力先のBMPファイル：");
+    for (const char* name : kLedLookNames)
+        SendDlgItemMessageA(dialog, kMakerLedListId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    FillFaces(dialog);
+
+    std::string outputPath;
+    const MakerDocument document = OpeningDocument(*state, outputPath);
+    state->style = document.style;
+    SetDlgItemTextA(dialog, kMakerOutputPathId, outputPath.c_str());
+    ShowDocument(dialog, document);
+
+    state->preview = PreviewSource{&state->list.frames, &state->style, state->width, state->height};
+    SetPreviewSource(GetDlgItem(dialog, kMakerPreviewId), &state->preview);
+    Refresh(dialog);
+}
+
+void StripMaker_OnNcDestroy(HWND dialog)
+{
+    std::unique_ptr<MakerState> state(StateOf(dialog));
+    SetWindowLongPtrA(dialog, GWLP_USERDATA, 0);
+    if (gApp.maker == dialog)
+        gApp.maker = nullptr;
+}
+
+void ChooseColour(HWND dialog, Rgb& colour)
+{
+    MakerState* state = StateOf(dialog);
+    CHOOSECOLORA choose{};
+    choose.lStructSize = sizeof choose;
+    choose.hwndOwner = dialog;
+    choose.rgbResult = RGB((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
+    choose.lpCustColors = state->customColours;
+    choose.Flags = CC_RGBINIT | CC_FULLOPEN;
+    if (!ChooseColorA(&choose))
+        return;
+    colour = (static_cast<Rgb>(GetRValue(choose.rgbResult)) << 16) |
+             (static_cast<Rgb>(GetGValue(choose.rgbResult)) << 8) | GetBValue(choose.rgbResult);
+    Refresh(dialog);
+}
+
+// The output chosen with the system's chooser: a BMP file for a roll sign, a folder otherwise.
+std::string ChooseOutput(HWND dialog, bool led)
+{
+    if (led)
+        return BrowseFolder(dialog, "幕の画像を書き出すフォルダーを選択してください");
+    std::string path = FileDialog(dialog, true, "ビットマップ(*.bmp)\0*.bmp\0", "幕の保存先");
+    const std::string_view name = path;
+    if (!path.empty() && name.find('.', name.find_last_of("\\/") + 1) == std::string_view::npos)
+        path += ".bmp";
+    return path;
+}
+
+void StripMaker_OnBrowse(HWND dialog)
+{
+    const std::string path = ChooseOutput(dialog, StateOf(dialog)->led);
+    if (!path.empty())
+        SetDlgItemTextA(dialog, kMakerOutputPathId, path.c_str());
+}
+
+void StripMaker_OnWrite(HWND dialog)
+{
+    Refresh(dialog);
+    MakerState& state = *StateOf(dialog);
+    std::string path = ItemText(dialog, kMakerOutputPathId);
+    if (path.empty()) {
+        path = ChooseOutput(dialog, state.led);
+        if (path.empty())
+            return;
+        SetDlgItemTextA(dialog, kMakerOutputPathId, path.c_str());
+    }
+    MakerDocument document{state.style, ItemText(dialog, kMakerListId)};
+    HCURSOR previous = SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+    const WriteResult result = state.led ? WriteLedFolder(path, state.list, document, state.width, state.height)
+                                         : WriteRollStrip(path, state.list, document, state.width, state.height);
+    SetCursor(previous);
+    if (!result.ok) {
+        MessageBoxA(dialog, result.message.c_str(), "幕の作成", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    // The same path as 参照...: the settings dialog's field follows when it is open.
+    if (state.led)
+        AssignLedFolder(gApp.settings, state.sign, path);
+    else
+        AssignSignStrip(gApp.settings, state.sign, path);
+    state.wrote = true;
+}
+
+void StripMaker_OnCommand(HWND dialog, int id, int notification)
+{
+    MakerState* state = StateOf(dialog);
+    if (!state)
+        return;
+    switch (id) {
+    case kMakerListId:
+    case kMakerLabelsId:
+    case kMakerPitchEditId:
+        if (notification == EN_CHANGE)
+            Refresh(dialog);
+        return;
+    case kMakerFaceListId:
+    case kMakerLedListId:
+        if (notification == CBN_SELCHANGE)
+            Refresh(dialog);
+        return;
+    }
+    if (notification != BN_CLICKED)
+        return;
+    switch (id) {
+    case kMakerBoldId:
+    case kMakerFrameLineId:
+        Refresh(dialog);
+        return;
+    case kMakerTextColourId:
+        ChooseColour(dialog, state->style.text);
+        return;
+    case kMakerBackColourId:
+        ChooseColour(dialog, state->style.background);
+        return;
+    case kMakerOutputBrowseId:
+        StripMaker_OnBrowse(dialog);
+        return;
+    case kMakerWriteId:
+        StripMaker_OnWrite(dialog);
+        return;
+    case kMakerCloseId:
+    case IDCANCEL:
+        EndModal(dialog, state->wrote ? kWrittenResult : kClosedResult);
+        return;
+    }
+}
+
+LRESULT StripMaker_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        StripMaker_OnInitDialog(window);
+        return 0;
+    case WM_COMMAND:
+        StripMaker_OnCommand(window, LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_CLOSE: {
+        const MakerState* state = StateOf(window);
+        EndModal(window, state && state->wrote ? kWrittenResult : kClosedResult);
+        return 0;
+    }
+    case WM_NCDESTROY:
+        StripMaker_OnNcDestroy(window);
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void SetStripMakerSign(int sign) { gNextSign = sign == 1 ? 1 : 0; }
+
+void RunStripMaker(HWND owner, int sign)
+{
+    SetStripMakerSign(sign);
+    RunModal(owner, "Maker");
+}
+
+void MakeStripCommand(HWND owner)
+{
+    int sign = 0;
+    if (gDocument.signs[1].kind != static_cast<std::uint8_t>(SignKind::Hidden)) {
+        const int answer = MessageBoxA(owner,
+                                       "どちらの方向幕の幕を作成しますか？\r\n\r\n"
+                                       "はい：1つ目の方向幕\r\nいいえ：2つ目の方向幕",
+                                       "幕の作成", MB_YESNOCANCEL | MB_ICONQUESTION);
+        if (answer == IDCANCEL)
+            return;
+        sign = answer == IDYES ? 0 : 1;
+    }
+    RunStripMaker(owner, sign);
+}
+
+LRESULT CALLBACK StripMakerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DispatchWithoutThrowing(StripMaker_Dispatch, window, message, wParam, lParam);
+}
+
+}  // namespace rolva

@@ -1,0 +1,199 @@
+#include "maker/StripWriter.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "app/Handles.h"
+#include "document/core/PathText.h"
+#include "maker/FrameDrawing.h"
+#include "maker/core/StripFile.h"
+
+namespace rolva {
+
+namespace {
+
+const char kTemporarySuffix[] = ".rolva-new";
+
+WriteResult Failure(std::string message)
+{
+    return WriteResult{false, std::move(message)};
+}
+
+std::string CannotWrite(const std::string& path)
+{
+    return "「" + path + "」に書き込めませんでした。\r\n読み取り専用でないか、ディスクの空きと名前を確かめてください。"
+           "\r\n方向幕は元の画像のままです。";
+}
+
+bool WriteWholeFile(const std::string& path, const void* bytes, std::size_t size, DWORD attributes)
+{
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes, nullptr));
+    if (!file)
+        return false;
+    DWORD written = 0;
+    const bool ok = WriteFile(file.Get(), bytes, static_cast<DWORD>(size), &written, nullptr) && written == size;
+    return ok;
+}
+
+bool IsReadOnly(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+// Writes under a temporary name beside path, then replaces path with it. A read-only target is
+// refused before anything is written.
+bool ReplaceWholeFile(const std::string& path, const void* bytes, std::size_t size, DWORD attributes)
+{
+    if (IsReadOnly(path))
+        return false;
+    const std::string temporary = path + kTemporarySuffix;
+    if (!WriteWholeFile(temporary, bytes, size, attributes) ||
+        !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileA(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::string TooMany(const FrameList& list)
+{
+    return "幕は" + std::to_string(kMaxMakerFrames) + "枚までです（一覧には" + std::to_string(list.lineCount) +
+           "枚あります）。";
+}
+
+// What stops a list from being drawn at all, or an empty string.
+std::string ListProblem(const FrameList& list, const MakerStyle& style)
+{
+    if (list.TooMany())
+        return TooMany(list);
+    if (list.frames.empty())
+        return "幕の一覧が空です。1行に1枚ずつ行き先を書いてください。";
+    if (!FontFaceInstalled(style.face))
+        return "フォント「" + style.face + "」が見つかりません。書体を選び直してください。";
+    return {};
+}
+
+std::string StripCheckMessage(StripCheck check, const FrameList& list, int width, int height)
+{
+    switch (check) {
+    case StripCheck::Ok:
+        return {};
+    case StripCheck::NoFrames:
+        return "幕の一覧が空です。";
+    case StripCheck::TooManyFrames:
+        return TooMany(list);
+    case StripCheck::TooDeep:
+        return "幕が長すぎます。枚数×高さは" + std::to_string(kMaxStripHeight) + "ピクセルまでです（" +
+               std::to_string(list.frames.size()) + "枚×" + std::to_string(height) + "ピクセル＝" +
+               std::to_string(static_cast<long long>(list.frames.size()) * height) +
+               "ピクセル）。枚数を減らすか、方向幕の高さを小さくしてください。";
+    case StripCheck::BadSize:
+        return "方向幕の大きさ（" + std::to_string(width) + "×" + std::to_string(height) + "）では幕を作れません。";
+    }
+    return {};
+}
+
+bool SaveMakerFile(const std::string& path, const MakerDocument& document, DWORD attributes)
+{
+    const std::string text = EncodeMakerFile(document);
+    return ReplaceWholeFile(path, text.data(), text.size(), attributes);
+}
+
+}  // namespace
+
+WriteResult WriteRollStrip(const std::string& path, const FrameList& list, const MakerDocument& document,
+                           int width, int height)
+{
+    if (std::string problem = ListProblem(list, document.style); !problem.empty())
+        return Failure(problem);
+    if (std::string problem = StripCheckMessage(CheckStrip(list.frames.size(), width, height), list, width, height);
+        !problem.empty())
+        return Failure(problem);
+    const auto canvas = DrawStrip(list.frames, width, height, document.style);
+    if (!canvas)
+        return Failure("幕を描くためのメモリーが足りません。");
+    const auto bytes = EncodeBmp24(canvas->Pixels(), canvas->Width(), canvas->Height(), canvas->Width());
+    if (bytes.empty() || !ReplaceWholeFile(path, bytes.data(), bytes.size(), FILE_ATTRIBUTE_NORMAL))
+        return Failure(CannotWrite(path));
+    if (!SaveMakerFile(MakerFileOfStrip(path), document, FILE_ATTRIBUTE_NORMAL))
+        return Failure("幕は書き込みましたが、一覧の保存に失敗しました：\r\n" + MakerFileOfStrip(path));
+    return WriteResult{true, {}};
+}
+
+WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, const MakerDocument& document,
+                           int width, int height)
+{
+    if (std::string problem = ListProblem(list, document.style); !problem.empty())
+        return Failure(problem);
+    if (std::string problem =
+            StripCheckMessage(CheckLedFrames(list.frames.size(), width, height), list, width, height);
+        !problem.empty())
+        return Failure(problem);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const DWORD folderAttributes = GetFileAttributesA(folder.c_str());
+    if (folderAttributes == INVALID_FILE_ATTRIBUTES || !(folderAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return Failure(CannotWrite(folder));
+
+    DibCanvas canvas(width, height);
+    if (!canvas.Valid())
+        return Failure("幕を描くためのメモリーが足りません。");
+    FontCache fonts(document.style);
+    // Every frame is written under a hidden temporary name first (the sign lists no hidden
+    // file); only when all are there do they take their numbered names.
+    std::vector<std::string> written;
+    auto discard = [&written] {
+        for (const std::string& name : written)
+            DeleteFileA(name.c_str());
+    };
+    for (std::size_t k = 0; k < list.frames.size(); ++k) {
+        DrawFrame(canvas.Dc(), 0, width, height, list.frames[k], document.style, fonts);
+        ApplyFrameLook(canvas, 0, height, document.style);
+        const auto bytes = EncodeBmp24(canvas.Pixels(), width, height, width);
+        const std::string target = JoinFolderPath(folder, LedFrameFileName(k));
+        const std::string temporary = target + kTemporarySuffix;
+        if (IsReadOnly(target) || bytes.empty() ||
+            !WriteWholeFile(temporary, bytes.data(), bytes.size(), FILE_ATTRIBUTE_HIDDEN)) {
+            DeleteFileA(temporary.c_str());
+            discard();
+            return Failure(CannotWrite(target));
+        }
+        written.push_back(temporary);
+    }
+    for (std::size_t k = 0; k < written.size(); ++k) {
+        const std::string target = JoinFolderPath(folder, LedFrameFileName(k));
+        if (!MoveFileExA(written[k].c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
+            return Failure(CannotWrite(target));  // cannot happen once the checks above passed
+        SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    // Frames of a longer list drawn before would show after the new ones: they go.
+    for (std::size_t k = written.size(); k < kMaxMakerFrames; ++k)
+        DeleteFileA(JoinFolderPath(folder, LedFrameFileName(k)).c_str());
+    // Hidden, so the sign does not take it for a frame.
+    if (!SaveMakerFile(MakerFileOfFolder(folder), document, FILE_ATTRIBUTE_HIDDEN))
+        return Failure("幕は書き込みましたが、一覧の保存に失敗しました：\r\n" + MakerFileOfFolder(folder));
+    return WriteResult{true, {}};
+}
+
+bool ReadMakerFile(const std::string& path, MakerDocument& document)
+{
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file)
+        return false;
+    const DWORD size = GetFileSize(file.Get(), nullptr);
+    constexpr DWORD kLargest = 4 * 1024 * 1024;  // far more than 999 lines of text
+    if (size == INVALID_FILE_SIZE || size > kLargest)
+        return false;
+    std::string bytes(size, '\0');
+    DWORD read = 0;
+    if (size && (!ReadFile(file.Get(), bytes.data(), size, &read, nullptr) || read != size))
+        return false;
+    auto decoded = DecodeMakerFile(bytes);
+    if (!decoded)
+        return false;
+    document = std::move(*decoded);
+    return true;
+}
+
+}  // namespace rolva

@@ -1,0 +1,37 @@
+// The strip maker's frame list: one frame per line, frame 0 first. A line holds up to three
+// fields separated by a tab or '|': the destination, an optional smaller second line, and an
+// optional type label drawn in a box at the left. Text is Shift-JIS, so the fields are split by
+// character: the trail byte of a double-byte character may be 0x7C ('|', as in "ポ") or 0x5C.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rolva {
+
+// The most frames a list may hold: a sign's frame numbers go up to 999.
+constexpr std::size_t kMaxMakerFrames = 999;
+
+struct FrameLine {
+    std::string main;   // the destination, drawn as large as the frame allows
+    std::string sub;    // a smaller second line under it (a romanised name, say)
+    std::string label;  // a type label in a box at the left (快速, 回送, a route number)
+    bool Blank() const { return main.empty() && sub.empty() && label.empty(); }
+};
+
+struct FrameList {
+    std::vector<FrameLine> frames;  // never more than kMaxMakerFrames
+    std::size_t lineCount = 0;      // the frames the text asked for, which may be more
+    bool TooMany() const { return lineCount > kMaxMakerFrames; }
+};
+
+// Splits the text at CR LF, LF or CR; one newline ending the text ends the last line and adds
+// no frame of its own. Fields lose the blanks around them; an empty line is a blank frame.
+FrameList ParseFrameList(std::string_view text);
+
+// The line of one frame as the list writes it: "main|sub|label" without trailing empty fields.
+std::string FormatFrameLine(const FrameLine& frame);
+
+}  // namespace rolva

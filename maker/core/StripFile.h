@@ -1,0 +1,31 @@
+// What the strip maker writes: the limits a strip keeps to, and the 24-bit BMP file of a
+// picture held as 0x00RRGGBB values, top row first.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace rolva {
+
+// The deepest strip the sign shows whole: picture controls and GDI draw coordinates as 16-bit
+// values, so frames x height stays within this.
+constexpr int kMaxStripHeight = 32767;
+
+enum class StripCheck { Ok, NoFrames, TooManyFrames, TooDeep, BadSize };
+
+// Whether a roll strip of frames frames of width x height can be written.
+StripCheck CheckStrip(std::size_t frames, int width, int height);
+
+// Whether an LED folder of frames pictures of width x height can be written (no depth limit).
+StripCheck CheckLedFrames(std::size_t frames, int width, int height);
+
+// The whole file: BITMAPFILEHEADER, BITMAPINFOHEADER (24 bits, no compression), bottom-up rows
+// padded to four bytes. Empty when the sizes are not positive or the file would pass 2 GB.
+std::vector<std::uint8_t> EncodeBmp24(const std::uint32_t* pixels, int width, int height, int stride);
+
+// "001.bmp" for frame 0, up to "999.bmp": names that sort in frame order in an LED folder.
+std::string LedFrameFileName(std::size_t frame);
+
+}  // namespace rolva

@@ -1,0 +1,276 @@
+// The strip maker run on real windows: a list typed into the dialog becomes a strip or an LED
+// folder on disk, the sign shows it at once, the list comes back when the maker opens again, and
+// a target that cannot be written leaves the old file and the sign as they were.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "SettingsFixture.h"
+#include "TestSupport.h"
+#include "app/Application.h"
+#include "app/NamedWindows.h"
+#include "display/SignWindows.h"
+#include "document/SignDocument.h"
+#include "maker/MakerIds.h"
+#include "maker/StripMaker.h"
+
+namespace rolva {
+namespace {
+
+constexpr int kWidth = 160;
+constexpr int kHeight = 40;
+
+bool IsInk(COLORREF pixel) { return pixel != RGB(0, 0, 0); }
+
+// Ink of one frame: its bounds within the frame, or none.
+struct Ink {
+    bool any = false;
+    int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;  // inclusive, frame coordinates
+};
+
+Ink InkOfFrame(const test::Capture& picture, int frame, int height)
+{
+    Ink ink;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            if (!IsInk(picture.At(x, frame * height + y)))
+                continue;
+            ink.any = true;
+            ink.left = std::min(ink.left, x);
+            ink.right = std::max(ink.right, x);
+            ink.top = std::min(ink.top, y);
+            ink.bottom = std::max(ink.bottom, y);
+        }
+    }
+    return ink;
+}
+
+test::Capture LoadBmp(const std::string& path)
+{
+    BitmapHandle bitmap(static_cast<HBITMAP>(
+        LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+    if (!bitmap)
+        return {};
+    return test::BitmapPixels(bitmap.Get());
+}
+
+class StripMakerTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        char temp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temp);
+        folder_ = std::string(temp) + "rolva-maker-test";
+        test::RemoveTree(folder_);
+        CreateDirectoryA(folder_.c_str(), nullptr);
+        SetSignWidth(0, kWidth);
+        SetSignHeight(0, kHeight);
+    }
+    void TearDown() override
+    {
+        Close();
+        test::RemoveTree(folder_);
+    }
+
+    void Open(int sign = 0)
+    {
+        SetStripMakerSign(sign);
+        maker_ = CreateModalWindow(gApp.form, "Maker");
+        ASSERT_NE(nullptr, maker_);
+        test::PumpMessages();
+    }
+    void Close()
+    {
+        if (IsWindow(maker_))
+            SendMessageA(maker_, WM_CLOSE, 0, 0);
+        maker_ = nullptr;
+        test::PumpMessages();  // takes the WM_QUIT meant for a modal loop not run here
+    }
+    void Type(int id, const std::string& text) { SetWindowTextA(GetDlgItem(maker_, id), text.c_str()); }
+    std::string Text(int id) const { return test::TextOf(GetDlgItem(maker_, id)); }
+    void Write()
+    {
+        SendMessageA(GetDlgItem(maker_, kMakerWriteId), BM_CLICK, 0, 0);
+        test::PumpMessages(1);
+    }
+    void WriteList(const std::string& list, const std::string& output)
+    {
+        Type(kMakerListId, list);
+        Type(kMakerOutputPathId, output);
+        Write();
+    }
+
+    std::string folder_;
+    HWND maker_ = nullptr;
+
+private:
+    test::SceneGuard scene_;
+};
+
+TEST_F(StripMakerTest, AThreeFrameListBecomesAStripWithEachFramesInkInsideItsFrameAndTheSignShowsIt)
+{
+    gDocument.signs[0].kind = static_cast<std::uint8_t>(SignKind::Roll);
+    Open();
+    const std::string path = folder_ + "\\strip.bmp";
+    WriteList("東京|TOKYO|快速\r\n大阪\r\nポートアイランド|Port Island|回送\r\n", path);
+
+    const test::Capture strip = LoadBmp(path);
+    ASSERT_EQ(kWidth, strip.width);
+    ASSERT_EQ(3 * kHeight, strip.height);
+    for (int k = 0; k < 3; ++k) {
+        const Ink ink = InkOfFrame(strip, k, kHeight);
+        ASSERT_TRUE(ink.any) << "frame " << k;
+        // Inside its frame, clear of the two outer rows and columns where a neighbour begins.
+        EXPECT_GE(ink.top, 2) << k;
+        EXPECT_LE(ink.bottom, kHeight - 3) << k;
+        EXPECT_GE(ink.left, 2) << k;
+        EXPECT_LE(ink.right, kWidth - 3) << k;
+    }
+    // 快速's box is orange: strong red, some green, little blue.
+    bool orange = false;
+    for (int y = 0; y < kHeight && !orange; ++y)
+        for (int x = 0; x < kWidth / 3 && !orange; ++x) {
+            const COLORREF c = strip.At(x, y);
+            orange = GetRValue(c) > 200 && GetGValue(c) > 80 && GetGValue(c) < 200 && GetBValue(c) < 60;
+        }
+    EXPECT_TRUE(orange);
+
+    // The sign took it as 参照... gives it, from frame 0.
+    EXPECT_EQ(path, gDocument.signs[0].picturePath);
+    ASSERT_TRUE(gDocument.signs[0].pictureBitmap);
+    const SIZE shown = test::BitmapSize(gDocument.signs[0].pictureBitmap.Get());
+    EXPECT_EQ(kWidth, shown.cx);
+    EXPECT_EQ(3 * kHeight, shown.cy);
+    EXPECT_EQ(0, gDocument.signs[0].scrollOffset);
+}
+
+TEST_F(StripMakerTest, AVeryLongNameIsCondensedIntoItsFrameNotCut)
+{
+    Open();
+    const std::string path = folder_ + "\\long.bmp";
+    WriteList("東京ディズニーランド・ステーション経由南船橋駅前行き直通臨時便", path);
+    const test::Capture strip = LoadBmp(path);
+    ASSERT_EQ(kHeight, strip.height);
+    const Ink ink = InkOfFrame(strip, 0, kHeight);
+    ASSERT_TRUE(ink.any);
+    EXPECT_GE(ink.left, 2);
+    EXPECT_LE(ink.right, kWidth - 3);
+    // Spread over nearly the whole width: narrowed, not cut short or shrunk to a corner.
+    EXPECT_LT(ink.left, kWidth / 8);
+    EXPECT_GT(ink.right, kWidth * 7 / 8);
+    // Still as tall as a short name's: condensed sideways only.
+    const std::string shortPath = folder_ + "\\short.bmp";
+    WriteList("東京", shortPath);
+    const Ink shortInk = InkOfFrame(LoadBmp(shortPath), 0, kHeight);
+    EXPECT_GE(ink.bottom - ink.top, (shortInk.bottom - shortInk.top) * 3 / 4);
+}
+
+TEST_F(StripMakerTest, ReopeningTheMakerShowsTheSavedListAndStyle)
+{
+    Open();
+    const std::string path = folder_ + "\\again.bmp";
+    const std::string list = "回送\r\n東京|TOKYO|快速\r\n\r\n表町\r\n";
+    CheckDlgButton(maker_, kMakerFrameLineId, BST_CHECKED);
+    WriteList(list, path);
+    Close();
+
+    Open();
+    EXPECT_EQ(list, Text(kMakerListId));
+    EXPECT_EQ(path, Text(kMakerOutputPathId));
+    EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(maker_, kMakerFrameLineId));
+}
+
+TEST_F(StripMakerTest, AnLedSignGetsAFolderOfNumberedPicturesInFrameOrder)
+{
+    gDocument.signs[0].kind = static_cast<std::uint8_t>(SignKind::Led);
+    Open();
+    const std::string led = folder_ + "\\led";
+    // Frame 2 is blank: its picture must be the third file and all dark.
+    WriteList("東京\r\n大阪|OSAKA\r\n\r\n名古屋||急行\r\n", led);
+
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found{};
+    HANDLE find = FindFirstFileA((led + "\\*").c_str(), &found);
+    ASSERT_NE(INVALID_HANDLE_VALUE, find);
+    do {
+        if (!(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN)))
+            names.push_back(found.cFileName);
+    } while (FindNextFileA(find, &found));
+    FindClose(find);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ((std::vector<std::string>{"001.bmp", "002.bmp", "003.bmp", "004.bmp"}), names);
+
+    for (int k = 0; k < 4; ++k) {
+        const test::Capture frame = LoadBmp(led + "\\" + names[static_cast<size_t>(k)]);
+        ASSERT_EQ(kWidth, frame.width);
+        ASSERT_EQ(kHeight, frame.height);
+        EXPECT_EQ(k != 2, InkOfFrame(frame, 0, kHeight).any) << k;
+    }
+    EXPECT_EQ(led, gDocument.signs[0].picturePath);
+
+    // A shorter list drawn again leaves no frame of the longer one behind.
+    WriteList("東京\r\n", led);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((led + "\\002.bmp").c_str()));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((led + "\\001.bmp").c_str()));
+}
+
+TEST_F(StripMakerTest, AReadOnlyTargetGivesTheMessageAndLeavesTheOldFileAndTheSign)
+{
+    const std::string path = folder_ + "\\locked.bmp";
+    const std::string old = "old picture bytes";
+    test::WriteFileBytes(path, old);
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    const std::string signBefore = gDocument.signs[0].picturePath;
+    Open();
+    {
+        test::DialogAnswerer answerer(IDOK);
+        WriteList("東京\r\n大阪\r\n", path);
+        const auto seen = answerer.SeenSoFar();
+        ASSERT_EQ(1u, seen.size());
+        EXPECT_EQ("幕の作成", seen[0].caption);
+        EXPECT_NE(std::string::npos, seen[0].text.find("書き込めませんでした"));
+    }
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(old, test::ReadFileBytes(path));
+    EXPECT_EQ(signBefore, gDocument.signs[0].picturePath);
+}
+
+TEST_F(StripMakerTest, TooManyFramesOrADeepStripOrAMissingFontIsRefusedWithAMessage)
+{
+    std::string thousand;
+    for (int i = 0; i < 1000; ++i)
+        thousand += "x\r\n";
+    std::string deep;  // 820 frames of 40 rows: 32,800 rows, past the 32,767 a sign shows
+    for (int i = 0; i < 820; ++i)
+        deep += "x\r\n";
+    struct Case {
+        std::string list;
+        const char* face;  // nullptr keeps the dialog's
+        const char* said;
+    };
+    const Case cases[] = {
+        {thousand, nullptr, "999"},
+        {deep, nullptr, "32767"},
+        {"東京\r\n", "No Such Face Rolva", "No Such Face Rolva"},
+    };
+    for (const Case& c : cases) {
+        Open();
+        if (c.face) {
+            HWND faces = GetDlgItem(maker_, kMakerFaceListId);
+            const LRESULT at = SendMessageA(faces, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(c.face));
+            SendMessageA(faces, CB_SETCURSEL, static_cast<WPARAM>(at), 0);
+        }
+        const std::string path = folder_ + "\\refused.bmp";
+        test::DialogAnswerer answerer(IDOK);
+        WriteList(c.list, path);
+        const auto seen = answerer.SeenSoFar();
+        ASSERT_EQ(1u, seen.size()) << c.said;
+        EXPECT_NE(std::string::npos, seen[0].text.find(c.said)) << seen[0].text;
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str()));
+        Close();
+    }
+}
+
+}  // namespace
+}  // namespace rolva
