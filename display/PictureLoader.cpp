@@ -67,11 +67,12 @@ public:
         GdiplusStartupInput input{1, nullptr, FALSE, FALSE};
         running_ = startup_(&token_, &input, nullptr) == kGpOk;
     }
+    // Shut down first; the module member is freed after the body has run.
     ~GdiplusLibrary()
     {
         if (running_)
             shutdown_(token_);
-    }  // the module is freed after the shutdown
+    }
     GdiplusLibrary(const GdiplusLibrary&) = delete;
     GdiplusLibrary& operator=(const GdiplusLibrary&) = delete;
 
@@ -131,9 +132,10 @@ private:
     Interface* p_ = nullptr;
 };
 
-// COM for the current thread while a picture loads: OleLoadPicture needs it. The program's
-// start-up initialises it on the user-interface thread too; each successful call here is
-// balanced, and a thread already in the multithreaded apartment keeps it.
+// COM for the current thread while a picture loads: OleLoadPicture needs it, and a loader
+// must not count on start-up having brought it up on this thread. Each successful call here
+// (S_OK, or S_FALSE where COM already ran) is balanced; a thread already in the multithreaded
+// apartment keeps it.
 class ComForThisThread {
 public:
     ComForThisThread() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
