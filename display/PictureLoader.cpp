@@ -3,9 +3,13 @@
 #include <ole2.h>
 #include <olectl.h>
 
+#include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "app/Handles.h"
+#include "app/SystemLibrary.h"
+#include "display/core/BmpCompleteness.h"
 #include "display/core/HiMetric.h"
 #include "document/SignDocument.h"
 
@@ -38,6 +42,70 @@ Fn Resolve(HMODULE module, const char* name)
     return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
+// GDI+ loaded from the system folder and started; shut down and freed when it goes.
+//
+// Where it is found: Windows Vista and later keep gdiplus.dll in the system folder (as well as
+// in the side-by-side store), and the system-folder-only search still applies the system's
+// side-by-side redirection, so the GDI+ a bare name would get is the one found here; a copy
+// planted beside the exe is never loaded. Windows XP keeps GDI+ only in the side-by-side store:
+// there the system folder has none, and the program runs as on a system without GDI+ (the OLE
+// loader, BMP, JPEG and GIF) rather than search the exe's folder.
+class GdiplusLibrary {
+public:
+    GdiplusLibrary() : module_(LoadSystemLibrary(kGdiplusLibrary))
+    {
+        if (!module_)
+            return;
+        HMODULE m = module_.Get();
+        startup_ = Resolve<GdiplusStartupFn>(m, "GdiplusStartup");
+        shutdown_ = Resolve<GdiplusShutdownFn>(m, "GdiplusShutdown");
+        createBitmap_ = Resolve<GdipCreateBitmapFromFileFn>(m, "GdipCreateBitmapFromFile");
+        createHbitmap_ = Resolve<GdipCreateHBITMAPFromBitmapFn>(m, "GdipCreateHBITMAPFromBitmap");
+        disposeImage_ = Resolve<GdipDisposeImageFn>(m, "GdipDisposeImage");
+        if (!startup_ || !shutdown_ || !createBitmap_ || !createHbitmap_ || !disposeImage_)
+            return;
+        GdiplusStartupInput input{1, nullptr, FALSE, FALSE};
+        running_ = startup_(&token_, &input, nullptr) == kGpOk;
+    }
+    // Shut down first; the module member is freed after the body has run.
+    ~GdiplusLibrary()
+    {
+        if (running_)
+            shutdown_(token_);
+    }
+    GdiplusLibrary(const GdiplusLibrary&) = delete;
+    GdiplusLibrary& operator=(const GdiplusLibrary&) = delete;
+
+    bool Loaded() const { return static_cast<bool>(module_); }
+    bool Running() const { return running_; }
+
+    HBITMAP Load(const WCHAR* path) const
+    {
+        HBITMAP result = nullptr;
+        GpBitmap* image = nullptr;
+        if (createBitmap_(path, &image) == kGpOk) {
+            // Transparent pixels are composed on ARGB 0, transparent black.
+            if (createHbitmap_(image, &result, 0) != kGpOk)
+                result = nullptr;
+            disposeImage_(image);
+        }
+        return result;
+    }
+
+private:
+    ModuleHandle module_;
+    GdiplusStartupFn startup_ = nullptr;
+    GdiplusShutdownFn shutdown_ = nullptr;
+    GdipCreateBitmapFromFileFn createBitmap_ = nullptr;
+    GdipCreateHBITMAPFromBitmapFn createHbitmap_ = nullptr;
+    GdipDisposeImageFn disposeImage_ = nullptr;
+    ULONG_PTR token_ = 0;
+    bool running_ = false;
+};
+
+// GDI+ for the whole run, between StartGdiplusForRun and EndGdiplusForRun.
+std::unique_ptr<GdiplusLibrary> gRunGdiplus;
+
 std::vector<WCHAR> ToWide(const std::string& text)
 {
     const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
@@ -64,6 +132,26 @@ private:
     Interface* p_ = nullptr;
 };
 
+// COM for the current thread while a picture loads: OleLoadPicture needs it, and a loader
+// must not count on start-up having brought it up on this thread. Each successful call here
+// (S_OK, or S_FALSE where COM already ran) is balanced; a thread already in the multithreaded
+// apartment keeps it.
+class ComForThisThread {
+public:
+    ComForThisThread() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ComForThisThread()
+    {
+        if (SUCCEEDED(result_))  // S_OK and S_FALSE alike
+            CoUninitialize();
+    }
+    ComForThisThread(const ComForThisThread&) = delete;
+    ComForThisThread& operator=(const ComForThisThread&) = delete;
+    bool Ready() const { return SUCCEEDED(result_) || result_ == RPC_E_CHANGED_MODE; }
+
+private:
+    HRESULT result_;
+};
+
 int ScreenPixelsPerInch(int index)
 {
     WindowDc screen(nullptr);
@@ -74,9 +162,23 @@ int ScreenPixelsPerInch(int index)
 
 int ProbeGdiplus()
 {
-    ModuleHandle module(LoadLibraryA(kGdiplusLibrary));
+    if (gRunGdiplus)
+        return 1;
+    ModuleHandle module(LoadSystemLibrary(kGdiplusLibrary));
     return module ? 1 : 0;
 }
+
+bool StartGdiplusForRun()
+{
+    if (!gRunGdiplus) {
+        auto library = std::make_unique<GdiplusLibrary>();
+        if (library->Running())
+            gRunGdiplus = std::move(library);
+    }
+    return static_cast<bool>(gRunGdiplus);
+}
+
+void EndGdiplusForRun() { gRunGdiplus.reset(); }
 
 HBITMAP LoadPicture(const std::string& path)
 {
@@ -87,42 +189,24 @@ HBITMAP LoadPictureGdiplus(const std::string& path)
 {
     if (path.empty())
         return nullptr;
-
-    ModuleHandle module(LoadLibraryA(kGdiplusLibrary));
-    gDocument.gdiplusAvailable = module ? 1 : 0;
-    if (!module)
-        return nullptr;
-
     const std::vector<WCHAR> widePath = ToWide(path);
-
-    const auto startup = Resolve<GdiplusStartupFn>(module.Get(), "GdiplusStartup");
-    const auto shutdown = Resolve<GdiplusShutdownFn>(module.Get(), "GdiplusShutdown");
-    const auto createBitmap = Resolve<GdipCreateBitmapFromFileFn>(module.Get(), "GdipCreateBitmapFromFile");
-    const auto createHbitmap = Resolve<GdipCreateHBITMAPFromBitmapFn>(module.Get(), "GdipCreateHBITMAPFromBitmap");
-    const auto disposeImage = Resolve<GdipDisposeImageFn>(module.Get(), "GdipDisposeImage");
-    if (!startup || !shutdown || !createBitmap || !createHbitmap || !disposeImage)
-        return nullptr;
-
-    GdiplusStartupInput input{1, nullptr, FALSE, FALSE};
-    ULONG_PTR token = 0;
-    if (startup(&token, &input, nullptr) != kGpOk)
-        return nullptr;
-
-    HBITMAP result = nullptr;
-    GpBitmap* image = nullptr;
-    if (createBitmap(widePath.data(), &image) == kGpOk) {
-        // Transparent pixels are composed on ARGB 0, transparent black.
-        if (createHbitmap(image, &result, 0) != kGpOk)
-            result = nullptr;
-        disposeImage(image);
+    if (gRunGdiplus) {
+        gDocument.gdiplusAvailable = 1;
+        return gRunGdiplus->Load(widePath.data());
     }
-    shutdown(token);
-    return result;
+    const GdiplusLibrary library;  // for this call only
+    gDocument.gdiplusAvailable = library.Loaded() ? 1 : 0;
+    return library.Running() ? library.Load(widePath.data()) : nullptr;
 }
 
 HBITMAP LoadPictureOle(const std::string& path)
 {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ComForThisThread com;
+    if (!com.Ready())
+        return nullptr;
+    // Shared with every other use: a picture another program has open still loads.
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file)
         return nullptr;
 
@@ -134,10 +218,13 @@ HBITMAP LoadPictureOle(const std::string& path)
     if (!memory)
         return nullptr;
     DWORD bytesRead = 0;
-    const BOOL read = ReadFile(file.Get(), GlobalLock(memory), size, &bytesRead, nullptr);
+    auto* bytes = static_cast<std::uint8_t*>(GlobalLock(memory));
+    const BOOL read = ReadFile(file.Get(), bytes, size, &bytesRead, nullptr);
+    // Cut short by another program meanwhile, or a BMP file that ends before its pixels do.
+    const bool whole = read && bytesRead == size && !IsCutShortBmp(bytes, size);
     GlobalUnlock(memory);
     file.Reset();
-    if (!read) {
+    if (!whole) {
         GlobalFree(memory);
         return nullptr;
     }
@@ -150,7 +237,9 @@ HBITMAP LoadPictureOle(const std::string& path)
             GlobalFree(memory);
             return nullptr;
         }
-        if (FAILED(OleLoadPicture(stream.Get(), static_cast<LONG>(size), TRUE, IID_IPicture,
+        // Run mode off: Wine ties the picture's ownership of its bitmap to it, and Windows' picture
+        // owns the bitmap it decoded either way, so the picture frees it on both.
+        if (FAILED(OleLoadPicture(stream.Get(), static_cast<LONG>(size), FALSE, IID_IPicture,
                                   reinterpret_cast<void**>(picture.Out()))))
             return nullptr;
     }
@@ -168,10 +257,10 @@ HBITMAP LoadPictureOle(const std::string& path)
 
     const int width = HiMetricToPixels(widthHiMetric, ScreenPixelsPerInch(LOGPIXELSX));
     const int height = HiMetricToPixels(heightHiMetric, ScreenPixelsPerInch(LOGPIXELSY));
-    // A copy at the pixel size that replaces the picture's own bitmap: the loaded picture does
-    // not free its bitmap when released (measured), so the copy deletes it.
+    // A copy at the pixel size for the caller. The original stays the picture's, which deletes
+    // it when released; deleting it here too would free it twice.
     return static_cast<HBITMAP>(CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)),
-                                          IMAGE_BITMAP, width, height, LR_COPYDELETEORG));
+                                          IMAGE_BITMAP, width, height, 0));
 }
 
 }  // namespace rolva

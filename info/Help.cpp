@@ -6,6 +6,7 @@
 
 #include "app/Application.h"
 #include "app/Handles.h"
+#include "app/SystemLibrary.h"
 #include "app/WindowPlacement.h"
 
 namespace rolva {
@@ -34,7 +35,7 @@ std::string HelpFilePath() { return FileBesideExecutable(".chm"); }
 void OpenHelp()
 {
     if (!gHelpViewer)
-        gHelpViewer.Reset(LoadLibraryA("hhctrl.ocx"));
+        gHelpViewer.Reset(LoadSystemLibrary("hhctrl.ocx"));  // never a copy beside the exe
     if (!gHelpViewer)
         return;
     const auto htmlHelp =

@@ -1,5 +1,6 @@
 #include "settings/ManuscriptTemplate.h"
 
+#include "app/Application.h"
 #include "app/Handles.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
@@ -27,37 +28,72 @@ void DrawTemplate(HDC screen, HBITMAP bitmap, const ManuscriptGeometry& geometry
     }
 }
 
+// Another program (a clipboard viewer or manager, a paint program pasting) may hold the
+// clipboard for a moment: a few tries over about half a second ride that out.
+constexpr int kOpenAttempts = 10;
+constexpr DWORD kOpenRetryMs = 50;
+
+bool OpenClipboardPatiently(HWND owner)
+{
+    for (int attempt = 1;; ++attempt) {
+        if (OpenClipboard(owner))
+            return true;
+        if (attempt == kOpenAttempts)
+            return false;
+        Sleep(kOpenRetryMs);
+    }
+}
+
+const char kCopyCaption[] = "原稿のコピー";
+
 }  // namespace
 
-bool CopyManuscriptTemplate(HWND owner, int width, int frameHeight, int frames)
+TemplateCopy CopyManuscriptTemplate(HWND owner, int width, int frameHeight, int frames)
 {
     const auto geometry = MakeManuscriptGeometry(width, frameHeight, frames);
     if (!geometry)
-        return false;
+        return TemplateCopy::kNotCopied;
     WindowDc screen(nullptr);
     BitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), geometry->width, geometry->height));
     // A NULL handle would put a promise of later data on the clipboard, never kept.
     if (!bitmap)
-        return false;
+        return TemplateCopy::kNotCopied;
     DrawTemplate(screen.Get(), bitmap.Get(), *geometry);
 
     // An owner window, not NULL: emptying a clipboard opened without one leaves it ownerless,
     // and the documented result is that the data that follows is refused.
-    if (!OpenClipboard(owner))
-        return false;
+    if (!OpenClipboardPatiently(owner))
+        return TemplateCopy::kClipboardBusy;
     EmptyClipboard();
     const bool taken = SetClipboardData(CF_BITMAP, bitmap.Get()) != nullptr;
     CloseClipboard();
     if (taken)
         bitmap.Release();  // the clipboard's from now on
-    return taken;
+    return taken ? TemplateCopy::kCopied : TemplateCopy::kNotCopied;
 }
 
-bool CopySignManuscript(HWND owner, int sign)
+TemplateCopy CopySignManuscript(HWND owner, int sign)
 {
     const SignSlot& slot = gDocument.signs[sign];
     const int frames = ManuscriptFrameCount(slot.kind, slot.manuscriptFrames);
     return CopyManuscriptTemplate(owner, SignWidth(sign), SignHeight(sign), frames);
+}
+
+void CopySignManuscriptFromDialog(HWND dialog, int sign)
+{
+    switch (CopySignManuscript(gApp.form, sign)) {
+    case TemplateCopy::kCopied:
+        return;
+    case TemplateCopy::kClipboardBusy:
+        MessageBoxA(dialog,
+                    "ほかのプログラムがクリップボードを使用しているため、原稿をコピーできませんでした。\n"
+                    "しばらくしてから、もう一度「原稿をコピー」を押してください。",
+                    kCopyCaption, MB_ICONEXCLAMATION);
+        return;
+    case TemplateCopy::kNotCopied:
+        MessageBoxA(dialog, "原稿をクリップボードにコピーできませんでした。", kCopyCaption, MB_ICONEXCLAMATION);
+        return;
+    }
 }
 
 }  // namespace rolva

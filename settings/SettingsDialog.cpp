@@ -76,6 +76,15 @@ void SettingsDialog_OnNcDestroy(HWND dialog)
     SetWindowLongPtrA(dialog, GWLP_USERDATA, 0);
 }
 
+// Text drawn opaque on the field's own colour: the edit control redraws changed text without
+// erasing behind it first, so on a transparent background the deleted glyphs would stay.
+HBRUSH PaintField(HDC dc, COLORREF background, const BrushHandle& brush)
+{
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, background);
+    return brush.Get();
+}
+
 // The brush for an edit box the dialog colours, or nullptr for the others (the frame-count
 // fields keep the system's colours).
 HBRUSH EditBrush(const SettingsDialogState& state, HDC dc, int id)
@@ -84,13 +93,11 @@ HBRUSH EditBrush(const SettingsDialogState& state, HDC dc, int id)
     case kBackgroundPathId:
     case kPicturePathIds[0]:
     case kPicturePathIds[1]:
-        SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, kPathText);
-        return state.pathBrush.Get();
+        return PaintField(dc, kPathBackground, state.pathBrush);
     case kFormWidthEditId:
     case kFormHeightEditId:
-        SetBkMode(dc, TRANSPARENT);
-        return state.formSizeBrush.Get();
+        return PaintField(dc, kFormSizeBackground, state.formSizeBrush);
     case kLeftEditIds[0]:
     case kTopEditIds[0]:
     case kWidthEditIds[0]:
@@ -99,13 +106,11 @@ HBRUSH EditBrush(const SettingsDialogState& state, HDC dc, int id)
     case kTopEditIds[1]:
     case kWidthEditIds[1]:
     case kHeightEditIds[1]:
-        SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, kPlaceText);
-        return state.placeBrush.Get();
+        return PaintField(dc, kPlaceBackground, state.placeBrush);
     case kCornerEditIds[0]:
     case kCornerEditIds[1]:
-        SetBkMode(dc, TRANSPARENT);
-        return state.cornerBrush.Get();
+        return PaintField(dc, kCornerBackground, state.cornerBrush);
     default:
         return nullptr;
     }
@@ -152,7 +157,7 @@ void SettingsDialog_OnCommand(HWND dialog, int id, int notification)
         else if (id == kPictureDeleteIds[sign])
             DeleteSignPicture(dialog, sign);
         else if (id == kCopyTemplateIds[sign])
-            CopySignManuscript(gApp.form, sign);
+            CopySignManuscriptFromDialog(dialog, sign);
         else if (id == kMakeStripIds[sign])
             RunStripMaker(dialog, sign);
     }

@@ -1,5 +1,10 @@
-// Both picture loaders on real files: formats, sizes, pixels, failures and handle leaks.
+// Both picture loaders on real files: formats, sizes, pixels, failures, handle leaks, files
+// other programs hold open, COM on the loading thread and GDI+ kept for a whole run.
 #include <gtest/gtest.h>
+
+#include <ole2.h>
+
+#include <string>
 
 #include "TestSupport.h"
 #include "app/Handles.h"
@@ -115,6 +120,119 @@ TEST(PictureLoader, RepeatedLoadsLeakNoGdiObjectAndNoModule)
     }
     EXPECT_LE(test::GdiObjectCount(), before + test::kGdiSlack);
     EXPECT_EQ(nullptr, GetModuleHandleA("Gdiplus.dll")) << "the library outlived a call";
+}
+
+// Another program reading or even writing a picture does not keep the OLE loader out of it.
+TEST(PictureLoader, OleLoaderReadsAPictureAnotherProgramHasOpen)
+{
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    const std::string copy = std::string(folder) + "rolva_held_picture.bmp";
+    ASSERT_TRUE(CopyFileA(FixturePath("picture.bmp").c_str(), copy.c_str(), FALSE));
+    const struct {
+        DWORD access;
+        DWORD share;
+        bool loads;
+    } holders[] = {
+        {GENERIC_READ, FILE_SHARE_READ, true},
+        {GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, true},
+        {GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, true},
+        {GENERIC_READ, 0, false},  // a program that lets nobody in
+    };
+    for (const auto& h : holders) {
+        SCOPED_TRACE(testing::Message() << std::hex << h.access << " " << h.share);
+        FileHandle held(CreateFileA(copy.c_str(), h.access, h.share, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(held);
+        BitmapHandle bitmap(LoadPictureOle(copy));
+        EXPECT_EQ(h.loads, static_cast<bool>(bitmap));
+        if (bitmap)
+            ExpectNear(RGB(0, 0, 255), BitmapPixel(bitmap.Get(), 11, 6));
+    }
+    DeleteFileA(copy.c_str());
+}
+
+struct ThreadLoad {
+    bool multithreaded = false;  // the thread joins the multithreaded apartment first
+    bool loaded = false;
+    HRESULT afterwards = E_FAIL;  // COM initialised again on that thread after the load
+};
+
+DWORD WINAPI LoadOnFreshThread(LPVOID context)
+{
+    ThreadLoad& run = *static_cast<ThreadLoad*>(context);
+    if (run.multithreaded)
+        CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    {
+        BitmapHandle bitmap(LoadPictureOle(FixturePath("picture.gif")));
+        run.loaded = static_cast<bool>(bitmap);
+    }
+    run.afterwards = CoInitializeEx(nullptr, run.multithreaded ? COINIT_MULTITHREADED : COINIT_APARTMENTTHREADED);
+    if (SUCCEEDED(run.afterwards))
+        CoUninitialize();
+    if (run.multithreaded)
+        CoUninitialize();
+    return 0;
+}
+
+// The OLE loader brings COM up for itself on a thread that has none, and leaves each thread's
+// COM as it found it.
+TEST(PictureLoader, OleLoaderInitialisesComForItselfAndBalancesIt)
+{
+    const struct {
+        bool multithreaded;
+        HRESULT afterwards;
+    } cases[] = {
+        {false, S_OK},    // no COM before, none left behind
+        {true, S_FALSE},  // still in its multithreaded apartment
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.multithreaded);
+        ThreadLoad run;
+        run.multithreaded = c.multithreaded;
+        KernelHandle thread(CreateThread(nullptr, 0, LoadOnFreshThread, &run, 0, nullptr));
+        ASSERT_TRUE(thread);
+        WaitForSingleObject(thread.Get(), INFINITE);
+        EXPECT_TRUE(run.loaded);
+        EXPECT_EQ(c.afterwards, run.afterwards);
+    }
+}
+
+class GdiplusRun : public GdiplusFlag {
+protected:
+    void TearDown() override
+    {
+        EndGdiplusForRun();
+        GdiplusFlag::TearDown();
+    }
+};
+
+TEST_F(GdiplusRun, IsLoadedOnceFromTheSystemFolderAndFreedAtTheEnd)
+{
+    ASSERT_TRUE(StartGdiplusForRun());
+    HMODULE module = GetModuleHandleA("Gdiplus.dll");
+    ASSERT_NE(nullptr, module);
+    char path[MAX_PATH] = {};
+    char system[MAX_PATH] = {};
+    GetModuleFileNameA(module, path, MAX_PATH);
+    GetSystemDirectoryA(system, MAX_PATH);
+    EXPECT_EQ(0, lstrcmpiA(path, (std::string(system) + "\\gdiplus.dll").c_str())) << path;
+    EXPECT_TRUE(StartGdiplusForRun()) << "a second start is the same run";
+    EXPECT_EQ(1, ProbeGdiplus());
+
+    gDocument.gdiplusAvailable = 0;
+    ExpectFixturePicture(LoadPictureGdiplus, "picture.png");
+    EXPECT_EQ(1, gDocument.gdiplusAvailable);
+    const DWORD before = test::GdiObjectCount();
+    for (int round = 0; round < 100; ++round) {
+        BitmapHandle bitmap(LoadPictureGdiplus(FixturePath(round % 2 ? "picture.tif" : "text.png")));
+        EXPECT_EQ(module, GetModuleHandleA("Gdiplus.dll")) << "the library went between pictures";
+    }
+    EXPECT_LE(test::GdiObjectCount(), before + 2);
+
+    EndGdiplusForRun();
+    EXPECT_EQ(nullptr, GetModuleHandleA("Gdiplus.dll")) << "the library outlived the run";
+    ExpectFixturePicture(LoadPictureGdiplus, "picture.jpg");  // on its own again, call by call
+    EXPECT_EQ(nullptr, GetModuleHandleA("Gdiplus.dll"));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "app/Commands.h"
+#include "app/Handles.h"
 #include "app/MenuIds.h"
 #include "app/Modal.h"
 #include "display/SignWindows.h"
@@ -219,6 +220,37 @@ TEST_F(SettingsDialogTest, ColoursEachFieldByWhatItHolds)
         ASSERT_GT(shown.pixels.size(), 0u);
         EXPECT_EQ(c.background, MostCommon(shown));
         EXPECT_TRUE(shown.Has(c.text)) << "no text in its colour";
+    }
+}
+
+// Windows' edit control redraws changed text without erasing first: a coloured field must draw
+// its text opaque on its own colour, or deleted digits stay visible behind the new ones.
+TEST_F(SettingsDialogTest, ColouredFieldsDrawTheirTextOpaqueOnTheirOwnColour)
+{
+    Open();
+    const struct {
+        int id;
+        COLORREF background;
+    } cases[] = {
+        {kBackgroundPathId, RGB(0, 0, 0)},      {kPicturePathIds[0], RGB(0, 0, 0)},
+        {kFormHeightEditId, RGB(0, 255, 255)},  {kTopEditIds[0], RGB(0, 0, 255)},
+        {kWidthEditIds[1], RGB(0, 0, 255)},     {kCornerEditIds[1], RGB(255, 255, 0)},
+    };
+    MemoryDc dc(nullptr);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id);
+        // What a previous field left in the DC must not survive.
+        SetBkMode(dc.Get(), TRANSPARENT);
+        SetBkColor(dc.Get(), RGB(12, 34, 56));
+        const auto brush = reinterpret_cast<HBRUSH>(
+            SendMessageA(dialog_, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.Get()),
+                         reinterpret_cast<LPARAM>(Item(c.id))));
+        ASSERT_NE(nullptr, brush);
+        EXPECT_EQ(OPAQUE, GetBkMode(dc.Get()));
+        EXPECT_EQ(c.background, GetBkColor(dc.Get()));
+        LOGBRUSH shown{};
+        ASSERT_EQ(static_cast<int>(sizeof shown), GetObjectA(brush, sizeof shown, &shown));
+        EXPECT_EQ(c.background, shown.lbColor) << "the text cell and the field differ";
     }
 }
 

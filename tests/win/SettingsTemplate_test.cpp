@@ -1,13 +1,17 @@
 // The manuscript template on the clipboard, read back pixel by pixel: a white stack of frames
 // as large as the sign, a black line on the top row of each when there are several, one frame
-// for an LED-style sign, and nothing left behind when the clipboard refuses it.
+// for an LED-style sign, nothing left behind when the clipboard refuses it, and a message when
+// another program holds the clipboard past a short wait.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "SettingsFixture.h"
 #include "TestSupport.h"
+#include "app/Handles.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
 #include "settings/SettingsIds.h"
@@ -118,6 +122,8 @@ public:
     ClipboardHolder(const ClipboardHolder&) = delete;
     ClipboardHolder& operator=(const ClipboardHolder&) = delete;
     bool Holding() const { return holding_; }
+    // Lets go of the clipboard now (the destructor then only joins the thread).
+    void Release() { SetEvent(release_); }
 
 private:
     static DWORD WINAPI Run(LPVOID self)
@@ -148,6 +154,9 @@ TEST_F(SettingsTemplateTest, ATemplateTheClipboardRefusedIsFreedAtOnce)
     {
         ClipboardHolder holder;
         ASSERT_TRUE(holder.Holding());
+        test::DialogAnswerer answerer(IDOK);  // the message that says it was not copied
+        // The first message box brings in what every later one shares; count from the second.
+        Click(kCopyTemplateIds[1]);
         const DWORD before = test::GdiObjectCount();
         Click(kCopyTemplateIds[1]);
         EXPECT_EQ(before, test::GdiObjectCount());
@@ -155,6 +164,91 @@ TEST_F(SettingsTemplateTest, ATemplateTheClipboardRefusedIsFreedAtOnce)
     EmptyTheClipboard();
     Click(kCopyTemplateIds[1]);
     EXPECT_EQ(SignWidth(1), ClipboardBitmap().width) << "a refusal must not stop the next copy";
+}
+
+// Puts a short text on the clipboard, as another program's copy would.
+void PutTextOnTheClipboard(const char* text)
+{
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    const size_t size = strlen(text) + 1;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    memcpy(GlobalLock(memory), text, size);
+    GlobalUnlock(memory);
+    if (!SetClipboardData(CF_TEXT, memory))
+        GlobalFree(memory);
+    CloseClipboard();
+}
+
+std::string ClipboardText()
+{
+    std::string text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE memory = GetClipboardData(CF_TEXT)) {  // the clipboard's: never freed here
+        text = static_cast<const char*>(GlobalLock(memory));
+        GlobalUnlock(memory);
+    }
+    CloseClipboard();
+    return text;
+}
+
+TEST_F(SettingsTemplateTest, AClipboardHeldByAnotherProgramIsToldAndLeftAsItWas)
+{
+    SetSignWidth(0, 123);
+    SetSignHeight(0, 57);
+    gDocument.signs[0].kind = 0;
+    gDocument.signs[0].manuscriptFrames = 1;
+    Open();
+    PutTextOnTheClipboard("another program's text");
+    {
+        ClipboardHolder holder;
+        ASSERT_TRUE(holder.Holding());
+        test::DialogAnswerer answerer(IDOK);
+        Click(kCopyTemplateIds[0]);
+        const auto seen = answerer.SeenSoFar();
+        ASSERT_EQ(1u, seen.size()) << "no word that the copy failed";
+        EXPECT_EQ("原稿のコピー", seen[0].caption);
+        EXPECT_NE(std::string::npos, seen[0].text.find("クリップボード")) << seen[0].text;
+        EXPECT_NE(std::string::npos, seen[0].text.find("原稿をコピーできませんでした")) << seen[0].text;
+        EXPECT_EQ(dialog_, seen[0].owner) << "the message belongs over the settings dialog";
+    }
+    EXPECT_EQ("another program's text", ClipboardText()) << "the held clipboard was changed";
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
+
+    test::DialogAnswerer answerer(IDOK);
+    Click(kCopyTemplateIds[0]);
+    ExpectTemplate(ClipboardBitmap(), 123, 57, {});
+    EXPECT_TRUE(answerer.SeenSoFar().empty()) << "a message after a copy that worked";
+}
+
+DWORD WINAPI ReleaseSoon(LPVOID holder)
+{
+    Sleep(150);
+    static_cast<ClipboardHolder*>(holder)->Release();
+    return 0;
+}
+
+// A holder that lets go within the wait: the copy goes through and nothing is said.
+TEST_F(SettingsTemplateTest, AClipboardHeldForAMomentIsWaitedFor)
+{
+    SetSignWidth(1, 40);
+    SetSignHeight(1, 20);
+    gDocument.signs[1].kind = 0;
+    gDocument.signs[1].manuscriptFrames = 2;
+    Open();
+    EmptyTheClipboard();
+    test::DialogAnswerer answerer(IDOK);
+    {
+        ClipboardHolder holder;
+        ASSERT_TRUE(holder.Holding());
+        // Lets go 150 ms from now, while the button waits.
+        KernelHandle release(CreateThread(nullptr, 0, ReleaseSoon, &holder, 0, nullptr));
+        Click(kCopyTemplateIds[1]);
+        WaitForSingleObject(release.Get(), INFINITE);
+    }
+    ExpectTemplate(ClipboardBitmap(), 40, 40, {0, 20});
+    EXPECT_TRUE(answerer.SeenSoFar().empty());
 }
 
 }  // namespace

@@ -239,6 +239,7 @@ DWORD WINAPI DialogAnswerer::Run(LPVOID self)
         // The message text of a message box is its static control 0xFFFF.
         GetDlgItemTextA(dialog, 0xFFFF, text, sizeof text);
         seen.text = text;
+        seen.owner = GetWindow(dialog, GW_OWNER);
         EnterCriticalSection(&me.lock_);
         me.seen_.push_back(seen);
         LeaveCriticalSection(&me.lock_);

@@ -68,6 +68,7 @@ public:
     struct Seen {
         std::string caption;
         std::string text;  // the message of a message box, empty for other dialogs
+        HWND owner = nullptr;  // the window it was shown over
     };
     // The dialogs answered so far.
     std::vector<Seen> SeenSoFar() const;
