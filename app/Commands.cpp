@@ -6,9 +6,11 @@
 #include "app/Form.h"
 #include "app/MenuIds.h"
 #include "app/Modal.h"
+#include "app/RecentFiles.h"
 #include "app/WindowPlacement.h"
 #include "display/RollAnimation.h"
 #include "document/FileCommands.h"
+#include "document/SceneFile.h"
 #include "info/Help.h"
 
 namespace rolva {
@@ -47,6 +49,9 @@ void RunCommand(int id)
     case kCommandSaveAs:
         RunGuarded(SaveAsCommand);
         break;
+    case kCommandSave:
+        RunGuarded(SaveCommand);
+        break;
     case kCommandExit:
         ConfirmExit(false);
         break;
@@ -69,6 +74,8 @@ void RunCommand(int id)
         OpenWebSite(3);
         break;
     default:
+        if (IsRecentFileCommand(id))
+            OpenRecentFile(id);
         break;
     }
 }

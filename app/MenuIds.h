@@ -13,4 +13,9 @@ constexpr int kCommandSiteApps = 1095;
 constexpr int kCommandSiteMaker = 1096;
 constexpr int kCommandSiteFictional = 1097;
 
+// Added later, numbered apart from the first nine.
+constexpr int kCommandSave = 1110;
+constexpr int kCommandRecentFirst = 1111;  // the recent files, newest first: 1111 to 1114
+constexpr int kRecentSeparatorId = 1115;   // the separator under them (no command)
+
 }  // namespace rolva

@@ -40,14 +40,35 @@ void RepaintFormForFirstSign(int sign)
         InvalidateRect(gApp.form, nullptr, TRUE);
 }
 
+// The sign's path field in the dialog, when the dialog is open.
+void ShowPicturePath(HWND dialog, int sign, const std::string& path)
+{
+    if (dialog)
+        SetDlgItemTextA(dialog, kPicturePathIds[sign], path.c_str());
+}
+
 void ChooseLedFolder(HWND dialog, int sign)
 {
     const std::string folder = BrowseFolder(dialog, "画像のあるフォルダーを選択してください");
-    if (folder.empty())
-        return;
+    if (!folder.empty())
+        SetSignFolder(dialog, sign, folder);
+}
+
+void ChooseStrip(HWND dialog, int sign)
+{
+    const std::string filter = PictureFilter(gDocument.gdiplusAvailable == 1);
+    const std::string path = FileDialog(dialog, false, filter.c_str(), "方向幕ファイルの選択");
+    if (!path.empty())
+        SetSignStrip(dialog, sign, path);
+}
+
+}  // namespace
+
+void SetSignFolder(HWND dialog, int sign, const std::string& folder)
+{
     SignSlot& slot = gDocument.signs[sign];
     slot.picturePath = folder;
-    SetDlgItemTextA(dialog, kPicturePathIds[sign], folder.c_str());
+    ShowPicturePath(dialog, sign, folder);
     MoveSignPictureHome(sign);
     RepaintFormForFirstSign(sign);
     ResetRollState(slot);
@@ -55,15 +76,11 @@ void ChooseLedFolder(HWND dialog, int sign)
     StartSign(sign);  // lists the folder and shows its first picture
 }
 
-void ChooseStrip(HWND dialog, int sign)
+void SetSignStrip(HWND dialog, int sign, const std::string& path)
 {
-    const std::string filter = PictureFilter(gDocument.gdiplusAvailable == 1);
-    const std::string path = FileDialog(dialog, false, filter.c_str(), "方向幕ファイルの選択");
-    if (path.empty())
-        return;
     SignSlot& slot = gDocument.signs[sign];
     slot.picturePath = path;
-    SetDlgItemTextA(dialog, kPicturePathIds[sign], path.c_str());
+    ShowPicturePath(dialog, sign, path);
     // The control shows the new strip before the old one is freed, so it never draws a freed one.
     BitmapHandle strip(LoadPicture(path));
     SetSignPicture(sign, strip.Get());
@@ -71,8 +88,6 @@ void ChooseStrip(HWND dialog, int sign)
     RepaintFormForFirstSign(sign);
     ResetRollState(slot);
 }
-
-}  // namespace
 
 void ChooseBackground(HWND dialog)
 {
