@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "app/Form.h"
-#include "panel/PanelKeyboard.h"
+#include "app/Shortcuts.h"
 #include "resources/ResourceIds.h"
 
 namespace rolva {
@@ -69,12 +69,8 @@ void RunMessageLoop()
 {
     MSG msg;
     // GetMessage gives -1 on failure, which ends the loop like WM_QUIT.
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (PanelHandleKeyboard(msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+        ProcessLoopMessage(msg);
 }
 
 }  // namespace rolva

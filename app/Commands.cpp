@@ -6,10 +6,12 @@
 #include "app/Form.h"
 #include "app/MenuIds.h"
 #include "app/Modal.h"
+#include "app/RecentFiles.h"
 #include "app/WindowPlacement.h"
 #include "clip/ClipCommand.h"
 #include "display/RollAnimation.h"
 #include "document/FileCommands.h"
+#include "document/SceneFile.h"
 #include "info/Help.h"
 #include "maker/StripMaker.h"
 
@@ -52,6 +54,9 @@ void RunCommand(int id)
     case kCommandSaveGif:
         RunGuarded(SaveClipCommand);
         break;
+    case kCommandSave:
+        RunGuarded(SaveCommand);
+        break;
     case kCommandExit:
         ConfirmExit(false);
         break;
@@ -77,6 +82,8 @@ void RunCommand(int id)
         OpenWebSite(3);
         break;
     default:
+        if (IsRecentFileCommand(id))
+            OpenRecentFile(id);
         break;
     }
 }

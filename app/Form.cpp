@@ -2,6 +2,8 @@
 
 #include "app/Application.h"
 #include "app/Commands.h"
+#include "app/DropFiles.h"
+#include "app/RecentFiles.h"
 #include "app/FormIds.h"
 #include "app/WindowProcs.h"
 #include "app/WindowPlacement.h"
@@ -50,6 +52,8 @@ void Form_OnCreate(HWND form)
 {
     gApp.form = form;
     SetMenu(form, gApp.menus.bar);
+    LoadRecentFiles();
+    AcceptFileDrops(form);
 
     HFONT font = gApp.fonts[kFontForm].Get();
     CreateSignPictures(form, font);
@@ -144,6 +148,9 @@ LRESULT Form_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_KEYDOWN:
         if (wParam == VK_F1)
             OpenHelp();
+        return 0;
+    case WM_DROPFILES:
+        Form_OnDropFiles(window, reinterpret_cast<HDROP>(wParam));
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -12,7 +12,12 @@ constexpr int kCommandAbout = 1094;
 constexpr int kCommandSiteApps = 1095;
 constexpr int kCommandSiteMaker = 1096;
 constexpr int kCommandSiteFictional = 1097;
-constexpr int kCommandSaveGif = 1098;
-constexpr int kCommandMakeStrip = 1110;  // 設定 > 幕の作成...
+
+// Added later, after the first nine.
+constexpr int kCommandSaveGif = 1098;      // ファイル > GIFで保存...
+constexpr int kCommandSave = 1099;         // ファイル > 上書き保存
+constexpr int kCommandRecentFirst = 1100;  // the recent files, newest first: 1100 to 1103
+constexpr int kRecentSeparatorId = 1104;   // the separator under them (no command)
+constexpr int kCommandMakeStrip = 1110;    // 設定 > 幕の作成...
 
 }  // namespace rolva

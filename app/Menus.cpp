@@ -50,18 +50,18 @@ MenuSet BuildMenus()
     InsertSeparator(menus.help);
     InsertItem(menus.help, "バージョン情報(&V)...", kCommandAbout);
     InsertSeparator(menus.help);
-    InsertItem(menus.help, "トピック(&T)...", kCommandHelpTopics);
+    InsertItem(menus.help, "トピック(&T)...\tF1", kCommandHelpTopics);
 
     InsertItem(menus.settings, "幕の作成...", kCommandMakeStrip);
     InsertItem(menus.settings, "設定(&S)...", kCommandSettings);
 
-    // Added items go after the original ones, which keep their places.
-    InsertItem(menus.file, "GIFで保存(&G)...", kCommandSaveGif);
-    InsertSeparator(menus.file);
+    // The recent files go in above 終了 once they are read (RecentFiles.cpp).
     InsertItem(menus.file, "終了(&X)", kCommandExit);
     InsertSeparator(menus.file);
+    InsertItem(menus.file, "GIFで保存(&G)...", kCommandSaveGif);
     InsertItem(menus.file, "名前をつけて保存(&S)...", kCommandSaveAs);
-    InsertItem(menus.file, "開く(&O)...", kCommandOpen);
+    InsertItem(menus.file, "上書き保存(&W)\tCtrl+S", kCommandSave);
+    InsertItem(menus.file, "開く(&O)...\tCtrl+O", kCommandOpen);
 
     InsertItem(menus.bar, "ヘルプ(&H)", 0, menus.help);
     InsertItem(menus.bar, "設定(&S)", 0, menus.settings);

@@ -7,9 +7,17 @@
 
 namespace rolva {
 
-void ReadVer4File(const std::string& path);
-void WriteVer4File(const std::string& path);
-void ReadVer3File(const std::string& path);
-void ReadDigitalVer3File(const std::string& path);
+// How much of a data file a reader put into the scene.
+enum class FileReadOutcome {
+    NotRead,  // the file could not be opened or is of another kind: the scene is as it was
+    Partly,   // the file broke off: what came before the break was applied
+    Whole,    // every field was read and applied
+};
+
+FileReadOutcome ReadVer4File(const std::string& path);
+// True when the whole file was written and put in place of any old one.
+bool WriteVer4File(const std::string& path);
+FileReadOutcome ReadVer3File(const std::string& path);
+FileReadOutcome ReadDigitalVer3File(const std::string& path);
 
 }  // namespace rolva

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "document/DataFiles.h"
 #include "document/FileMessages.h"
 #include "document/FileStreams.h"
 #include "document/ScenePaths.h"
@@ -32,26 +33,26 @@ void MoveSignPictureHome(int sign);
 
 void SetNumberDisplay(int sign, const std::string& text);
 
-// Decodes a data file and applies the fields read whole, in file order. True when the whole file
-// was read; otherwise false after the message the failure calls for (none for a file that could
+// Decodes a data file and applies the fields read whole, in file order. Whole when the whole
+// file was read; otherwise after the message the failure calls for (none for a file that could
 // not be opened, nothing applied for a file of another kind).
 template <typename Record, typename Decoder, typename Apply>
-bool ReadAndApply(const std::string& path, Decoder decode, Apply apply, Record* record)
+FileReadOutcome ReadAndApply(const std::string& path, Decoder decode, Apply apply, Record* record)
 {
     ReadResult result;
     if (!DecodeFile(path, decode, record, &result))
-        return false;
+        return FileReadOutcome::NotRead;
     if (result.status == ReadStatus::WrongMagic) {
         ShowWrongMagicMessage();
-        return false;
+        return FileReadOutcome::NotRead;
     }
     SetSceneFolderFrom(path);
     apply(*record, result.fieldsRead);
     if (result.status != ReadStatus::Ok) {
         ShowReadErrorMessage(result.errorCode);
-        return false;
+        return FileReadOutcome::Partly;
     }
-    return true;
+    return FileReadOutcome::Whole;
 }
 
 }  // namespace rolva

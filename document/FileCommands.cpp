@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "app/Commands.h"
 #include "document/DataFiles.h"
+#include "document/SceneFile.h"
 #include "document/core/DataFileKind.h"
 
 namespace rolva {
@@ -40,19 +41,21 @@ std::string FileDialog(HWND owner, bool save, const char* filter, const char* ti
 
 void OpenDataFile(const std::string& path)
 {
+    FileReadOutcome outcome = FileReadOutcome::NotRead;
     switch (DataFileKindOf(path)) {
     case DataFileKind::Ver4:
-        ReadVer4File(path);
+        outcome = ReadVer4File(path);
         break;
     case DataFileKind::Ver3:
-        ReadVer3File(path);
+        outcome = ReadVer3File(path);
         break;
     case DataFileKind::DigitalVer3:
-        ReadDigitalVer3File(path);
+        outcome = ReadDigitalVer3File(path);
         break;
     case DataFileKind::None:
         break;
     }
+    NoteSceneRead(path, outcome);
 }
 
 void OpenCommand()
@@ -72,7 +75,9 @@ void SaveAsCommand()
     const std::string path = FileDialog(gApp.form, true, kSaveFilter, "名前をつけて保存");
     if (path.empty())
         return;
-    WriteVer4File(WithVer4Ending(path));
+    const std::string target = WithVer4Ending(path);
+    if (WriteVer4File(target))
+        NoteSceneSaved(target);
 }
 
 }  // namespace rolva

@@ -47,4 +47,11 @@ void ShowSaveErrorMessage(std::uint32_t errorCode)
     ShowErrorWithSystemText("ファイルを保存中に、以下のエラーが発生しました。", errorCode);
 }
 
+void ShowMissingRecentFileMessage(const std::string& path)
+{
+    const std::string message =
+        "ファイルが見つかりません。\r\n\r\n" + path + "\r\n\r\n最近使ったファイルの一覧から削除しました。";
+    MessageBoxA(gApp.form, message.c_str(), kCaption, MB_ICONEXCLAMATION);
+}
+
 }  // namespace rolva

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace rolva {
 
@@ -9,5 +10,7 @@ void ShowWrongMagicMessage();
 // The fixed sentence, two line breaks and the system's text for the error code.
 void ShowReadErrorMessage(std::uint32_t errorCode);
 void ShowSaveErrorMessage(std::uint32_t errorCode);
+// A recent file that is gone: says so, naming it, and that it left the list.
+void ShowMissingRecentFileMessage(const std::string& path);
 
 }  // namespace rolva

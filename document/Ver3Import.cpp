@@ -85,11 +85,12 @@ void ApplyDigitalVer3Fields(const DigitalVer3Record& record, int fieldsRead)
 
 }  // namespace
 
-void ReadVer3File(const std::string& path)
+FileReadOutcome ReadVer3File(const std::string& path)
 {
     Ver3Record record;
-    if (!ReadAndApply(path, DecodeVer3, ApplyVer3Fields, &record))
-        return;
+    const FileReadOutcome outcome = ReadAndApply(path, DecodeVer3, ApplyVer3Fields, &record);
+    if (outcome != FileReadOutcome::Whole)
+        return outcome;
 
     ReloadBackground();
     for (int sign = 0; sign < kSignCount; ++sign)
@@ -99,13 +100,15 @@ void ReadVer3File(const std::string& path)
         ApplySignRegion(sign);
     for (int sign = 0; sign < kSignCount; ++sign)
         StartSign(sign);
+    return outcome;
 }
 
-void ReadDigitalVer3File(const std::string& path)
+FileReadOutcome ReadDigitalVer3File(const std::string& path)
 {
     DigitalVer3Record record;
-    if (!ReadAndApply(path, DecodeDigitalVer3, ApplyDigitalVer3Fields, &record))
-        return;
+    const FileReadOutcome outcome = ReadAndApply(path, DecodeDigitalVer3, ApplyDigitalVer3Fields, &record);
+    if (outcome != FileReadOutcome::Whole)
+        return outcome;
 
     ShowSign(0, 1);
     gDocument.signs[0].kind = static_cast<std::uint8_t>(SignKind::Led);
@@ -124,6 +127,7 @@ void ReadDigitalVer3File(const std::string& path)
         ApplySignRegion(sign);
     for (int sign = 0; sign < kSignCount; ++sign)
         StartSign(sign);
+    return outcome;
 }
 
 }  // namespace rolva

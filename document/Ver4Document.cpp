@@ -101,11 +101,12 @@ void ShowSecondSignByKind()
 
 }  // namespace
 
-void ReadVer4File(const std::string& path)
+FileReadOutcome ReadVer4File(const std::string& path)
 {
     Ver4Record record;
-    if (!ReadAndApply(path, DecodeVer4, ApplyVer4Fields, &record))
-        return;
+    const FileReadOutcome outcome = ReadAndApply(path, DecodeVer4, ApplyVer4Fields, &record);
+    if (outcome != FileReadOutcome::Whole)
+        return outcome;
 
     ReloadBackground();
     ShowFirstSignByKind();
@@ -114,9 +115,10 @@ void ReadVer4File(const std::string& path)
         ApplySignRegion(sign);
     for (int sign = 0; sign < kSignCount; ++sign)
         ResetSign(sign);
+    return outcome;
 }
 
-void WriteVer4File(const std::string& path)
+bool WriteVer4File(const std::string& path)
 {
     Ver4Record record;
     record.backgroundPath = gDocument.backgroundPath;
@@ -140,15 +142,18 @@ void WriteVer4File(const std::string& path)
     if (!file.IsOpen()) {
         // Saying nothing here would let the user believe the scene was saved.
         ShowSaveErrorMessage(file.LastError());
-        return;
+        return false;
     }
     const WriteResult written = EncodeVer4(record, file);
     if (!written.ok) {
         ShowSaveErrorMessage(written.errorCode);
-        return;
+        return false;
     }
-    if (!file.Commit())
+    if (!file.Commit()) {
         ShowSaveErrorMessage(file.LastError());
+        return false;
+    }
+    return true;
 }
 
 }  // namespace rolva

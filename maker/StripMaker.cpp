@@ -250,9 +250,9 @@ void StripMaker_OnWrite(HWND dialog)
     }
     // The same path as 参照...: the settings dialog's field follows when it is open.
     if (state.led)
-        AssignLedFolder(gApp.settings, state.sign, path);
+        SetSignFolder(gApp.settings, state.sign, path);
     else
-        AssignSignStrip(gApp.settings, state.sign, path);
+        SetSignStrip(gApp.settings, state.sign, path);
     state.wrote = true;
 }
 

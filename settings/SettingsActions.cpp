@@ -40,11 +40,18 @@ void RepaintFormForFirstSign(int sign)
         InvalidateRect(gApp.form, nullptr, TRUE);
 }
 
+// The sign's path field in the dialog, when the dialog is open.
+void ShowPicturePath(HWND dialog, int sign, const std::string& path)
+{
+    if (dialog)
+        SetDlgItemTextA(dialog, kPicturePathIds[sign], path.c_str());
+}
+
 void ChooseLedFolder(HWND dialog, int sign)
 {
     const std::string folder = BrowseFolder(dialog, "画像のあるフォルダーを選択してください");
     if (!folder.empty())
-        AssignLedFolder(dialog, sign, folder);
+        SetSignFolder(dialog, sign, folder);
 }
 
 void ChooseStrip(HWND dialog, int sign)
@@ -52,16 +59,16 @@ void ChooseStrip(HWND dialog, int sign)
     const std::string filter = PictureFilter(gDocument.gdiplusAvailable == 1);
     const std::string path = FileDialog(dialog, false, filter.c_str(), "方向幕ファイルの選択");
     if (!path.empty())
-        AssignSignStrip(dialog, sign, path);
+        SetSignStrip(dialog, sign, path);
 }
 
 }  // namespace
 
-void AssignLedFolder(HWND dialog, int sign, const std::string& folder)
+void SetSignFolder(HWND dialog, int sign, const std::string& folder)
 {
     SignSlot& slot = gDocument.signs[sign];
     slot.picturePath = folder;
-    SetDlgItemTextA(dialog, kPicturePathIds[sign], folder.c_str());
+    ShowPicturePath(dialog, sign, folder);
     MoveSignPictureHome(sign);
     RepaintFormForFirstSign(sign);
     ResetRollState(slot);
@@ -69,11 +76,11 @@ void AssignLedFolder(HWND dialog, int sign, const std::string& folder)
     StartSign(sign);  // lists the folder and shows its first picture
 }
 
-void AssignSignStrip(HWND dialog, int sign, const std::string& path)
+void SetSignStrip(HWND dialog, int sign, const std::string& path)
 {
     SignSlot& slot = gDocument.signs[sign];
     slot.picturePath = path;
-    SetDlgItemTextA(dialog, kPicturePathIds[sign], path.c_str());
+    ShowPicturePath(dialog, sign, path);
     // The control shows the new strip before the old one is freed, so it never draws a freed one.
     BitmapHandle strip(LoadPicture(path));
     SetSignPicture(sign, strip.Get());

@@ -15,11 +15,11 @@ void DeleteBackground(HWND dialog);
 // A folder of frame pictures for an LED-style sign, a strip file for any other.
 void ChooseSignPicture(HWND dialog, int sign);
 
-// What 参照... does once a strip or a folder is chosen, for anyone that made one: the sign
-// takes it and shows it from frame 0, and the dialog's path field (when dialog is the open
-// settings dialog; NULL for none) shows the path.
-void AssignSignStrip(HWND dialog, int sign, const std::string& path);
-void AssignLedFolder(HWND dialog, int sign, const std::string& folder);
+// What 参照... does once a folder (LED-style sign) or a strip file (any other kind) is chosen;
+// also the end of a drop on the sign. dialog is the open settings dialog whose path field shows
+// the new path, or NULL when it is not open.
+void SetSignFolder(HWND dialog, int sign, const std::string& folder);
+void SetSignStrip(HWND dialog, int sign, const std::string& path);
 
 // Only a roll sign's picture can be deleted; for other kinds nothing happens.
 void DeleteSignPicture(HWND dialog, int sign);

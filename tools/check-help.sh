@@ -74,7 +74,7 @@ covers keypad.html '>ON<' '>送<' '>戻<' '>強<' '>C<' 速度 間隔 ミリ秒 
 covers signs.html 幕式 LED風 '使用しない（非表示）'
 covers pictures.html 帯画像 原稿をコピー 名前の順 フォルダー PNG
 covers settings.html 設定ダイアログ 背景の画像 カドの丸み 原稿用の幕の枚数
-covers files.html .rv4 .rv3 .rvd 名前をつけて保存 コマンドライン
+covers files.html .rv4 .rv3 .rvd 名前をつけて保存 コマンドライン 上書き保存 ドラッグ 最近使ったファイル Ctrl
 covers clip.html GIFで保存 コマ数/秒 停止時間 キャンセル
 covers inifile.html Rolva.ini 'フォームの位置と大きさ'
 

@@ -39,4 +39,9 @@ std::string WithVer4Ending(std::string_view path)
     return result;
 }
 
+std::string InPlaceSaveTarget(std::string_view lastFile)
+{
+    return DataFileKindOf(lastFile) == DataFileKind::Ver4 ? std::string(lastFile) : std::string();
+}
+
 }  // namespace rolva

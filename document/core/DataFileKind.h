@@ -15,4 +15,9 @@ DataFileKind DataFileKindOf(std::string_view path);
 // The path as typed when it already ends in .rv4 (any case), else with ".rv4" appended.
 std::string WithVer4Ending(std::string_view path);
 
+// Where Save writes the scene without asking: the data file it was last read from or written
+// to when that is a Ver4 file. "" (ask for a name) for a scene from an older format, which is
+// never overwritten in the new one, and for a scene from no file.
+std::string InPlaceSaveTarget(std::string_view lastFile);
+
 }  // namespace rolva

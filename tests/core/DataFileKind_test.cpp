@@ -38,5 +38,14 @@ TEST(WithVer4Ending, AppendsTheEndingOnlyWhenItIsMissing)
     EXPECT_EQ("r.rv4", WithVer4Ending("r"));
 }
 
+TEST(InPlaceSaveTarget, SavesInPlaceOnlyOverAVer4File)
+{
+    EXPECT_EQ("C:\\s\\bus.rv4", InPlaceSaveTarget("C:\\s\\bus.rv4"));
+    EXPECT_EQ("C:\\s\\bus.RV4", InPlaceSaveTarget("C:\\s\\bus.RV4"));
+    EXPECT_EQ("", InPlaceSaveTarget("C:\\s\\bus.rv3"));
+    EXPECT_EQ("", InPlaceSaveTarget("C:\\s\\led.rvd"));
+    EXPECT_EQ("", InPlaceSaveTarget(""));
+}
+
 }  // namespace
 }  // namespace rolva

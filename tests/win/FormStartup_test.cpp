@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "app/FormIds.h"
+#include "app/RecentFiles.h"
 #include "display/SignWindows.h"
 
 namespace rolva {
@@ -96,17 +97,20 @@ void ExpectMenu(HMENU menu, std::initializer_list<MenuEntry> entries)
 
 TEST(FormStartup, MenuBarCarriesEveryCommand)
 {
+    // As at a first start: no recent files listed yet.
+    DeleteFileA(RecentFilesPath().c_str());
+    LoadRecentFiles();
     HMENU bar = GetMenu(gApp.form);
     ExpectMenu(bar, {{"ファイル(&F)", 0}, {"設定(&S)", 0}, {"ヘルプ(&H)", 0}});
-    ExpectMenu(GetSubMenu(bar, 0), {{"開く(&O)...", 1089},
+    ExpectMenu(GetSubMenu(bar, 0), {{"開く(&O)...\tCtrl+O", 1089},
+                                    {"上書き保存(&W)\tCtrl+S", 1099},
                                     {"名前をつけて保存(&S)...", 1090},
+                                    {"GIFで保存(&G)...", 1098},
                                     {nullptr, 0},
-                                    {"終了(&X)", 1091},
-                                    {nullptr, 0},
-                                    {"GIFで保存(&G)...", 1098}});
+                                    {"終了(&X)", 1091}});
     ExpectMenu(GetSubMenu(bar, 1), {{"設定(&S)...", 1092}, {"幕の作成...", 1110}});
     HMENU help = GetSubMenu(bar, 2);
-    ExpectMenu(help, {{"トピック(&T)...", 1093},
+    ExpectMenu(help, {{"トピック(&T)...\tF1", 1093},
                       {nullptr, 0},
                       {"バージョン情報(&V)...", 1094},
                       {nullptr, 0},

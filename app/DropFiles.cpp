@@ -1,0 +1,95 @@
+#include "app/DropFiles.h"
+
+#include <string>
+#include <vector>
+
+#include "app/Commands.h"
+#include "app/Handles.h"
+#include "app/core/DropRules.h"
+#include "display/SignWindows.h"
+#include "document/FileStreams.h"
+#include "document/SceneFile.h"
+#include "document/SignDocument.h"
+#include "settings/SettingsActions.h"
+
+namespace rolva {
+
+namespace {
+
+struct DropTraits {
+    static HDROP Invalid() { return nullptr; }
+    static bool IsValid(HDROP h) { return h != nullptr; }
+    static void Free(HDROP h) { DragFinish(h); }
+};
+using DropHandle = UniqueHandle<HDROP, DropTraits>;
+
+std::vector<DroppedItem> DroppedItems(HDROP drop)
+{
+    std::vector<DroppedItem> items;
+    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        const UINT length = DragQueryFileA(drop, i, nullptr, 0);
+        std::vector<char> buffer(length + 1, '\0');
+        DragQueryFileA(drop, i, buffer.data(), length + 1);
+        DroppedItem item;
+        item.path = buffer.data();
+        const DWORD attributes = GetFileAttributesA(FileApiPath(item.path).c_str());
+        item.folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+// The sign whose frame shows at the point (Form client coordinates), or -1.
+int SignAt(HWND form, POINT point)
+{
+    HWND child = ChildWindowFromPointEx(form, point, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        if (child && child == SignFrameHandle(sign))
+            return sign;
+    }
+    return -1;
+}
+
+DropTarget TargetOf(int sign)
+{
+    if (sign < 0)
+        return DropTarget::Form;
+    switch (static_cast<SignKind>(gDocument.signs[sign].kind)) {
+    case SignKind::Roll:
+        return DropTarget::RollSign;
+    case SignKind::Led:
+        return DropTarget::LedSign;
+    default:
+        return DropTarget::Form;
+    }
+}
+
+}  // namespace
+
+void AcceptFileDrops(HWND form) { DragAcceptFiles(form, TRUE); }
+
+void Form_OnDropFiles(HWND form, HDROP drop)
+{
+    const DropHandle owned(drop);
+    if (!IsWindowEnabled(form) || !RollThreadsIdle())
+        return;
+    POINT point{};
+    const int sign = DragQueryPoint(drop, &point) ? SignAt(form, point) : -1;
+    const DropAction action = ChooseDropAction(DroppedItems(drop), TargetOf(sign), gDocument.gdiplusAvailable == 1);
+    switch (action.kind) {
+    case DropActionKind::OpenDataFile:
+        OpenSceneFile(action.path);
+        break;
+    case DropActionKind::SetSignStrip:
+        SetSignStrip(nullptr, sign, action.path);
+        break;
+    case DropActionKind::SetSignFolder:
+        SetSignFolder(nullptr, sign, action.path);
+        break;
+    case DropActionKind::Ignore:
+        break;
+    }
+}
+
+}  // namespace rolva

@@ -1,0 +1,139 @@
+#include "app/RecentFiles.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "app/Application.h"
+#include "app/Commands.h"
+#include "app/MenuIds.h"
+#include "app/WindowPlacement.h"
+#include "document/FileMessages.h"
+#include "document/FileStreams.h"
+#include "document/SceneFile.h"
+
+namespace rolva {
+
+namespace {
+
+RecentList gRecent;
+
+// More than four of the longest paths: anything larger is not a list this program wrote.
+constexpr std::uint32_t kRecentFileMaxBytes = (kRecentPathMaxBytes + 2) * kRecentFileCount;
+
+std::string ReadRecentFileBytes()
+{
+    FileByteSource file(RecentFilesPath());
+    if (!file.IsOpen())
+        return std::string();
+    std::string bytes;
+    char chunk[4096];
+    std::uint32_t got = 0;
+    while (bytes.size() < kRecentFileMaxBytes && file.Read(chunk, sizeof chunk, &got) && got > 0)
+        bytes.append(chunk, got);
+    return bytes;
+}
+
+// Written whole or not at all, like the settings file; a list that cannot be written is only
+// lost for the next run, so nothing is reported.
+void WriteRecentFile()
+{
+    const std::string text = EncodeRecentList(gRecent);
+    ReplacingFileSink file(RecentFilesPath());
+    if (!file.IsOpen())
+        return;
+    std::uint32_t written = 0;
+    if (file.Write(text.data(), static_cast<std::uint32_t>(text.size()), &written) && written == text.size())
+        file.Commit();
+}
+
+int ExitItemPosition(HMENU file)
+{
+    const int count = GetMenuItemCount(file);
+    for (int position = 0; position < count; ++position) {
+        if (GetMenuItemID(file, position) == static_cast<UINT>(kCommandExit))
+            return position;
+    }
+    return count;
+}
+
+void InsertMenuEntry(HMENU menu, int position, UINT type, UINT id, const std::string& label)
+{
+    MENUITEMINFOA item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_TYPE | MIIM_ID;
+    item.fType = type;
+    item.wID = id;
+    item.dwTypeData = const_cast<char*>(label.c_str());
+    InsertMenuItemA(menu, position, TRUE, &item);
+}
+
+// The list between the separator under 名前をつけて保存 and a separator of its own above 終了.
+void ShowRecentMenu()
+{
+    HMENU file = gApp.menus.file;
+    if (!file || !IsMenu(file))
+        return;
+    for (int i = 0; i < static_cast<int>(kRecentFileCount); ++i)
+        DeleteMenu(file, kCommandRecentFirst + i, MF_BYCOMMAND);
+    DeleteMenu(file, kRecentSeparatorId, MF_BYCOMMAND);
+    if (gRecent.empty())
+        return;
+    const int exit = ExitItemPosition(file);
+    for (std::size_t i = 0; i < gRecent.size(); ++i)
+        InsertMenuEntry(file, exit + static_cast<int>(i), MFT_STRING, kCommandRecentFirst + static_cast<UINT>(i),
+                        RecentMenuLabel(static_cast<int>(i) + 1, gRecent[i]));
+    InsertMenuEntry(file, exit + static_cast<int>(gRecent.size()), MFT_SEPARATOR, kRecentSeparatorId, "");
+}
+
+bool FileExists(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(FileApiPath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+std::string RecentFilesPath() { return FileBesideExecutable(".recent"); }
+
+void LoadRecentFiles()
+{
+    gRecent = DecodeRecentList(ReadRecentFileBytes());
+    ShowRecentMenu();
+}
+
+const RecentList& RecentFiles() { return gRecent; }
+
+void AddRecentFile(const std::string& path)
+{
+    NoteRecentFile(gRecent, path);
+    WriteRecentFile();
+    ShowRecentMenu();
+}
+
+bool IsRecentFileCommand(int id)
+{
+    return id >= kCommandRecentFirst && id < kCommandRecentFirst + static_cast<int>(kRecentFileCount);
+}
+
+void OpenRecentFile(int id)
+{
+    const std::size_t index = static_cast<std::size_t>(id - kCommandRecentFirst);
+    if (!IsRecentFileCommand(id) || index >= gRecent.size() || !RollThreadsIdle())
+        return;
+    const std::string path = gRecent[index];
+    if (FileExists(path)) {
+        OpenSceneFile(path);
+        return;
+    }
+    RemoveRecentFile(gRecent, path);
+    WriteRecentFile();
+    ShowRecentMenu();
+    // As around every other box: the panel cannot start a roll underneath it.
+    gApp.panelRecord.Enable(0);
+    ShowMissingRecentFileMessage(path);
+    gApp.panelRecord.Enable(1);
+    gApp.panelRecord.Focus();
+}
+
+}  // namespace rolva
