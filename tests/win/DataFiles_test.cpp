@@ -549,7 +549,7 @@ TEST_F(DataFilesTest, CutShortOldFilesSayReadErrorAndKeepTheFieldsBeforeTheCut)
     struct Case {
         const char* name;
         std::string bytes;
-        void (*read)(const std::string&);
+        FileReadOutcome (*read)(const std::string&);
     };
     const Case cases[] = {
         {"old.rv3", Ver3Bytes("", 5250, 6000, 2, sign, sign, 0, 0).Data(), ReadVer3File},
