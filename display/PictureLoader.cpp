@@ -7,6 +7,7 @@
 
 #include "app/Handles.h"
 #include "display/core/HiMetric.h"
+#include "document/FileStreams.h"
 #include "document/SignDocument.h"
 
 namespace rolva {
@@ -36,15 +37,6 @@ template <typename Fn>
 Fn Resolve(HMODULE module, const char* name)
 {
     return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
-std::vector<WCHAR> ToWide(const std::string& text)
-{
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::vector<WCHAR> wide(length > 0 ? length : 1, L'\0');
-    if (length > 0)
-        MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
-    return wide;
 }
 
 // Releases a COM interface at scope end.
@@ -93,7 +85,8 @@ HBITMAP LoadPictureGdiplus(const std::string& path)
     if (!module)
         return nullptr;
 
-    const std::vector<WCHAR> widePath = ToWide(path);
+    // The long-path form, as every file the program opens.
+    const std::wstring widePath = WideFileApiPath(path);
 
     const auto startup = Resolve<GdiplusStartupFn>(module.Get(), "GdiplusStartup");
     const auto shutdown = Resolve<GdiplusShutdownFn>(module.Get(), "GdiplusShutdown");
@@ -110,7 +103,7 @@ HBITMAP LoadPictureGdiplus(const std::string& path)
 
     HBITMAP result = nullptr;
     GpBitmap* image = nullptr;
-    if (createBitmap(widePath.data(), &image) == kGpOk) {
+    if (createBitmap(widePath.c_str(), &image) == kGpOk) {
         // Transparent pixels are composed on ARGB 0, transparent black.
         if (createHbitmap(image, &result, 0) != kGpOk)
             result = nullptr;
@@ -122,7 +115,7 @@ HBITMAP LoadPictureGdiplus(const std::string& path)
 
 HBITMAP LoadPictureOle(const std::string& path)
 {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    FileHandle file(OpenFileForReading(path));
     if (!file)
         return nullptr;
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "display/LedSign.h"
 #include "document/FileMessages.h"
 #include "document/FileStreams.h"
 #include "document/ScenePaths.h"
@@ -47,6 +48,7 @@ bool ReadAndApply(const std::string& path, Decoder decode, Apply apply, Record* 
     }
     SetSceneFolderFrom(path);
     apply(*record, result.fieldsRead);
+    ReleaseLedFolderWatches();  // a folder the scene no longer shows is let go at once
     if (result.status != ReadStatus::Ok) {
         ShowReadErrorMessage(result.errorCode);
         return false;
