@@ -37,15 +37,26 @@ DWORD WithRetries(Step step)
 
 bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
+// Attributes a saved file keeps from the one it replaces; the others describe the new contents.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
 // Puts the complete new file in the target's place: 0 or the error code.
 DWORD PutInPlace(const std::wstring& replacement, const std::wstring& target)
 {
+    const DWORD attributes = GetFileAttributesW(target.c_str());
     // Nothing there yet: a plain rename, which never replaces a file that appears meanwhile.
-    if (GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES && IsMissing(GetLastError()))
+    if (attributes == INVALID_FILE_ATTRIBUTES && IsMissing(GetLastError()))
         return WithRetries([&] { return MoveFileExW(replacement.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH); });
+    // Neither a folder of that name nor a read-only file is replaced, as a rename onto them is
+    // refused; asking again would not change that.
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
+        return ERROR_ACCESS_DENIED;
 
-    // ReplaceFileW gives the new file the old one's attributes, permissions and streams;
-    // a rename would drop them.
+    // ReplaceFileW gives the new file the old one's permissions, streams and creation time, where
+    // a rename would drop them; the attributes are carried over here too, as not every system's
+    // ReplaceFileW does so.
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kKeptAttributes))
+        SetFileAttributesW(replacement.c_str(), (attributes & kKeptAttributes) | FILE_ATTRIBUTE_ARCHIVE);
     const DWORD error = WithRetries([&] {
         return ReplaceFileW(target.c_str(), replacement.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
                             nullptr);

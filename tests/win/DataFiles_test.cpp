@@ -590,6 +590,78 @@ TEST_F(DataFilesTest, FailedSaveSaysSoAndLeavesNoTemporaryFile)
     EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY));
 }
 
+TEST_F(DataFilesTest, SavingOverAFileKeepsItsAttributes)
+{
+    const std::string file = PathOf("scene.rv4");
+    WriteFileBytes(file, std::string(500, 'x'));
+    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE;
+    ASSERT_TRUE(SetFileAttributesA(file.c_str(), kept));
+
+    test::DialogAnswerer answer(IDOK);
+    WriteVer4File(file);
+    EXPECT_TRUE(answer.SeenSoFar().empty());
+    EXPECT_EQ("Rolva4DataFile", ReadFileBytes(file).substr(4, 14));
+    const DWORD attributes = GetFileAttributesA(file.c_str());
+    EXPECT_EQ(kept, attributes & (kept | FILE_ATTRIBUTE_READONLY)) << std::hex << attributes;
+    EXPECT_EQ(0, CountFiles(folder_, "*.rolva-new"));
+}
+
+TEST_F(DataFilesTest, AFileThatCannotBeReplacedKeepsItsBytes)
+{
+    const std::string old(500, 'x');
+    for (bool readOnly : {false, true}) {
+        SCOPED_TRACE(readOnly ? "read-only" : "held open by another program");
+        const std::string file = PathOf(readOnly ? "read-only.rv4" : "held.rv4");
+        WriteFileBytes(file, old);
+        HANDLE held = INVALID_HANDLE_VALUE;
+        if (readOnly) {
+            ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
+        } else {
+            // Open without letting anyone delete or rename it, for longer than a save waits.
+            held = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+            ASSERT_NE(INVALID_HANDLE_VALUE, held);
+        }
+        {
+            test::DialogAnswerer answer(IDOK);
+            WriteVer4File(file);
+            ExpectOneMessage(answer, kSaveErrorLead);
+        }
+        if (held != INVALID_HANDLE_VALUE)
+            CloseHandle(held);
+        EXPECT_EQ(old, ReadFileBytes(file));
+        EXPECT_EQ(0, CountFiles(folder_, "*.rolva-new"));
+    }
+}
+
+TEST_F(DataFilesTest, AFileLetGoOfWhileSavingIsReplaced)
+{
+    const std::string file = PathOf("busy.rv4");
+    WriteFileBytes(file, std::string(500, 'x'));
+    // A scanner that holds the file for a moment, as they do right after a file is written.
+    HANDLE held = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    struct Release {
+        static DWORD WINAPI After100Ms(LPVOID handle)
+        {
+            Sleep(100);
+            CloseHandle(static_cast<HANDLE>(handle));
+            return 0;
+        }
+    };
+    HANDLE releaser = CreateThread(nullptr, 0, Release::After100Ms, held, 0, nullptr);
+    {
+        test::DialogAnswerer answer(IDOK);
+        WriteVer4File(file);
+        const auto seen = answer.SeenSoFar();
+        EXPECT_TRUE(seen.empty()) << seen[0].text;
+    }
+    WaitForSingleObject(releaser, INFINITE);
+    CloseHandle(releaser);
+    EXPECT_EQ("Rolva4DataFile", ReadFileBytes(file).substr(4, 14));
+}
+
 TEST_F(DataFilesTest, Ver3ImportMapsTwipsFlagsAndKeypadCount)
 {
     struct Case {
