@@ -40,7 +40,7 @@ public:
     }
 
     bool Watches(const std::string& folder) const { return watch_ && folder == folder_; }
-    bool IsWatching() const { return static_cast<bool>(watch_); }
+    std::string Watched() const { return watch_ ? folder_ : std::string(); }
 
     void Forget()
     {
@@ -121,9 +121,9 @@ void ReleaseLedFolderWatches()
     }
 }
 
-bool WatchesLedFolder(int sign)
+std::string WatchedLedFolder(int sign)
 {
-    return gListings[sign].IsWatching();
+    return gListings[sign].Watched();
 }
 
 }  // namespace rolva

@@ -25,7 +25,7 @@ std::vector<std::string> ListLedFolder(const std::string& folder);
 // next switch.
 void ReleaseLedFolderWatches();
 
-// Whether the system watches a folder for the sign now.
-bool WatchesLedFolder(int sign);
+// The folder the system watches for the sign now, or "" when it watches none.
+std::string WatchedLedFolder(int sign);
 
 }  // namespace rolva
