@@ -115,7 +115,7 @@ HBITMAP LoadPictureGdiplus(const std::string& path)
 
 HBITMAP LoadPictureOle(const std::string& path)
 {
-    FileHandle file(OpenFileForReading(path));
+    FileHandle file(CreateFileW(WideFileApiPath(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file)
         return nullptr;
 

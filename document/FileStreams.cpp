@@ -90,12 +90,6 @@ std::wstring WideFileApiPath(const std::string& path)
     return ExtendedLengthPath(FullPath(wide));
 }
 
-FileHandle OpenFileForReading(const std::string& path)
-{
-    return FileHandle(CreateFileW(WideFileApiPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-}
-
 DWORD FileAttributesOf(const std::string& path)
 {
     return GetFileAttributesW(WideFileApiPath(path).c_str());

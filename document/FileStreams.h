@@ -19,9 +19,6 @@ namespace rolva {
 // A path already in the "\\?\" form is taken as it stands.
 std::wstring WideFileApiPath(const std::string& path);
 
-// Opened for reading, with others free to read and write it meanwhile; invalid on failure.
-FileHandle OpenFileForReading(const std::string& path);
-
 // GetFileAttributesW of the path, INVALID_FILE_ATTRIBUTES when there is nothing.
 DWORD FileAttributesOf(const std::string& path);
 

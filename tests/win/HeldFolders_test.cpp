@@ -11,6 +11,7 @@
 #include "app/Application.h"
 #include "display/LedSign.h"
 #include "display/RollAnimation.h"
+#include "document/CurrentFolder.h"
 #include "document/DataFiles.h"
 #include "document/FileCommands.h"
 #include "document/SignDocument.h"
@@ -73,6 +74,20 @@ private:
     std::string previous_;
     std::string root_;
 };
+
+TEST_F(HeldFoldersTest, TheKeeperPutsTheCurrentFolderBackOnlyAtItsEnd)
+{
+    {
+        const CurrentFolderKeeper keep;
+        ASSERT_TRUE(SetCurrentDirectoryA(Chosen().c_str()));
+        {
+            const CurrentFolderKeeper inner;
+            ASSERT_TRUE(SetCurrentDirectoryA(Other().c_str()));
+        }
+        EXPECT_TRUE(SameFolder(Chosen(), CurrentFolder())) << CurrentFolder();
+    }
+    EXPECT_TRUE(SameFolder(Start(), CurrentFolder())) << CurrentFolder();
+}
 
 TEST_F(HeldFoldersTest, EveryChooserLeavesTheCurrentFolderWhereItWas)
 {
