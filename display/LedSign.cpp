@@ -10,6 +10,7 @@
 #include "document/FileStreams.h"
 #include "document/ScenePaths.h"
 #include "document/SignDocument.h"
+#include "document/SystemText.h"
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
 
@@ -20,7 +21,8 @@ namespace {
 // The sorted frame files of a sign's folder, listed again only when the system reports a change
 // in the folder (a file added, removed or renamed, an attribute changed) or the folder is another
 // one: listing a folder of thousands of frames at every key press would make each switch slow.
-// Where the system cannot watch the folder, every switch lists it.
+// Where the system cannot watch the folder, every switch lists it. The watch holds the folder
+// open, so it is closed as soon as the sign no longer shows that folder.
 class LedFolderListing {
 public:
     const std::vector<std::string>& Files(const std::string& folder)
@@ -28,13 +30,23 @@ public:
         const bool changed = !watch_ || WaitForSingleObject(watch_.Get(), 0) != WAIT_TIMEOUT;
         if (folder != folder_ || changed) {
             // Watching starts before listing, so a change during the listing is not missed.
-            watch_.Reset(FindFirstChangeNotificationA(
-                FileApiPath(folder).c_str(), FALSE,
+            watch_.Reset(FindFirstChangeNotificationW(
+                WideFileApiPath(folder).c_str(), FALSE,
                 FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME | FILE_NOTIFY_CHANGE_ATTRIBUTES));
             files_ = ListLedFolder(folder);
             folder_ = folder;
         }
         return files_;
+    }
+
+    bool Watches(const std::string& folder) const { return watch_ && folder == folder_; }
+    std::string Watched() const { return watch_ ? folder_ : std::string(); }
+
+    void Forget()
+    {
+        watch_.Reset();
+        folder_.clear();
+        files_.clear();
     }
 
 private:
@@ -50,29 +62,29 @@ LedFolderListing gListings[kSignCount];
 std::vector<std::string> ListLedFolder(const std::string& folder)
 {
     std::vector<DirectoryEntry> entries;
-    WIN32_FIND_DATAA found;
-    const std::string pattern = FileApiPath(LedFolderPattern(folder));
+    WIN32_FIND_DATAW found;
+    const std::wstring pattern = WideFileApiPath(LedFolderPattern(folder, IsSystemLeadByte));
     // Without short names and in large batches the listing of a big folder is several times
     // faster; systems before Windows 7 know neither and get the plain search.
     constexpr FINDEX_INFO_LEVELS kInfoBasic = static_cast<FINDEX_INFO_LEVELS>(1);
     constexpr DWORD kLargeFetch = 2;
     HANDLE search =
-        FindFirstFileExA(pattern.c_str(), kInfoBasic, &found, FindExSearchNameMatch, nullptr, kLargeFetch);
+        FindFirstFileExW(pattern.c_str(), kInfoBasic, &found, FindExSearchNameMatch, nullptr, kLargeFetch);
     if (search == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_NOT_FOUND &&
         GetLastError() != ERROR_PATH_NOT_FOUND)
-        search = FindFirstFileA(pattern.c_str(), &found);
+        search = FindFirstFileW(pattern.c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return {};
     do {
         DirectoryEntry entry;
-        entry.name = found.cFileName;
+        entry.name = AnsiText(found.cFileName);
         entry.isDirectory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         entry.isHidden = (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
         entry.isSystem = (found.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0;
         entries.push_back(std::move(entry));
-    } while (FindNextFileA(search, &found));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
-    return SortLedFiles(entries);
+    return SortLedFiles(entries, IsSystemLeadByte);
 }
 
 void ShowLedFrame(int sign, const std::string& path)
@@ -95,7 +107,23 @@ void SwitchLedFrame(int sign)
     const std::string* file = LedFrameFile(slot.targetFrame, files);
     if (!file)
         return;
-    ShowLedFrame(sign, JoinFolderPath(folder, *file));
+    ShowLedFrame(sign, JoinFolderPath(folder, *file, IsSystemLeadByte));
+}
+
+void ReleaseLedFolderWatches()
+{
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        const SignSlot& slot = gDocument.signs[sign];
+        const bool shown = slot.kind == static_cast<std::uint8_t>(SignKind::Led) &&
+                           gListings[sign].Watches(ExistingScenePath(slot.picturePath));
+        if (!shown)
+            gListings[sign].Forget();
+    }
+}
+
+std::string WatchedLedFolder(int sign)
+{
+    return gListings[sign].Watched();
 }
 
 }  // namespace rolva

@@ -19,4 +19,13 @@ void ShowLedFrame(int sign, const std::string& path);
 // files), sorted by name without regard to case.
 std::vector<std::string> ListLedFolder(const std::string& folder);
 
+// Closes the watch on each sign's folder unless the sign is still an LED-style sign of that
+// folder: on Windows a watched folder cannot be renamed or removed, nor its drive ejected.
+// Called after a sign changes kind or a data file is applied; a new folder is watched at the
+// next switch.
+void ReleaseLedFolderWatches();
+
+// The folder the system watches for the sign now, or "" when it watches none.
+std::string WatchedLedFolder(int sign);
+
 }  // namespace rolva

@@ -11,6 +11,7 @@
 #include "app/SystemLibrary.h"
 #include "display/core/BmpCompleteness.h"
 #include "display/core/HiMetric.h"
+#include "document/FileStreams.h"
 #include "document/SignDocument.h"
 
 namespace rolva {
@@ -106,15 +107,6 @@ private:
 // GDI+ for the whole run, between StartGdiplusForRun and EndGdiplusForRun.
 std::unique_ptr<GdiplusLibrary> gRunGdiplus;
 
-std::vector<WCHAR> ToWide(const std::string& text)
-{
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::vector<WCHAR> wide(length > 0 ? length : 1, L'\0');
-    if (length > 0)
-        MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
-    return wide;
-}
-
 // Releases a COM interface at scope end.
 template <typename Interface>
 class ComPtr {
@@ -189,14 +181,14 @@ HBITMAP LoadPictureGdiplus(const std::string& path)
 {
     if (path.empty())
         return nullptr;
-    const std::vector<WCHAR> widePath = ToWide(path);
+    const std::wstring widePath = WideFileApiPath(path);  // the long-path form, as every file the program opens
     if (gRunGdiplus) {
         gDocument.gdiplusAvailable = 1;
-        return gRunGdiplus->Load(widePath.data());
+        return gRunGdiplus->Load(widePath.c_str());
     }
     const GdiplusLibrary library;  // for this call only
     gDocument.gdiplusAvailable = library.Loaded() ? 1 : 0;
-    return library.Running() ? library.Load(widePath.data()) : nullptr;
+    return library.Running() ? library.Load(widePath.c_str()) : nullptr;
 }
 
 HBITMAP LoadPictureOle(const std::string& path)
@@ -205,8 +197,9 @@ HBITMAP LoadPictureOle(const std::string& path)
     if (!com.Ready())
         return nullptr;
     // Shared with every other use: a picture another program has open still loads.
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, 0, nullptr));
+    FileHandle file(CreateFileW(WideFileApiPath(path).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0,
+                                nullptr));
     if (!file)
         return nullptr;
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "document/DataFiles.h"
+#include "display/LedSign.h"
 #include "document/FileMessages.h"
 #include "document/FileStreams.h"
 #include "document/ScenePaths.h"
@@ -48,6 +49,7 @@ FileReadOutcome ReadAndApply(const std::string& path, Decoder decode, Apply appl
     }
     SetSceneFolderFrom(path);
     apply(*record, result.fieldsRead);
+    ReleaseLedFolderWatches();  // a folder the scene no longer shows is let go at once
     if (result.status != ReadStatus::Ok) {
         ShowReadErrorMessage(result.errorCode);
         return FileReadOutcome::Partly;

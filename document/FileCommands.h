@@ -9,8 +9,11 @@
 namespace rolva {
 
 // The chosen path, or empty when the user cancelled or the dialog failed. The filter is the
-// usual list of zero-terminated label and pattern pairs.
-std::string FileDialog(HWND owner, bool save, const char* filter, const char* title);
+// usual list of zero-terminated label and pattern pairs. A save dialog given a default ending
+// (without its dot) adds it to a name typed without one and asks before replacing the file that
+// name then names. The current folder is the same after the dialog as before it.
+std::string FileDialog(HWND owner, bool save, const char* filter, const char* title,
+                       const char* defaultEnding = nullptr);
 
 void OpenCommand();
 void SaveAsCommand();

@@ -1,29 +1,102 @@
 #include "document/FileStreams.h"
 
+#include <vector>
+
+#include "document/SystemText.h"
+#include "document/core/LongPathText.h"
+
 namespace rolva {
 
 namespace {
 
-bool IsDriveAbsolute(const std::string& path)
+// A virus scanner, an indexer or a sync tool often opens a file just written or about to be
+// replaced, for a few milliseconds; half a second of patience outlasts them.
+constexpr int kPlacingAttempts = 10;
+constexpr DWORD kPlacingPause = 50;
+
+// Failures that pass once another program lets go of a file it has open.
+bool MayPass(DWORD error)
 {
-    return path.size() >= 3 && path[1] == ':' && (path[2] == '\\' || path[2] == '/');
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED ||
+           error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+}
+
+// Runs step until it succeeds, fails for good or runs out of attempts: 0 or the last error.
+template <typename Step>
+DWORD WithRetries(Step step)
+{
+    for (int attempt = 1;; ++attempt) {
+        if (step())
+            return 0;
+        const DWORD error = GetLastError();
+        if (attempt == kPlacingAttempts || !MayPass(error))
+            return error;
+        Sleep(kPlacingPause);
+    }
+}
+
+bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+
+// Attributes a saved file keeps from the one it replaces; the others describe the new contents.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+// Puts the complete new file in the target's place: 0 or the error code.
+DWORD PutInPlace(const std::wstring& replacement, const std::wstring& target)
+{
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    // Nothing there yet: a plain rename, which never replaces a file that appears meanwhile.
+    if (attributes == INVALID_FILE_ATTRIBUTES && IsMissing(GetLastError()))
+        return WithRetries([&] { return MoveFileExW(replacement.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH); });
+    // Neither a folder of that name nor a read-only file is replaced, as a rename onto them is
+    // refused; asking again would not change that.
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
+        return ERROR_ACCESS_DENIED;
+
+    // ReplaceFileW gives the new file the old one's permissions, streams and creation time, where
+    // a rename would drop them; the attributes are carried over here too, as not every system's
+    // ReplaceFileW does so.
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kKeptAttributes))
+        SetFileAttributesW(replacement.c_str(), (attributes & kKeptAttributes) | FILE_ATTRIBUTE_ARCHIVE);
+    const DWORD error = WithRetries([&] {
+        return ReplaceFileW(target.c_str(), replacement.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                            nullptr);
+    });
+    // The old file went but the new one could not take its name: finish by renaming it.
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT && GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return WithRetries([&] { return MoveFileExW(replacement.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH); });
+    return error;
+}
+
+std::wstring FullPath(const std::wstring& path)
+{
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+        if (length == 0)
+            return path;
+        if (length < buffer.size())
+            return std::wstring(buffer.data(), length);
+        buffer.resize(length);
+    }
 }
 
 }  // namespace
 
-std::string FileApiPath(const std::string& path)
+std::wstring WideFileApiPath(const std::string& path)
 {
-    if (path.size() < MAX_PATH || path.compare(0, 4, "\\\\?\\") == 0)
-        return path;
-    if (IsDriveAbsolute(path))
-        return "\\\\?\\" + path;
-    if (path.compare(0, 2, "\\\\") == 0)
-        return "\\\\?\\UNC\\" + path.substr(2);
-    return path;
+    const std::wstring wide = WideText(path);
+    if (wide.empty() || wide.compare(0, 4, L"\\\\?\\") == 0)
+        return wide;
+    return ExtendedLengthPath(FullPath(wide));
+}
+
+DWORD FileAttributesOf(const std::string& path)
+{
+    return GetFileAttributesW(WideFileApiPath(path).c_str());
 }
 
 FileByteSource::FileByteSource(const std::string& path)
-    : file_(CreateFileA(FileApiPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    : file_(CreateFileW(WideFileApiPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                         FILE_ATTRIBUTE_NORMAL, nullptr))
 {
     if (!file_)
@@ -52,10 +125,10 @@ bool FileByteSource::BytesLeft(std::uint64_t* bytesLeft)
 }
 
 ReplacingFileSink::ReplacingFileSink(const std::string& targetPath)
-    : target_(targetPath), temporary_(targetPath + ".rolva-new")
+    : target_(WideFileApiPath(targetPath)), temporary_(WideFileApiPath(targetPath + ".rolva-new"))
 {
-    file_.Reset(CreateFileA(FileApiPath(temporary_).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    file_.Reset(CreateFileW(temporary_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                            nullptr));
     if (!file_)
         lastError_ = GetLastError();
 }
@@ -65,7 +138,7 @@ ReplacingFileSink::~ReplacingFileSink()
     if (committed_)
         return;
     file_.Reset();
-    DeleteFileA(FileApiPath(temporary_).c_str());
+    DeleteFileW(temporary_.c_str());
 }
 
 bool ReplacingFileSink::Write(const void* data, std::uint32_t size, std::uint32_t* bytesWritten)
@@ -85,9 +158,9 @@ bool ReplacingFileSink::Commit()
         return false;
     }
     file_.Reset();
-    if (!MoveFileExA(FileApiPath(temporary_).c_str(), FileApiPath(target_).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        lastError_ = GetLastError();
+    const DWORD error = PutInPlace(temporary_, target_);
+    if (error != 0) {
+        lastError_ = error;
         return false;
     }
     committed_ = true;

@@ -1,6 +1,7 @@
 // Files as the byte streams the format code reads and writes, and a safe replace for saving:
 // the new contents go to a file beside the old one, which is replaced only once they are
-// complete, so a failed save never loses what was there.
+// complete, so a failed save never loses what was there. Paths are ANSI text as everywhere in
+// the program; they reach the system through the W functions, which alone take long paths.
 #pragma once
 
 #include <windows.h>
@@ -13,8 +14,13 @@
 
 namespace rolva {
 
-// A path the ANSI file functions accept at any length: long absolute paths get the "\\?\" form.
-std::string FileApiPath(const std::string& path);
+// The path as the W file functions take it at any length: made full (GetFullPathNameW, which
+// also turns '/' into '\' and resolves "." and ".."), with the "\\?\" form once it is long.
+// A path already in the "\\?\" form is taken as it stands.
+std::wstring WideFileApiPath(const std::string& path);
+
+// GetFileAttributesW of the path, INVALID_FILE_ATTRIBUTES when there is nothing.
+DWORD FileAttributesOf(const std::string& path);
 
 class FileByteSource final : public ByteSource {
 public:
@@ -43,13 +49,16 @@ public:
     bool Write(const void* data, std::uint32_t size, std::uint32_t* bytesWritten) override;
     std::uint32_t LastError() const override { return lastError_; }
 
-    // Flushes and closes the new file, then replaces the target with it. False with LastError()
-    // set when any step failed; the target is then as it was.
+    // Flushes and closes the new file, then puts it in the target's place: ReplaceFileW where
+    // the target exists (which keeps its attributes and permissions), MoveFileExW where it does
+    // not, each tried again for a moment while another program (a virus scanner, an indexer, a
+    // sync tool) holds a file. False with LastError() set when any step failed; the target is
+    // then as it was.
     bool Commit();
 
 private:
-    std::string target_;
-    std::string temporary_;
+    std::wstring target_;
+    std::wstring temporary_;
     FileHandle file_;
     std::uint32_t lastError_ = 0;
     bool committed_ = false;

@@ -4,6 +4,7 @@
 
 #include "document/FileStreams.h"
 #include "document/SignDocument.h"
+#include "document/SystemText.h"
 #include "document/core/PathText.h"
 
 namespace rolva {
@@ -12,24 +13,24 @@ namespace {
 
 bool Exists(const std::string& path)
 {
-    return GetFileAttributesA(FileApiPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+    return FileAttributesOf(path) != INVALID_FILE_ATTRIBUTES;
 }
 
 }  // namespace
 
 void SetSceneFolderFrom(const std::string& dataFilePath)
 {
-    gDocument.sceneFolder = std::string(PathFolder(dataFilePath));
+    gDocument.sceneFolder = std::string(PathFolder(dataFilePath, IsSystemLeadByte));
 }
 
 std::string ExistingScenePath(const std::string& storedPath)
 {
     if (storedPath.empty() || Exists(storedPath) || gDocument.sceneFolder.empty())
         return storedPath;
-    const std::string_view name = PathName(storedPath);
+    const std::string_view name = PathName(storedPath, IsSystemLeadByte);
     if (name.empty())
         return storedPath;
-    const std::string beside = JoinFolderPath(gDocument.sceneFolder, name);
+    const std::string beside = JoinFolderPath(gDocument.sceneFolder, name, IsSystemLeadByte);
     return Exists(beside) ? beside : storedPath;
 }
 

@@ -5,13 +5,14 @@
 #include <shlwapi.h>
 
 #include "document/FileCommands.h"
+#include "document/SystemText.h"
 #include "info/core/CommandLinePath.h"
 
 namespace rolva {
 
 void OpenCommandLineFile()
 {
-    const std::string path = CommandLinePath(PathGetArgsA(GetCommandLineA()));
+    const std::string path = CommandLinePath(PathGetArgsA(GetCommandLineA()), IsSystemLeadByte);
     if (!path.empty())
         OpenDataFile(path);
 }

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "document/CurrentFolder.h"
 #include "document/SignDocument.h"
 #include "settings/core/PictureFilter.h"
 
@@ -59,6 +60,7 @@ std::string FileSystemPath(LPCITEMIDLIST item)
 
 std::string OpenPictureFile(HWND owner)
 {
+    const CurrentFolderKeeper keepFolder;
     const std::string filter = PictureFilter(gDocument.gdiplusAvailable == 1);
     std::vector<char> path(kPathCapacity + 4, '\0');
     OPENFILENAMEA dialog{};
@@ -76,6 +78,7 @@ std::string OpenPictureFile(HWND owner)
 
 std::string BrowseFolder(HWND owner, const char* title)
 {
+    const CurrentFolderKeeper keepFolder;
     ComScope com;
     BROWSEINFOA browse{};
     browse.hwndOwner = owner;

@@ -1,6 +1,7 @@
 // The system's choosers as the settings dialog uses them: a picture file, and a folder of
 // frame pictures for an LED-style sign. Each gives a full path, or an empty string when the
-// user cancelled or nothing usable was chosen.
+// user cancelled or nothing usable was chosen. The current folder is the same after each as
+// before it.
 #pragma once
 
 #include <windows.h>

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/Application.h"
+#include "display/LedSign.h"
 #include "display/PictureLoader.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
@@ -147,6 +148,7 @@ void ChangeSignKind(HWND dialog, int sign)
         slot.kind = kind;
         slot.picturePath.clear();
         SetDlgItemTextA(dialog, kPicturePathIds[sign], "");
+        ReleaseLedFolderWatches();
     }
     const bool shown = kind != static_cast<std::uint8_t>(SignKind::Hidden);
     // A first sign hidden by an older file would otherwise stay out of sight for good: its

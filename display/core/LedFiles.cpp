@@ -38,13 +38,13 @@ struct SortKey {
     std::vector<std::uint32_t> marks;    // apostrophes and hyphens, comparable as they stand
 };
 
-SortKey MakeSortKey(std::string_view name)
+SortKey MakeSortKey(std::string_view name, LeadByteTest isLeadByte)
 {
     SortKey key;
     std::uint32_t position = 0;  // in characters, not bytes
     for (std::size_t i = 0; i < name.size(); ++position) {
         const unsigned char byte = static_cast<unsigned char>(name[i]);
-        if (IsShiftJisLeadByte(byte) && i + 1 < name.size()) {
+        if (CharacterLength(name, i, isLeadByte) == 2) {
             key.weights.push_back(static_cast<std::uint16_t>(
                 byte << 8 | static_cast<unsigned char>(name[i + 1])));
             i += 2;
@@ -85,12 +85,12 @@ int CompareKeys(const SortKey& a, const SortKey& b)
 
 }  // namespace
 
-int CompareLedFileNames(std::string_view a, std::string_view b)
+int CompareLedFileNames(std::string_view a, std::string_view b, LeadByteTest isLeadByte)
 {
-    return CompareKeys(MakeSortKey(a), MakeSortKey(b));
+    return CompareKeys(MakeSortKey(a, isLeadByte), MakeSortKey(b, isLeadByte));
 }
 
-std::vector<std::string> SortLedFiles(const std::vector<DirectoryEntry>& entries)
+std::vector<std::string> SortLedFiles(const std::vector<DirectoryEntry>& entries, LeadByteTest isLeadByte)
 {
     struct Keyed {
         const std::string* name;
@@ -99,7 +99,7 @@ std::vector<std::string> SortLedFiles(const std::vector<DirectoryEntry>& entries
     std::vector<Keyed> files;
     for (const DirectoryEntry& entry : entries) {
         if (!entry.isDirectory && !entry.isHidden && !entry.isSystem)
-            files.push_back({&entry.name, MakeSortKey(entry.name)});
+            files.push_back({&entry.name, MakeSortKey(entry.name, isLeadByte)});
     }
     std::stable_sort(files.begin(), files.end(),
                      [](const Keyed& a, const Keyed& b) { return CompareKeys(a.key, b.key) < 0; });
@@ -124,9 +124,9 @@ const std::string* LedFrameFile(std::int32_t frame, const std::vector<std::strin
     return index ? &sortedFiles[*index] : nullptr;
 }
 
-std::string LedFolderPattern(std::string_view folder)
+std::string LedFolderPattern(std::string_view folder, LeadByteTest isLeadByte)
 {
-    return JoinFolderPath(folder, "*.*");
+    return JoinFolderPath(folder, "*.*", isLeadByte);
 }
 
 }  // namespace rolva

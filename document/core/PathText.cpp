@@ -5,32 +5,28 @@ namespace rolva {
 namespace {
 
 // Position of the last separator that is a character of its own, or npos.
-std::size_t LastSeparator(std::string_view path)
+std::size_t LastSeparator(std::string_view path, LeadByteTest isLeadByte)
 {
     std::size_t last = std::string_view::npos;
     for (std::size_t i = 0; i < path.size();) {
-        const unsigned char byte = static_cast<unsigned char>(path[i]);
-        if (IsShiftJisLeadByte(byte) && i + 1 < path.size()) {
-            i += 2;
-            continue;
-        }
-        if (byte == '\\' || byte == '/')
+        const std::size_t length = CharacterLength(path, i, isLeadByte);
+        if (length == 1 && (path[i] == '\\' || path[i] == '/'))
             last = i;
-        ++i;
+        i += length;
     }
     return last;
 }
 
 }  // namespace
 
-bool IsShiftJisLeadByte(unsigned char byte)
+std::size_t CharacterLength(std::string_view text, std::size_t i, LeadByteTest isLeadByte)
 {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    return isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
 }
 
-std::string JoinFolderPath(std::string_view folder, std::string_view name)
+std::string JoinFolderPath(std::string_view folder, std::string_view name, LeadByteTest isLeadByte)
 {
-    const std::size_t last = LastSeparator(folder);
+    const std::size_t last = LastSeparator(folder, isLeadByte);
     const bool endsInSeparator = !folder.empty() && last == folder.size() - 1;
     std::string path(folder);
     if (!endsInSeparator)
@@ -39,15 +35,15 @@ std::string JoinFolderPath(std::string_view folder, std::string_view name)
     return path;
 }
 
-std::string_view PathName(std::string_view path)
+std::string_view PathName(std::string_view path, LeadByteTest isLeadByte)
 {
-    const std::size_t last = LastSeparator(path);
+    const std::size_t last = LastSeparator(path, isLeadByte);
     return last == std::string_view::npos ? path : path.substr(last + 1);
 }
 
-std::string_view PathFolder(std::string_view path)
+std::string_view PathFolder(std::string_view path, LeadByteTest isLeadByte)
 {
-    const std::size_t last = LastSeparator(path);
+    const std::size_t last = LastSeparator(path, isLeadByte);
     return last == std::string_view::npos ? std::string_view() : path.substr(0, last);
 }
 

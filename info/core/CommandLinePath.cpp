@@ -21,36 +21,31 @@ std::string_view WithoutQuotePair(std::string_view text)
 }
 
 // Bytes in the blank at position i (1 or 2), or 0 when no blank starts there. Only called at
-// character boundaries, so 0x81 0x40 is always a whole character.
-std::size_t BlankAt(std::string_view text, std::size_t i)
+// character boundaries, so 0x81 0x40 is a whole character wherever 0x81 is a lead byte.
+std::size_t BlankAt(std::string_view text, std::size_t i, LeadByteTest isLeadByte)
 {
     if (text[i] == ' ')
         return 1;
-    if (text.substr(i, 2) == kIdeographicSpace)
+    if (isLeadByte(static_cast<unsigned char>(text[i])) && text.substr(i, 2) == kIdeographicSpace)
         return 2;
     return 0;
 }
 
-std::size_t CharacterLength(std::string_view text, std::size_t i)
-{
-    return IsShiftJisLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
-}
-
 // Walks forward character by character: looking back from the end could take a trail byte
 // 0x81 and a following '@' (0x40) for an ideographic space.
-std::string_view TrimBlanks(std::string_view text)
+std::string_view TrimBlanks(std::string_view text, LeadByteTest isLeadByte)
 {
     std::size_t begin = 0;
     while (begin < text.size()) {
-        const std::size_t blank = BlankAt(text, begin);
+        const std::size_t blank = BlankAt(text, begin, isLeadByte);
         if (blank == 0)
             break;
         begin += blank;
     }
     std::size_t end = begin;
     for (std::size_t i = begin; i < text.size();) {
-        const std::size_t blank = BlankAt(text, i);
-        const std::size_t length = blank != 0 ? blank : CharacterLength(text, i);
+        const std::size_t blank = BlankAt(text, i, isLeadByte);
+        const std::size_t length = blank != 0 ? blank : CharacterLength(text, i, isLeadByte);
         i += length;
         if (blank == 0)
             end = i;
@@ -60,9 +55,9 @@ std::string_view TrimBlanks(std::string_view text)
 
 }  // namespace
 
-std::string CommandLinePath(std::string_view arguments)
+std::string CommandLinePath(std::string_view arguments, LeadByteTest isLeadByte)
 {
-    std::string_view text = TrimBlanks(WithoutQuotePair(arguments));
+    std::string_view text = TrimBlanks(WithoutQuotePair(arguments), isLeadByte);
     return std::string(WithoutQuotePair(text));
 }
 

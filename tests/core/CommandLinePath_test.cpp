@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "CodePages.h"
 #include "document/core/DataFileKind.h"
 
 namespace rolva {
@@ -47,10 +48,29 @@ TEST(CommandLinePath, ReducesTheArgumentTextToOnePathAndItsReader)
         {"C:\\bus.rv4 C:\\tram.rv4", "C:\\bus.rv4 C:\\tram.rv4", DataFileKind::Ver4},  // one path only
     };
     for (const auto& c : cases) {
-        const std::string path = CommandLinePath(c.arguments);
+        const std::string path = CommandLinePath(c.arguments, test::IsLeadByte932);
         EXPECT_EQ(c.path, path) << "[" << c.arguments << "]";
         EXPECT_EQ(c.kind, DataFileKindOf(path)) << "[" << c.arguments << "]";
     }
+}
+
+// Code page 1252: é (0xE9) and Š (0x8A) are characters of their own, so a blank after them is
+// trimmed, and 0x81 0x40 is no ideographic space.
+TEST(CommandLinePath, ReadsWesternNamesByteByByte)
+{
+    const struct {
+        const char* arguments;
+        const char* path;
+    } cases[] = {
+        {"C:\\caf\xE9 ", "C:\\caf\xE9"},
+        {"\" C:\\\x8A.rv4 \"", "C:\\\x8A.rv4"},
+        {"  C:\\\xE9\\bus.rv4\xE9 \xE9  ", "C:\\\xE9\\bus.rv4\xE9 \xE9"},
+        {"C:\\a\x81\x40", "C:\\a\x81\x40"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.path, CommandLinePath(c.arguments, test::IsLeadByte1252)) << "[" << c.arguments << "]";
+    // Read as Shift-JIS, 0xE9 takes the blank after it for its trail byte.
+    EXPECT_EQ("C:\\caf\xE9 ", CommandLinePath("C:\\caf\xE9 ", test::IsLeadByte932));
 }
 
 }  // namespace

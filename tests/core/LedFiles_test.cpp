@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "CodePages.h"
+
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -35,7 +37,7 @@ TEST(SortLedFiles, ListsOrdinaryFilesWithoutRegardToCase)
         {"a0.png", false, true, false},   // hidden
         {"a1.png", false, false, true},   // system
     };
-    EXPECT_EQ((std::vector<std::string>{"A.png", "b.png", "c.txt"}), SortLedFiles(entries));
+    EXPECT_EQ((std::vector<std::string>{"A.png", "b.png", "c.txt"}), SortLedFiles(entries, test::IsLeadByte932));
 }
 
 TEST(SortLedFiles, NeverFoldsShiftJisTrailBytes)
@@ -44,16 +46,16 @@ TEST(SortLedFiles, NeverFoldsShiftJisTrailBytes)
         File(kKanaTsu + ".png"), File("z.png"), File(kKanaA + ".png"), File("A.png"),
     };
     EXPECT_EQ((std::vector<std::string>{"A.png", "z.png", kKanaA + ".png", kKanaTsu + ".png"}),
-              SortLedFiles(entries));
+              SortLedFiles(entries, test::IsLeadByte932));
 }
 
 TEST(SortLedFiles, KeepsTheOrderOfNamesThatCompareEqual)
 {
     const std::vector<DirectoryEntry> upperFirst = {File("A.PNG"), File("a.png"), File("0.png")};
     const std::vector<DirectoryEntry> lowerFirst = {File("a.png"), File("A.PNG"), File("0.png")};
-    EXPECT_EQ((std::vector<std::string>{"0.png", "A.PNG", "a.png"}), SortLedFiles(upperFirst));
-    EXPECT_EQ((std::vector<std::string>{"0.png", "a.png", "A.PNG"}), SortLedFiles(lowerFirst));
-    EXPECT_TRUE(SortLedFiles({}).empty());
+    EXPECT_EQ((std::vector<std::string>{"0.png", "A.PNG", "a.png"}), SortLedFiles(upperFirst, test::IsLeadByte932));
+    EXPECT_EQ((std::vector<std::string>{"0.png", "a.png", "A.PNG"}), SortLedFiles(lowerFirst, test::IsLeadByte932));
+    EXPECT_TRUE(SortLedFiles({}, test::IsLeadByte932).empty());
 }
 
 // Pairs in ascending order, or equal.
@@ -111,11 +113,11 @@ TEST(CompareLedFileNames, OrdersLikeTheSortedListBox)
     };
     for (const OrderCase& c : cases) {
         if (c.equal) {
-            EXPECT_EQ(0, CompareLedFileNames(c.lower, c.higher)) << c.lower << " = " << c.higher;
-            EXPECT_EQ(0, CompareLedFileNames(c.higher, c.lower)) << c.higher << " = " << c.lower;
+            EXPECT_EQ(0, CompareLedFileNames(c.lower, c.higher, test::IsLeadByte932)) << c.lower << " = " << c.higher;
+            EXPECT_EQ(0, CompareLedFileNames(c.higher, c.lower, test::IsLeadByte932)) << c.higher << " = " << c.lower;
         } else {
-            EXPECT_LT(CompareLedFileNames(c.lower, c.higher), 0) << c.lower << " < " << c.higher;
-            EXPECT_GT(CompareLedFileNames(c.higher, c.lower), 0) << c.higher << " > " << c.lower;
+            EXPECT_LT(CompareLedFileNames(c.lower, c.higher, test::IsLeadByte932), 0) << c.lower << " < " << c.higher;
+            EXPECT_GT(CompareLedFileNames(c.higher, c.lower, test::IsLeadByte932), 0) << c.higher << " > " << c.lower;
         }
     }
 }
@@ -163,8 +165,8 @@ TEST(LedFolderPattern, AddsOneSeparatorOnlyWhereNoneEndsTheFolder)
         {"\\\\server\\share", "\\\\server\\share\\*.*"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(c.pattern, LedFolderPattern(c.folder)) << c.folder;
-    EXPECT_EQ("C:\\" + kHyou + "\\A.png", JoinFolderPath("C:\\" + kHyou, "A.png"));
+        EXPECT_EQ(c.pattern, LedFolderPattern(c.folder, test::IsLeadByte932)) << c.folder;
+    EXPECT_EQ("C:\\" + kHyou + "\\A.png", JoinFolderPath("C:\\" + kHyou, "A.png", test::IsLeadByte932));
 }
 
 }  // namespace

@@ -4,19 +4,36 @@
 
 #include <string>
 
+#include "CodePages.h"
+
 namespace rolva {
 namespace {
 
-// 表 is 0x95 0x5C: its second byte is a backslash.
+// Code page 932: 表 is 0x95 0x5C and ソ is 0x83 0x5C, their second bytes backslashes.
 const std::string kHyou = "\x95\x5C";
+const std::string kSo = "\x83\x5C";
+// Code page 1252: é is 0xE9 and Š 0x8A, bytes that Shift-JIS would take for lead bytes.
+const std::string kEAcute = "\xE9";
+const std::string kSCaron = "\x8A";
+
+struct SplitCase {
+    std::string path;
+    std::string folder;
+    std::string name;
+};
+
+void ExpectSplits(const SplitCase* cases, std::size_t count, LeadByteTest isLeadByte)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        const SplitCase& c = cases[i];
+        EXPECT_EQ(c.folder, PathFolder(c.path, isLeadByte)) << c.path;
+        EXPECT_EQ(c.name, PathName(c.path, isLeadByte)) << c.path;
+    }
+}
 
 TEST(PathText, SplitsAtTheLastRealSeparatorOnly)
 {
-    const struct {
-        std::string path;
-        std::string folder;
-        std::string name;
-    } cases[] = {
+    const SplitCase cases[] = {
         {"C:\\scenes\\bus.bmp", "C:\\scenes", "bus.bmp"},
         {"C:\\" + kHyou + "\\bus.bmp", "C:\\" + kHyou, "bus.bmp"},
         {"C:\\scenes\\" + kHyou, "C:\\scenes", kHyou},  // a name ending in 0x5C stays whole
@@ -25,17 +42,44 @@ TEST(PathText, SplitsAtTheLastRealSeparatorOnly)
         {"C:\\scenes\\", "C:\\scenes", ""},
         {"", "", ""},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.folder, PathFolder(c.path)) << c.path;
-        EXPECT_EQ(c.name, PathName(c.path)) << c.path;
-    }
+    ExpectSplits(cases, std::size(cases), test::IsLeadByte932);
+}
+
+TEST(PathText, SplitsShiftJisNamesWhoseTrailBytesAreBackslashes)
+{
+    const SplitCase cases[] = {
+        {"C:\\" + kSo + "\\" + kHyou, "C:\\" + kSo, kHyou},
+        {"C:\\" + kSo + kSo + "\\a" + kSo + ".bmp", "C:\\" + kSo + kSo, "a" + kSo + ".bmp"},
+        {kHyou + kSo, "", kHyou + kSo},
+        {"C:\\a\x95", "C:", "a\x95"},      // a lead byte cut off at the end is a character of its own
+        {"C:\\a\x95\\", "C:", "a\x95\\"},  // with a byte after it, 0x95 0x5C is 表
+    };
+    ExpectSplits(cases, std::size(cases), test::IsLeadByte932);
+}
+
+TEST(PathText, SplitsWesternNamesWithEveryByteACharacter)
+{
+    const SplitCase cases[] = {
+        {"C:\\Caf" + kEAcute + "\\bus.bmp", "C:\\Caf" + kEAcute, "bus.bmp"},
+        {"C:\\" + kSCaron + "\\" + kEAcute, "C:\\" + kSCaron, kEAcute},
+        {"C:\\a\x95\\b.bmp", "C:\\a\x95", "b.bmp"},
+        {"\\\\server\\" + kEAcute + "t" + kEAcute + "\\", "\\\\server\\" + kEAcute + "t" + kEAcute, ""},
+    };
+    ExpectSplits(cases, std::size(cases), test::IsLeadByte1252);
+    // Read as Shift-JIS the same bytes hide the separator after é: the code page decides.
+    EXPECT_EQ("C:", PathFolder("C:\\Caf" + kEAcute + "\\bus.bmp", test::IsLeadByte932));
 }
 
 TEST(PathText, JoinAddsOneSeparator)
 {
-    EXPECT_EQ("C:\\a\\b.bmp", JoinFolderPath("C:\\a", "b.bmp"));
-    EXPECT_EQ("C:\\b.bmp", JoinFolderPath("C:\\", "b.bmp"));
-    EXPECT_EQ("C:\\" + kHyou + "\\b.bmp", JoinFolderPath("C:\\" + kHyou, "b.bmp"));
+    EXPECT_EQ("C:\\a\\b.bmp", JoinFolderPath("C:\\a", "b.bmp", test::IsLeadByte932));
+    EXPECT_EQ("C:\\b.bmp", JoinFolderPath("C:\\", "b.bmp", test::IsLeadByte932));
+    EXPECT_EQ("C:\\" + kHyou + "\\b.bmp", JoinFolderPath("C:\\" + kHyou, "b.bmp", test::IsLeadByte932));
+    EXPECT_EQ("C:\\" + kSo + "\\b.bmp", JoinFolderPath("C:\\" + kSo, "b.bmp", test::IsLeadByte932));
+    // In code page 1252 a folder ending in 0x95 0x5C already ends in a separator.
+    EXPECT_EQ("C:\\a\x95\\b.bmp", JoinFolderPath("C:\\a\x95\\", "b.bmp", test::IsLeadByte1252));
+    EXPECT_EQ("C:\\a\x95\\\\b.bmp", JoinFolderPath("C:\\a\x95\\", "b.bmp", test::IsLeadByte932));
+    EXPECT_EQ("C:\\Caf" + kEAcute + "\\b.bmp", JoinFolderPath("C:\\Caf" + kEAcute, "b.bmp", test::IsLeadByte1252));
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 
 #include "TestSupport.h"
 #include "app/Application.h"
+#include "app/Handles.h"
+#include "display/PictureLoader.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
 #include "document/DataFiles.h"
@@ -622,6 +624,176 @@ TEST_F(DataFilesTest, FailedSaveSaysSoAndLeavesNoTemporaryFile)
     }
     const DWORD attributes = GetFileAttributesA(PathOf("taken.rv4").c_str());
     EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY));
+}
+
+TEST_F(DataFilesTest, SavingOverAFileKeepsItsAttributes)
+{
+    const std::string file = PathOf("scene.rv4");
+    WriteFileBytes(file, std::string(500, 'x'));
+    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE;
+    ASSERT_TRUE(SetFileAttributesA(file.c_str(), kept));
+
+    test::DialogAnswerer answer(IDOK);
+    WriteVer4File(file);
+    EXPECT_TRUE(answer.SeenSoFar().empty());
+    EXPECT_EQ("Rolva4DataFile", ReadFileBytes(file).substr(4, 14));
+    const DWORD attributes = GetFileAttributesA(file.c_str());
+    EXPECT_EQ(kept, attributes & (kept | FILE_ATTRIBUTE_READONLY)) << std::hex << attributes;
+    EXPECT_EQ(0, CountFiles(folder_, "*.rolva-new"));
+}
+
+TEST_F(DataFilesTest, AFileThatCannotBeReplacedKeepsItsBytes)
+{
+    const std::string old(500, 'x');
+    for (bool readOnly : {false, true}) {
+        SCOPED_TRACE(readOnly ? "read-only" : "held open by another program");
+        const std::string file = PathOf(readOnly ? "read-only.rv4" : "held.rv4");
+        WriteFileBytes(file, old);
+        HANDLE held = INVALID_HANDLE_VALUE;
+        if (readOnly) {
+            ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
+        } else {
+            // Open without letting anyone delete or rename it, for longer than a save waits.
+            held = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+            ASSERT_NE(INVALID_HANDLE_VALUE, held);
+        }
+        {
+            test::DialogAnswerer answer(IDOK);
+            WriteVer4File(file);
+            ExpectOneMessage(answer, kSaveErrorLead);
+        }
+        if (held != INVALID_HANDLE_VALUE)
+            CloseHandle(held);
+        EXPECT_EQ(old, ReadFileBytes(file));
+        EXPECT_EQ(0, CountFiles(folder_, "*.rolva-new"));
+    }
+}
+
+TEST_F(DataFilesTest, AFileLetGoOfWhileSavingIsReplaced)
+{
+    const std::string file = PathOf("busy.rv4");
+    WriteFileBytes(file, std::string(500, 'x'));
+    // A scanner that holds the file for a moment, as they do right after a file is written.
+    HANDLE held = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    struct Release {
+        static DWORD WINAPI After100Ms(LPVOID handle)
+        {
+            Sleep(100);
+            CloseHandle(static_cast<HANDLE>(handle));
+            return 0;
+        }
+    };
+    HANDLE releaser = CreateThread(nullptr, 0, Release::After100Ms, held, 0, nullptr);
+    {
+        test::DialogAnswerer answer(IDOK);
+        WriteVer4File(file);
+        const auto seen = answer.SeenSoFar();
+        EXPECT_TRUE(seen.empty()) << seen[0].text;
+    }
+    WaitForSingleObject(releaser, INFINITE);
+    CloseHandle(releaser);
+    EXPECT_EQ("Rolva4DataFile", ReadFileBytes(file).substr(4, 14));
+}
+
+// A folder path of more than MAX_PATH characters inside the test's folder, made with the wide
+// functions (the ANSI ones stop at MAX_PATH), and removed with them afterwards.
+class LongFolder {
+public:
+    explicit LongFolder(const std::string& base) : top_(base + "\\long")
+    {
+        path_ = top_;
+        CreateDirectoryW(Wide(path_).c_str(), nullptr);
+        for (int level = 0; level < 4; ++level) {
+            path_ += "\\" + std::string(70, static_cast<char>('a' + level));
+            CreateDirectoryW(Wide(path_).c_str(), nullptr);
+        }
+    }
+    ~LongFolder() { Remove(Wide(top_)); }
+    LongFolder(const LongFolder&) = delete;
+    LongFolder& operator=(const LongFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+    // The long path as the wide functions take it.
+    static std::wstring Wide(const std::string& path) { return L"\\\\?\\" + std::wstring(path.begin(), path.end()); }
+    static bool Exists(const std::string& path) { return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+    static void Copy(const std::string& from, const std::string& to)
+    {
+        CopyFileW(std::wstring(from.begin(), from.end()).c_str(), Wide(to).c_str(), FALSE);
+    }
+
+private:
+    static void Remove(const std::wstring& folder)
+    {
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                const std::wstring name = found.cFileName;
+                if (name == L"." || name == L"..")
+                    continue;
+                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                    Remove(folder + L"\\" + name);
+                else
+                    DeleteFileW((folder + L"\\" + name).c_str());
+            } while (FindNextFileW(search, &found));
+            FindClose(search);
+        }
+        RemoveDirectoryW(folder.c_str());
+    }
+
+    std::string top_;
+    std::string path_;
+};
+
+TEST_F(DataFilesTest, ScenesPastMaxPathAreSavedAndOpenedWithEitherSeparator)
+{
+    LongFolder folder(folder_);
+    ASSERT_TRUE(LongFolder::Exists(folder.Path()));
+    ASSERT_GT(folder.Path().size(), static_cast<size_t>(MAX_PATH));
+    for (const char* separators : {"\\", "/"}) {
+        SCOPED_TRACE(separators);
+        std::string path = folder.Path() + "\\scene.rv4";
+        if (separators[0] == '/') {
+            for (char& c : path)
+                c = c == '\\' ? '/' : c;
+        }
+        gApp.formRecord.SetWidth(432);
+        {
+            test::DialogAnswerer answer(IDOK);
+            WriteVer4File(path);
+            gApp.formRecord.SetWidth(400);
+            ReadVer4File(path);
+            WaitUntilIdle();
+            EXPECT_TRUE(answer.SeenSoFar().empty()) << answer.SeenSoFar()[0].text;
+        }
+        EXPECT_EQ(432, gApp.formRecord.Width());
+        EXPECT_TRUE(LongFolder::Exists(folder.Path() + "\\scene.rv4"));
+        EXPECT_FALSE(LongFolder::Exists(folder.Path() + "\\scene.rv4.rolva-new"));
+    }
+}
+
+TEST_F(DataFilesTest, PicturesAndLedFramesPastMaxPathLoad)
+{
+    LongFolder folder(folder_);
+    const std::string picture = folder.Path() + "\\strip.bmp";
+    LongFolder::Copy(test::FixturePath("picture.bmp"), picture);
+    ASSERT_TRUE(LongFolder::Exists(picture));
+    for (HBITMAP (*load)(const std::string&) : {LoadPictureOle, LoadPictureGdiplus}) {
+        BitmapHandle bitmap(load(picture));
+        ASSERT_TRUE(bitmap);
+        EXPECT_EQ(12, test::BitmapSize(bitmap.Get()).cx);
+    }
+
+    gDocument.signs[1].kind = kLed;
+    gDocument.signs[1].picturePath = folder.Path();
+    SetPanelText(kNumberDisplayIds[1], "0");
+    StartSign(1);
+    HBITMAP frame = gDocument.signs[1].pictureBitmap.Get();
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(kRed, test::BitmapPixel(frame, 0, 0));
 }
 
 TEST_F(DataFilesTest, Ver3ImportMapsTwipsFlagsAndKeypadCount)

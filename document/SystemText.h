@@ -1,0 +1,19 @@
+// Text in the system's ANSI code page, the one every A function of the program uses: its
+// lead-byte test for splitting paths, and the round trip to UTF-16 for the W functions.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace rolva {
+
+// The system's own test (IsDBCSLeadByte): Shift-JIS lead bytes on a Japanese system, none on
+// a Western one, where 0x81-0x9F and accented letters are characters of their own.
+bool IsSystemLeadByte(unsigned char byte);
+
+// ANSI text as UTF-16 and back; characters the code page lacks come back as its default one.
+std::wstring WideText(const std::string& text);
+std::string AnsiText(const wchar_t* text);
+
+}  // namespace rolva
