@@ -33,7 +33,7 @@ std::vector<DroppedItem> DroppedItems(HDROP drop)
         DragQueryFileA(drop, i, buffer.data(), length + 1);
         DroppedItem item;
         item.path = buffer.data();
-        const DWORD attributes = GetFileAttributesA(FileApiPath(item.path).c_str());
+        const DWORD attributes = FileAttributesOf(item.path);
         item.folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
         items.push_back(std::move(item));
     }

@@ -11,6 +11,7 @@
 #include "document/FileMessages.h"
 #include "document/FileStreams.h"
 #include "document/SceneFile.h"
+#include "document/SystemText.h"
 
 namespace rolva {
 
@@ -82,13 +83,13 @@ void ShowRecentMenu()
     const int exit = ExitItemPosition(file);
     for (std::size_t i = 0; i < gRecent.size(); ++i)
         InsertMenuEntry(file, exit + static_cast<int>(i), MFT_STRING, kCommandRecentFirst + static_cast<UINT>(i),
-                        RecentMenuLabel(static_cast<int>(i) + 1, gRecent[i]));
+                        RecentMenuLabel(static_cast<int>(i) + 1, gRecent[i], IsSystemLeadByte));
     InsertMenuEntry(file, exit + static_cast<int>(gRecent.size()), MFT_SEPARATOR, kRecentSeparatorId, "");
 }
 
 bool FileExists(const std::string& path)
 {
-    const DWORD attributes = GetFileAttributesA(FileApiPath(path).c_str());
+    const DWORD attributes = GetFileAttributesW(WideFileApiPath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -98,7 +99,7 @@ std::string RecentFilesPath() { return FileBesideExecutable(".recent"); }
 
 void LoadRecentFiles()
 {
-    gRecent = DecodeRecentList(ReadRecentFileBytes());
+    gRecent = DecodeRecentList(ReadRecentFileBytes(), IsSystemLeadByte);
     ShowRecentMenu();
 }
 
@@ -106,7 +107,7 @@ const RecentList& RecentFiles() { return gRecent; }
 
 void AddRecentFile(const std::string& path)
 {
-    NoteRecentFile(gRecent, path);
+    NoteRecentFile(gRecent, path, IsSystemLeadByte);
     WriteRecentFile();
     ShowRecentMenu();
 }
@@ -126,7 +127,7 @@ void OpenRecentFile(int id)
         OpenSceneFile(path);
         return;
     }
-    RemoveRecentFile(gRecent, path);
+    RemoveRecentFile(gRecent, path, IsSystemLeadByte);
     WriteRecentFile();
     ShowRecentMenu();
     // As around every other box: the panel cannot start a roll underneath it.

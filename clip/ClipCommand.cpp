@@ -60,12 +60,12 @@ void SaveClipCommand()
     const std::optional<ClipRequest> request = AskClipOptions(gApp.form);
     if (!request)
         return;
-    const std::string chosen = FileDialog(gApp.form, true, kGifFilter, "GIFで保存");
+    const std::string chosen = FileDialog(gApp.form, true, kGifFilter, "GIFで保存", "gif");
     if (chosen.empty())
         return;
     const std::string path = WithGifExtension(chosen);
     // The file dialog asked about the name as typed; a name that got its extension here is asked about now.
-    if (path != chosen && GetFileAttributesA(FileApiPath(path).c_str()) != INVALID_FILE_ATTRIBUTES &&
+    if (path != chosen && FileAttributesOf(path) != INVALID_FILE_ATTRIBUTES &&
         MessageBoxA(gApp.form, (path + " は既に存在します。\r\n上書きしますか?").c_str(), kCaption,
                     MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;

@@ -114,7 +114,7 @@ ClipResult ExportClip(const ClipRequest& request, const std::string& path, ClipP
 
     // Windows refuses to replace a read-only file (ERROR_ACCESS_DENIED) but Wine's MoveFileEx
     // replaces it: refuse it here, the same way on both, before any new file is made.
-    const DWORD attributes = GetFileAttributesA(FileApiPath(path).c_str());
+    const DWORD attributes = FileAttributesOf(path);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
         ClipResult result = Failure(ClipOutcome::WriteFailed);
         result.writeError = ERROR_ACCESS_DENIED;

@@ -11,6 +11,7 @@
 #include "display/core/NumericText.h"
 #include "document/ScenePaths.h"
 #include "document/SignDocument.h"
+#include "document/SystemText.h"
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
 
@@ -77,7 +78,7 @@ bool ClipScene::AddSign(int index, const ClipRequest& request, int left, int top
                     frame = previous;
                     continue;
                 }
-                owned_.emplace_back(LoadPicture(JoinFolderPath(folder, *file)));
+                owned_.emplace_back(LoadPicture(JoinFolderPath(folder, *file, IsSystemLeadByte)));
                 sign.pictures[frame] = owned_.back().Get();
             }
             previous = frame;

@@ -20,6 +20,7 @@
 #include "maker/StripWriter.h"
 #include "settings/PictureChoosers.h"
 #include "settings/SettingsActions.h"
+#include "document/SystemText.h"
 
 namespace rolva {
 
@@ -134,7 +135,7 @@ void Refresh(HWND dialog)
     if (!state)
         return;
     ReadStyle(dialog, *state);
-    state->list = ParseFrameList(ItemText(dialog, kMakerListId));
+    state->list = ParseFrameList(ItemText(dialog, kMakerListId), IsSystemLeadByte);
     ShowPreviewLabel(dialog, *state);
     RefreshPreview(GetDlgItem(dialog, kMakerPreviewId));
 }
@@ -149,7 +150,7 @@ MakerDocument OpeningDocument(const MakerState& state, std::string& outputPath)
         document.style.face = kFallbackFace;
     const std::string& path = gDocument.signs[state.sign].picturePath;
     if (!path.empty() &&
-        ReadMakerFile(state.led ? MakerFileOfFolder(path) : MakerFileOfStrip(path), document))
+        ReadMakerFile(state.led ? MakerFileOfFolder(path, IsSystemLeadByte) : MakerFileOfStrip(path, IsSystemLeadByte), document))
         outputPath = path;
     return document;
 }

@@ -8,6 +8,7 @@
 #include "document/core/PathText.h"
 #include "maker/FrameDrawing.h"
 #include "maker/core/StripFile.h"
+#include "document/SystemText.h"
 
 namespace rolva {
 
@@ -117,8 +118,8 @@ WriteResult WriteRollStrip(const std::string& path, const FrameList& list, const
     const auto bytes = EncodeBmp24(canvas->Pixels(), canvas->Width(), canvas->Height(), canvas->Width());
     if (bytes.empty() || !ReplaceWholeFile(path, bytes.data(), bytes.size(), FILE_ATTRIBUTE_NORMAL))
         return Failure(CannotWrite(path));
-    if (!SaveMakerFile(MakerFileOfStrip(path), document, FILE_ATTRIBUTE_NORMAL))
-        return Failure("幕は書き込みましたが、一覧の保存に失敗しました：\r\n" + MakerFileOfStrip(path));
+    if (!SaveMakerFile(MakerFileOfStrip(path, IsSystemLeadByte), document, FILE_ATTRIBUTE_NORMAL))
+        return Failure("幕は書き込みましたが、一覧の保存に失敗しました：\r\n" + MakerFileOfStrip(path, IsSystemLeadByte));
     return WriteResult{true, {}};
 }
 
@@ -151,7 +152,7 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
         DrawFrame(canvas.Dc(), 0, width, height, list.frames[k], document.style, fonts);
         ApplyFrameLook(canvas, 0, height, document.style);
         const auto bytes = EncodeBmp24(canvas.Pixels(), width, height, width);
-        const std::string target = JoinFolderPath(folder, LedFrameFileName(k));
+        const std::string target = JoinFolderPath(folder, LedFrameFileName(k), IsSystemLeadByte);
         const std::string temporary = target + kTemporarySuffix;
         if (IsReadOnly(target) || bytes.empty() ||
             !WriteWholeFile(temporary, bytes.data(), bytes.size(), FILE_ATTRIBUTE_HIDDEN)) {
@@ -162,17 +163,17 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
         written.push_back(temporary);
     }
     for (std::size_t k = 0; k < written.size(); ++k) {
-        const std::string target = JoinFolderPath(folder, LedFrameFileName(k));
+        const std::string target = JoinFolderPath(folder, LedFrameFileName(k), IsSystemLeadByte);
         if (!MoveFileExA(written[k].c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
             return Failure(CannotWrite(target));  // cannot happen once the checks above passed
         SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
     // Frames of a longer list drawn before would show after the new ones: they go.
     for (std::size_t k = written.size(); k < kMaxMakerFrames; ++k)
-        DeleteFileA(JoinFolderPath(folder, LedFrameFileName(k)).c_str());
+        DeleteFileA(JoinFolderPath(folder, LedFrameFileName(k), IsSystemLeadByte).c_str());
     // Hidden, so the sign does not take it for a frame.
-    if (!SaveMakerFile(MakerFileOfFolder(folder), document, FILE_ATTRIBUTE_HIDDEN))
-        return Failure("幕は書き込みましたが、一覧の保存に失敗しました：\r\n" + MakerFileOfFolder(folder));
+    if (!SaveMakerFile(MakerFileOfFolder(folder, IsSystemLeadByte), document, FILE_ATTRIBUTE_HIDDEN))
+        return Failure("幕は書き込みましたが、一覧の保存に失敗しました：\r\n" + MakerFileOfFolder(folder, IsSystemLeadByte));
     return WriteResult{true, {}};
 }
 

@@ -17,15 +17,15 @@ const PictureEnding kPictureEndings[] = {
     {".PNG", true},  {".TIF", true},  {".TIFF", true},
 };
 
-// The name's ending from its last dot, upper-cased; "" when the name has none. The name part
-// is found by walking from the start, so a '\' second byte never cuts it.
+// The text from the last dot, upper-cased; "" without a dot. It is only compared with whole
+// ASCII endings, and neither a dot nor the letters after it can be the second byte of a
+// character in any code page, so no split of the path is needed.
 std::string UpperExtension(std::string_view path)
 {
-    const std::string_view name = PathName(path);
-    const std::size_t dot = name.rfind('.');
+    const std::size_t dot = path.rfind('.');
     if (dot == std::string_view::npos)
         return std::string();
-    std::string ending(name.substr(dot));
+    std::string ending(path.substr(dot));
     for (char& c : ending) {
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');

@@ -24,12 +24,12 @@ char FoldAscii(char c)
 
 // Offsets of the separators that are characters of their own, found by walking from the start
 // (a '\' byte can be the second byte of a two-byte character).
-std::vector<std::size_t> SeparatorOffsets(std::string_view path)
+std::vector<std::size_t> SeparatorOffsets(std::string_view path, LeadByteTest isLeadByte)
 {
     std::vector<std::size_t> offsets;
     for (std::size_t i = 0; i < path.size();) {
         const auto byte = static_cast<unsigned char>(path[i]);
-        if (IsShiftJisLeadByte(byte) && i + 1 < path.size()) {
+        if (isLeadByte(byte) && i + 1 < path.size()) {
             i += 2;
             continue;
         }
@@ -50,11 +50,11 @@ std::size_t RootLength(std::string_view path, const std::vector<std::size_t>& se
     return 0;
 }
 
-std::string ShortenForMenu(std::string_view path)
+std::string ShortenForMenu(std::string_view path, LeadByteTest isLeadByte)
 {
     if (path.size() <= kMenuPathMaxBytes)
         return std::string(path);
-    const std::vector<std::size_t> separators = SeparatorOffsets(path);
+    const std::vector<std::size_t> separators = SeparatorOffsets(path, isLeadByte);
     if (separators.empty())
         return std::string(path);
     const std::size_t root = RootLength(path, separators);
@@ -79,13 +79,13 @@ bool HasControlByte(std::string_view line)
 
 }  // namespace
 
-bool SameFilePath(std::string_view a, std::string_view b)
+bool SameFilePath(std::string_view a, std::string_view b, LeadByteTest isLeadByte)
 {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         const auto byte = static_cast<unsigned char>(a[i]);
-        if (IsShiftJisLeadByte(byte) && i + 1 < a.size()) {
+        if (isLeadByte(byte) && i + 1 < a.size()) {
             // The two bytes of one character, compared as they are.
             if (a[i] != b[i] || a[i + 1] != b[i + 1])
                 return false;
@@ -98,16 +98,16 @@ bool SameFilePath(std::string_view a, std::string_view b)
     return true;
 }
 
-void RemoveRecentFile(RecentList& list, std::string_view path)
+void RemoveRecentFile(RecentList& list, std::string_view path, LeadByteTest isLeadByte)
 {
     list.erase(std::remove_if(list.begin(), list.end(),
-                              [path](const std::string& entry) { return SameFilePath(entry, path); }),
+                              [path, isLeadByte](const std::string& entry) { return SameFilePath(entry, path, isLeadByte); }),
                list.end());
 }
 
-void NoteRecentFile(RecentList& list, std::string_view path)
+void NoteRecentFile(RecentList& list, std::string_view path, LeadByteTest isLeadByte)
 {
-    RemoveRecentFile(list, path);
+    RemoveRecentFile(list, path, isLeadByte);
     list.insert(list.begin(), std::string(path));
     if (list.size() > kRecentFileCount)
         list.resize(kRecentFileCount);
@@ -123,7 +123,7 @@ std::string EncodeRecentList(const RecentList& list)
     return text;
 }
 
-RecentList DecodeRecentList(std::string_view bytes)
+RecentList DecodeRecentList(std::string_view bytes, LeadByteTest isLeadByte)
 {
     RecentList list;
     std::size_t start = 0;
@@ -137,20 +137,20 @@ RecentList DecodeRecentList(std::string_view bytes)
             DataFileKindOf(line) == DataFileKind::None)
             continue;
         const bool listed = std::any_of(list.begin(), list.end(),
-                                        [line](const std::string& entry) { return SameFilePath(entry, line); });
+                                        [line, isLeadByte](const std::string& entry) { return SameFilePath(entry, line, isLeadByte); });
         if (!listed)
             list.emplace_back(line);
     }
     return list;
 }
 
-std::string RecentMenuLabel(int number, std::string_view path)
+std::string RecentMenuLabel(int number, std::string_view path, LeadByteTest isLeadByte)
 {
     std::string label = "&" + std::to_string(number) + " ";
-    const std::string shown = ShortenForMenu(path);
+    const std::string shown = ShortenForMenu(path, isLeadByte);
     for (std::size_t i = 0; i < shown.size(); ++i) {
         const auto byte = static_cast<unsigned char>(shown[i]);
-        if (IsShiftJisLeadByte(byte) && i + 1 < shown.size()) {
+        if (isLeadByte(byte) && i + 1 < shown.size()) {
             label += shown[i];
             label += shown[++i];
             continue;

@@ -16,14 +16,14 @@ std::string_view TrimBlanks(std::string_view field)
     return field;
 }
 
-FrameLine ParseLine(std::string_view line)
+FrameLine ParseLine(std::string_view line, LeadByteTest isLeadByte)
 {
     std::string_view fields[3];
     std::size_t field = 0;
     std::size_t start = 0;
     for (std::size_t i = 0; i < line.size(); ++i) {
         const auto byte = static_cast<unsigned char>(line[i]);
-        if (IsShiftJisLeadByte(byte) && i + 1 < line.size()) {
+        if (isLeadByte(byte) && i + 1 < line.size()) {
             ++i;  // the trail byte belongs to the character, whatever its value
             continue;
         }
@@ -42,7 +42,7 @@ FrameLine ParseLine(std::string_view line)
 
 }  // namespace
 
-FrameList ParseFrameList(std::string_view text)
+FrameList ParseFrameList(std::string_view text, LeadByteTest isLeadByte)
 {
     FrameList list;
     std::size_t start = 0;
@@ -53,7 +53,7 @@ FrameList ParseFrameList(std::string_view text)
             ++end;
         ++list.lineCount;
         if (list.frames.size() < kMaxMakerFrames)
-            list.frames.push_back(ParseLine(text.substr(start, end - start)));
+            list.frames.push_back(ParseLine(text.substr(start, end - start), isLeadByte));
         if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
             ++end;
         start = end + 1;

@@ -1,13 +1,16 @@
 // The strip maker's frame list: one frame per line, frame 0 first. A line holds up to three
 // fields separated by a tab or '|': the destination, an optional smaller second line, and an
-// optional type label drawn in a box at the left. Text is Shift-JIS, so the fields are split by
-// character: the trail byte of a double-byte character may be 0x7C ('|', as in "ポ") or 0x5C.
+// optional type label drawn in a box at the left. Text is in the system code page, so the fields
+// are split by character with its lead-byte test: in Shift-JIS the trail byte of a double-byte
+// character may be 0x7C ('|', as in "ポ") or 0x5C.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "document/core/PathText.h"
 
 namespace rolva {
 
@@ -29,7 +32,7 @@ struct FrameList {
 
 // Splits the text at CR LF, LF or CR; one newline ending the text ends the last line and adds
 // no frame of its own. Fields lose the blanks around them; an empty line is a blank frame.
-FrameList ParseFrameList(std::string_view text);
+FrameList ParseFrameList(std::string_view text, LeadByteTest isLeadByte);
 
 // The line of one frame as the list writes it: "main|sub|label" without trailing empty fields.
 std::string FormatFrameLine(const FrameLine& frame);

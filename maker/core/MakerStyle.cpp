@@ -201,24 +201,24 @@ std::optional<MakerDocument> DecodeMakerFile(std::string_view bytes)
     return document;
 }
 
-std::string MakerFileOfStrip(std::string_view stripPath)
+std::string MakerFileOfStrip(std::string_view stripPath, LeadByteTest isLeadByte)
 {
-    const std::string_view name = PathName(stripPath);
+    const std::string_view name = PathName(stripPath, isLeadByte);
     const std::size_t dot = name.rfind('.');
     const std::size_t cut = dot == std::string_view::npos || dot == 0 ? stripPath.size()
                                                                       : stripPath.size() - name.size() + dot;
     return std::string(stripPath.substr(0, cut)) + ".rvm";
 }
 
-std::string MakerFileOfFolder(std::string_view folder)
+std::string MakerFileOfFolder(std::string_view folder, LeadByteTest isLeadByte)
 {
     while (folder.size() > 1 && (folder.back() == '\\' || folder.back() == '/') &&
-           PathName(folder).empty())
+           PathName(folder, isLeadByte).empty())
         folder.remove_suffix(1);
-    std::string_view name = PathName(folder);
+    std::string_view name = PathName(folder, isLeadByte);
     if (name.empty() || name.back() == ':')
         name = "strip";
-    return JoinFolderPath(folder, std::string(name) + ".rvm");
+    return JoinFolderPath(folder, std::string(name) + ".rvm", isLeadByte);
 }
 
 }  // namespace rolva

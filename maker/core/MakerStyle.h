@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "document/core/PathText.h"
+
 namespace rolva {
 
 // Colours as 0xRRGGBB.
@@ -70,7 +72,7 @@ std::optional<MakerDocument> DecodeMakerFile(std::string_view bytes);
 
 // The saved file of a strip ("x\y.bmp" gives "x\y.rvm") and of an LED folder (inside it,
 // named after it: "x\y" gives "x\y\y.rvm").
-std::string MakerFileOfStrip(std::string_view stripPath);
-std::string MakerFileOfFolder(std::string_view folder);
+std::string MakerFileOfStrip(std::string_view stripPath, LeadByteTest isLeadByte);
+std::string MakerFileOfFolder(std::string_view folder, LeadByteTest isLeadByte);
 
 }  // namespace rolva

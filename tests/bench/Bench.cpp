@@ -20,6 +20,7 @@
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
 #include "panel/Keypad.h"
+#include "document/SystemText.h"
 
 using namespace rolva;
 
@@ -161,7 +162,7 @@ std::string MakerList()
 void BenchStripMaker()
 {
     const std::string list = MakerList();
-    const FrameList frames = ParseFrameList(list);
+    const FrameList frames = ParseFrameList(list, IsSystemLeadByte);
     const MakerStyle style = DefaultMakerStyle();
     DrawStrip(frames.frames, 200, 57, style);  // warm-up: fonts and glyphs
     const double drawStart = Now();

@@ -1,4 +1,5 @@
 #include "maker/core/FrameList.h"
+#include "tests/core/CodePages.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,7 @@ TEST(ParseFrameList, SplitsFieldsAtTabsAndBarsAndTrimsThem)
         {"a|b|c|d", "a", "b", "c|d"},  // a third separator belongs to the label
     };
     for (const Case& c : cases) {
-        const FrameList list = ParseFrameList(c.line);
+        const FrameList list = ParseFrameList(c.line, test::IsLeadByte932);
         ASSERT_EQ(1u, list.frames.size()) << c.line;
         EXPECT_EQ(c.main, list.frames[0].main) << c.line;
         EXPECT_EQ(c.sub, list.frames[0].sub) << c.line;
@@ -38,23 +39,28 @@ TEST(ParseFrameList, SplitsFieldsAtTabsAndBarsAndTrimsThem)
 TEST(ParseFrameList, NeverSplitsADoubleByteCharacterWhoseTrailIsABarOrBackslash)
 {
     const std::string main = kPo + kSo + kHyou + kPo;
-    const FrameList list = ParseFrameList(main + "|" + kSo + "|" + kPo);
+    const FrameList list = ParseFrameList(main + "|" + kSo + "|" + kPo, test::IsLeadByte932);
     ASSERT_EQ(1u, list.frames.size());
     EXPECT_EQ(main, list.frames[0].main);
     EXPECT_EQ(kSo, list.frames[0].sub);
     EXPECT_EQ(kPo, list.frames[0].label);
 
     // Real Japanese text, converted by the compiler: "ポート" has a bar byte, "表町" a backslash.
-    const FrameList words = ParseFrameList("ポートアイランド|表町|快速");
+    const FrameList words = ParseFrameList("ポートアイランド|表町|快速", test::IsLeadByte932);
     ASSERT_EQ(1u, words.frames.size());
     EXPECT_EQ(std::string("ポートアイランド"), words.frames[0].main);
     EXPECT_EQ(std::string("表町"), words.frames[0].sub);
     EXPECT_EQ(std::string("快速"), words.frames[0].label);
+
+    // In a single-byte code page the same bytes are three characters, the bar one of them.
+    const FrameList western = ParseFrameList(kPo + "x", test::IsLeadByte1252);
+    EXPECT_EQ("\x83", western.frames[0].main);
+    EXPECT_EQ("x", western.frames[0].sub);
 }
 
 TEST(ParseFrameList, ALoneLeadByteAtTheEndOfALineKeepsTheNextLine)
 {
-    const FrameList list = ParseFrameList("a\x83\r\nb|c");
+    const FrameList list = ParseFrameList("a\x83\r\nb|c", test::IsLeadByte932);
     ASSERT_EQ(2u, list.frames.size());
     EXPECT_EQ("a\x83", list.frames[0].main);
     EXPECT_EQ("b", list.frames[1].main);
@@ -77,14 +83,14 @@ TEST(ParseFrameList, EveryLineIsAFrameWhateverItsEnding)
         {"a\r\nb\r\n\r\n", {"a", "b", ""}},
     };
     for (const Case& c : cases) {
-        const FrameList list = ParseFrameList(c.text);
+        const FrameList list = ParseFrameList(c.text, test::IsLeadByte932);
         ASSERT_EQ(c.mains.size(), list.frames.size()) << c.text;
         EXPECT_EQ(c.mains.size(), list.lineCount);
         for (size_t i = 0; i < c.mains.size(); ++i)
             EXPECT_EQ(c.mains[i], list.frames[i].main) << c.text;
     }
-    EXPECT_TRUE(ParseFrameList("\r\n").frames[0].Blank());
-    EXPECT_FALSE(ParseFrameList("||x").frames[0].Blank());
+    EXPECT_TRUE(ParseFrameList("\r\n", test::IsLeadByte932).frames[0].Blank());
+    EXPECT_FALSE(ParseFrameList("||x", test::IsLeadByte932).frames[0].Blank());
 }
 
 TEST(ParseFrameList, HoldsAtMost999FramesAndCountsTheRest)
@@ -92,10 +98,10 @@ TEST(ParseFrameList, HoldsAtMost999FramesAndCountsTheRest)
     std::string text;
     for (int i = 0; i < 999; ++i)
         text += "x\r\n";
-    EXPECT_FALSE(ParseFrameList(text).TooMany());
-    EXPECT_EQ(999u, ParseFrameList(text).frames.size());
+    EXPECT_FALSE(ParseFrameList(text, test::IsLeadByte932).TooMany());
+    EXPECT_EQ(999u, ParseFrameList(text, test::IsLeadByte932).frames.size());
 
-    const FrameList over = ParseFrameList(text + "last\r\n\r\n");
+    const FrameList over = ParseFrameList(text + "last\r\n\r\n", test::IsLeadByte932);
     EXPECT_TRUE(over.TooMany());
     EXPECT_EQ(1001u, over.lineCount);
     EXPECT_EQ(999u, over.frames.size());
@@ -105,7 +111,7 @@ TEST(FormatFrameLine, WritesWhatTheParserReadsBack)
 {
     const FrameLine lines[] = {{"a", "", ""}, {"a", "b", ""}, {"a", "", "c"}, {"", "", "c"}, {kPo, kSo, kHyou}};
     for (const FrameLine& line : lines) {
-        const FrameList back = ParseFrameList(FormatFrameLine(line));
+        const FrameList back = ParseFrameList(FormatFrameLine(line), test::IsLeadByte932);
         ASSERT_EQ(1u, back.frames.size());
         EXPECT_EQ(line.main, back.frames[0].main);
         EXPECT_EQ(line.sub, back.frames[0].sub);

@@ -1,4 +1,5 @@
 #include "maker/core/MakerStyle.h"
+#include "tests/core/CodePages.h"
 
 #include <gtest/gtest.h>
 
@@ -90,13 +91,13 @@ TEST(MakerFile, RefusesOtherFilesAndKeepsDefaultsForBadValues)
 
 TEST(MakerFile, LiesBesideAStripAndInsideAFolderUnderItsName)
 {
-    EXPECT_EQ("C:\\a\\strip.rvm", MakerFileOfStrip("C:\\a\\strip.bmp"));
-    EXPECT_EQ("C:\\a.b\\strip.rvm", MakerFileOfStrip("C:\\a.b\\strip"));
-    EXPECT_EQ("C:\\a\\.bmp.rvm", MakerFileOfStrip("C:\\a\\.bmp"));
-    EXPECT_EQ("C:\\led\\led.rvm", MakerFileOfFolder("C:\\led"));
-    EXPECT_EQ("C:\\led\\led.rvm", MakerFileOfFolder("C:\\led\\"));
-    EXPECT_EQ(std::string("C:\\表\\表.rvm"), MakerFileOfFolder("C:\\表"));
-    EXPECT_EQ("C:\\strip.rvm", MakerFileOfFolder("C:\\"));
+    EXPECT_EQ("C:\\a\\strip.rvm", MakerFileOfStrip("C:\\a\\strip.bmp", test::IsLeadByte932));
+    EXPECT_EQ("C:\\a.b\\strip.rvm", MakerFileOfStrip("C:\\a.b\\strip", test::IsLeadByte932));
+    EXPECT_EQ("C:\\a\\.bmp.rvm", MakerFileOfStrip("C:\\a\\.bmp", test::IsLeadByte932));
+    EXPECT_EQ("C:\\led\\led.rvm", MakerFileOfFolder("C:\\led", test::IsLeadByte932));
+    EXPECT_EQ("C:\\led\\led.rvm", MakerFileOfFolder("C:\\led\\", test::IsLeadByte932));
+    EXPECT_EQ(std::string("C:\\表\\表.rvm"), MakerFileOfFolder("C:\\表", test::IsLeadByte932));
+    EXPECT_EQ("C:\\strip.rvm", MakerFileOfFolder("C:\\", test::IsLeadByte932));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "app/core/RecentList.h"
+#include "tests/core/CodePages.h"
 
 #include <gtest/gtest.h>
 
@@ -24,36 +25,36 @@ TEST(SameFilePath, ComparesLettersInAnyCaseButTwoByteCharactersExactly)
         {"\x95\x5C.rv4", "\x95/.rv4", false},  // 表 ends in the byte '\', which is no separator
     };
     for (const auto& c : cases)
-        EXPECT_EQ(c.same, SameFilePath(c.a, c.b)) << c.a << " | " << c.b;
+        EXPECT_EQ(c.same, SameFilePath(c.a, c.b, test::IsLeadByte932)) << c.a << " | " << c.b;
 }
 
 TEST(NoteRecentFile, PutsThePathOnTopMovesAReopenedOneAndKeepsFour)
 {
     RecentList list;
-    NoteRecentFile(list, "a.rv4");
-    NoteRecentFile(list, "b.rv3");
-    NoteRecentFile(list, "c.rvd");
+    NoteRecentFile(list, "a.rv4", test::IsLeadByte932);
+    NoteRecentFile(list, "b.rv3", test::IsLeadByte932);
+    NoteRecentFile(list, "c.rvd", test::IsLeadByte932);
     EXPECT_EQ((RecentList{"c.rvd", "b.rv3", "a.rv4"}), list);
 
-    NoteRecentFile(list, "A.RV4");  // the same file, named in another case: moves, not doubled
+    NoteRecentFile(list, "A.RV4", test::IsLeadByte932);  // the same file, named in another case: moves, not doubled
     EXPECT_EQ((RecentList{"A.RV4", "c.rvd", "b.rv3"}), list);
 
-    NoteRecentFile(list, "d.rv4");
-    NoteRecentFile(list, "e.rv4");
+    NoteRecentFile(list, "d.rv4", test::IsLeadByte932);
+    NoteRecentFile(list, "e.rv4", test::IsLeadByte932);
     EXPECT_EQ((RecentList{"e.rv4", "d.rv4", "A.RV4", "c.rvd"}), list) << "the oldest falls off the end";
 
-    NoteRecentFile(list, "e.rv4");
+    NoteRecentFile(list, "e.rv4", test::IsLeadByte932);
     EXPECT_EQ((RecentList{"e.rv4", "d.rv4", "A.RV4", "c.rvd"}), list) << "the top one stays where it is";
-    NoteRecentFile(list, "c.rvd");
+    NoteRecentFile(list, "c.rvd", test::IsLeadByte932);
     EXPECT_EQ((RecentList{"c.rvd", "e.rv4", "d.rv4", "A.RV4"}), list) << "the last one moves up";
 }
 
 TEST(RemoveRecentFile, TakesOutTheFileInAnyCaseAndNothingElse)
 {
     RecentList list{"a.rv4", "b.rv4", "c.rv4"};
-    RemoveRecentFile(list, "B.Rv4");
+    RemoveRecentFile(list, "B.Rv4", test::IsLeadByte932);
     EXPECT_EQ((RecentList{"a.rv4", "c.rv4"}), list);
-    RemoveRecentFile(list, "x.rv4");
+    RemoveRecentFile(list, "x.rv4", test::IsLeadByte932);
     EXPECT_EQ((RecentList{"a.rv4", "c.rv4"}), list);
 }
 
@@ -62,8 +63,8 @@ TEST(RecentListFile, EncodesOnePathALineAndDecodesItBack)
     const RecentList list{"C:\\路線\\表.rv4", "D:\\old\\bus.rv3", "\\\\server\\share\\led.rvd"};
     const std::string text = EncodeRecentList(list);
     EXPECT_EQ("C:\\路線\\表.rv4\r\nD:\\old\\bus.rv3\r\n\\\\server\\share\\led.rvd\r\n", text);
-    EXPECT_EQ(list, DecodeRecentList(text));
-    EXPECT_EQ(RecentList{}, DecodeRecentList(EncodeRecentList({})));
+    EXPECT_EQ(list, DecodeRecentList(text, test::IsLeadByte932));
+    EXPECT_EQ(RecentList{}, DecodeRecentList(EncodeRecentList({}), test::IsLeadByte932));
 }
 
 TEST(RecentListFile, DecodesAnyBytesIntoAListOfAtMostFourDataFiles)
@@ -84,25 +85,25 @@ TEST(RecentListFile, DecodesAnyBytesIntoAListOfAtMostFourDataFiles)
         {std::string("\xFF\xFE\x00\x01", 4), {}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(c.expected, DecodeRecentList(c.bytes)) << c.bytes.substr(0, 40);
+        EXPECT_EQ(c.expected, DecodeRecentList(c.bytes, test::IsLeadByte932)) << c.bytes.substr(0, 40);
 }
 
 TEST(RecentMenuLabel, NumbersThePathDoublesAmpersandsAndShortensLongPaths)
 {
-    EXPECT_EQ("&1 C:\\scenes\\bus.rv4", RecentMenuLabel(1, "C:\\scenes\\bus.rv4"));
-    EXPECT_EQ("&4 C:\\R&&D\\a&&b.rv4", RecentMenuLabel(4, "C:\\R&D\\a&b.rv4"));
+    EXPECT_EQ("&1 C:\\scenes\\bus.rv4", RecentMenuLabel(1, "C:\\scenes\\bus.rv4", test::IsLeadByte932));
+    EXPECT_EQ("&4 C:\\R&&D\\a&&b.rv4", RecentMenuLabel(4, "C:\\R&D\\a&b.rv4", test::IsLeadByte932));
 
     const std::string a(25, 'a'), b(25, 'b'), c(25, 'c');
     const std::string deep = "C:\\" + a + "\\" + b + "\\" + c + "\\route.rv4";
-    EXPECT_EQ("&2 C:\\...\\" + c + "\\route.rv4", RecentMenuLabel(2, deep));
+    EXPECT_EQ("&2 C:\\...\\" + c + "\\route.rv4", RecentMenuLabel(2, deep, test::IsLeadByte932));
     const std::string share = "\\\\server\\share\\aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\\bus.rv4";
-    EXPECT_EQ("&3 \\\\server\\share\\...\\bus.rv4", RecentMenuLabel(3, share));
+    EXPECT_EQ("&3 \\\\server\\share\\...\\bus.rv4", RecentMenuLabel(3, share, test::IsLeadByte932));
     const std::string longName = "C:\\a\\" + std::string(70, 'n') + ".rv4";
-    EXPECT_EQ("&1 C:\\...\\" + std::string(70, 'n') + ".rv4", RecentMenuLabel(1, longName));
+    EXPECT_EQ("&1 C:\\...\\" + std::string(70, 'n') + ".rv4", RecentMenuLabel(1, longName, test::IsLeadByte932));
 
     // 表 (0x95 0x5C) ends in the byte '\': no cut may fall inside it.
     const std::string kanji = "C:\\" + std::string(30, 'a') + "\\" + std::string(20, 'b') + "\\\x95\x5C\x95\x5C.rv4";
-    EXPECT_EQ("&1 C:\\...\\" + std::string(20, 'b') + "\\\x95\x5C\x95\x5C.rv4", RecentMenuLabel(1, kanji));
+    EXPECT_EQ("&1 C:\\...\\" + std::string(20, 'b') + "\\\x95\x5C\x95\x5C.rv4", RecentMenuLabel(1, kanji, test::IsLeadByte932));
 }
 
 }  // namespace

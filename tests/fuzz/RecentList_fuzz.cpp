@@ -2,6 +2,7 @@
 // written back decodes to itself.
 #include "app/core/RecentList.h"
 #include "document/core/DataFileKind.h"
+#include "tests/core/CodePages.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <cstddef>
@@ -11,7 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const rolva::RecentList list = rolva::DecodeRecentList(bytes);
+    const rolva::RecentList list = rolva::DecodeRecentList(bytes, rolva::test::IsLeadByte932);
     ROLVA_FUZZ_CHECK(list.size() <= rolva::kRecentFileCount);
     for (std::size_t i = 0; i < list.size(); ++i) {
         ROLVA_FUZZ_CHECK(!list[i].empty() && list[i].size() <= rolva::kRecentPathMaxBytes);
@@ -19,16 +20,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (char c : list[i])
             ROLVA_FUZZ_CHECK(static_cast<unsigned char>(c) >= 0x20);
         for (std::size_t j = 0; j < i; ++j)
-            ROLVA_FUZZ_CHECK(!rolva::SameFilePath(list[i], list[j]));
-        ROLVA_FUZZ_CHECK(rolva::RecentMenuLabel(static_cast<int>(i) + 1, list[i]).size() >= 3);
+            ROLVA_FUZZ_CHECK(!rolva::SameFilePath(list[i], list[j], rolva::test::IsLeadByte932));
+        ROLVA_FUZZ_CHECK(rolva::RecentMenuLabel(static_cast<int>(i) + 1, list[i], rolva::test::IsLeadByte932).size() >= 3);
     }
-    ROLVA_FUZZ_CHECK(rolva::DecodeRecentList(rolva::EncodeRecentList(list)) == list);
+    ROLVA_FUZZ_CHECK(rolva::DecodeRecentList(rolva::EncodeRecentList(list), rolva::test::IsLeadByte932) == list);
 
     // The list rules keep their bounds over whatever was read.
     rolva::RecentList edited = list;
-    rolva::NoteRecentFile(edited, "C:\\x.rv4");
+    rolva::NoteRecentFile(edited, "C:\\x.rv4", rolva::test::IsLeadByte932);
     ROLVA_FUZZ_CHECK(edited.size() <= rolva::kRecentFileCount && edited.front() == "C:\\x.rv4");
-    rolva::RemoveRecentFile(edited, "c:/X.RV4");
+    rolva::RemoveRecentFile(edited, "c:/X.RV4", rolva::test::IsLeadByte932);
     ROLVA_FUZZ_CHECK(edited.size() < rolva::kRecentFileCount);
     return 0;
 }
