@@ -21,7 +21,7 @@ struct Application {
     HWND about = nullptr;     // set while the About window is open
     HWND settings = nullptr;  // set while the settings dialog is open
     FontHandle fonts[kWindowFontCount];
-    BrushHandle buttonFace;   // class background of NORMALDLG and NORMAL0
+    HBRUSH buttonFace = nullptr;  // class background of NORMALDLG and NORMAL0: the classes own it
     MenuSet menus;
     TopLevelWindow formRecord;
     TopLevelWindow panelRecord;
@@ -39,5 +39,9 @@ HWND StartApplication(HINSTANCE instance);
 
 // The one message loop; returns when WM_QUIT arrives or GetMessage fails.
 void RunMessageLoop();
+
+// After the loop, once every window has gone: frees the background picture, the menus and the
+// window fonts. The button-face brush stays with the window classes.
+void EndApplication();
 
 }  // namespace rolva

@@ -1,11 +1,17 @@
-// Program entry: start-up, the one message loop, and the exit with code 0.
+// Program entry: start-up, the one message loop, the teardown and the exit with code 0.
 #include <windows.h>
 
 #include "app/Application.h"
+#include "app/Handles.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    rolva::StartApplication(instance);
-    rolva::RunMessageLoop();
+    {
+        // The UI thread is a single-threaded apartment, as ShellExecute and OLE pictures need.
+        rolva::ComApartment apartment;
+        rolva::StartApplication(instance);
+        rolva::RunMessageLoop();
+        rolva::EndApplication();
+    }
     ExitProcess(0);
 }
