@@ -388,11 +388,16 @@ TEST(Program, CloseRequestWhileAModalWindowIsUpEndsTheProgramAfterYesOrIsRefused
             EXPECT_EQ(nullptr, program.WaitForWindow("#32770", nullptr, 1000));
             EXPECT_EQ(static_cast<DWORD>(STILL_ACTIVE), program.WaitForExit(0));
             EXPECT_TRUE(IsWindowVisible(modal)) << "refused: the modal window goes on";
+            // The panel comes back once the nested loop has ended: a message posted sooner
+            // would meet the loop's own WM_QUIT still waiting.
             PostMessageA(modal, WM_CLOSE, 0, 0);
-            ASSERT_TRUE(WaitUntilEnabled(program.Form(), true));
+            ASSERT_TRUE(WaitUntilEnabled(program.Panel(), true));
             PostMessageA(program.Form(), WM_CLOSE, 0, 0);
         }
-        EXPECT_EQ("終了の確認", program.AnswerMessageBox(IDYES));
+        // Waited for by its caption, which the box may get a moment after it shows.
+        HWND question = program.WaitForWindow("#32770", "終了の確認");
+        ASSERT_TRUE(question);
+        SendMessageA(GetDlgItem(question, IDYES), BM_CLICK, 0, 0);
         EXPECT_EQ(0u, program.WaitForExit(5000)) << "no process left without windows";
         EXPECT_EQ((std::vector<int>{40, 30, 500, 420, 600, 200}), ReadInts(program.IniPath()));
     }
