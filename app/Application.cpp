@@ -4,6 +4,7 @@
 
 #include "app/Form.h"
 #include "app/Shortcuts.h"
+#include "document/SignDocument.h"
 #include "resources/ResourceIds.h"
 
 namespace rolva {
@@ -35,7 +36,7 @@ void RegisterWindowClass(const char* name, WNDPROC procedure, HICON icon, HICON 
     wc.hIcon = icon;
     wc.hIconSm = smallIcon;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = gApp.buttonFace.Get();
+    wc.hbrBackground = gApp.buttonFace;
     wc.lpszClassName = name;
     RegisterClassExA(&wc);
 }
@@ -53,7 +54,10 @@ HWND StartApplication(HINSTANCE instance)
 
     for (FontHandle& font : gApp.fonts)
         font.Reset(CreateWindowFont());
-    gApp.buttonFace.Reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+    // A class background brush belongs to the system once the class is registered: it frees it
+    // when the class is unregistered, at the latest when the process ends, so the program never
+    // deletes it and it stays valid for every window of the two classes until then.
+    gApp.buttonFace = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
     gApp.menus = BuildMenus();
 
     RegisterWindowClass(kDialogClass, DefWindowProcA, LoadIconA(nullptr, IDI_APPLICATION),
@@ -71,6 +75,14 @@ void RunMessageLoop()
     // GetMessage gives -1 on failure, which ends the loop like WM_QUIT.
     while (GetMessageA(&msg, nullptr, 0, 0) > 0)
         ProcessLoopMessage(msg);
+}
+
+void EndApplication()
+{
+    gDocument.backgroundBitmap.Reset();
+    DestroyMenus(gApp.menus);
+    for (FontHandle& font : gApp.fonts)
+        font.Reset();
 }
 
 }  // namespace rolva

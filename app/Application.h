@@ -22,7 +22,7 @@ struct Application {
     HWND settings = nullptr;  // set while the settings dialog is open
     HWND maker = nullptr;     // set while the strip maker is open
     FontHandle fonts[kWindowFontCount];
-    BrushHandle buttonFace;   // class background of NORMALDLG and NORMAL0
+    HBRUSH buttonFace = nullptr;  // class background of NORMALDLG and NORMAL0: the classes own it
     MenuSet menus;
     TopLevelWindow formRecord;
     TopLevelWindow panelRecord;
@@ -40,5 +40,9 @@ HWND StartApplication(HINSTANCE instance);
 
 // The one message loop; returns when WM_QUIT arrives or GetMessage fails.
 void RunMessageLoop();
+
+// After the loop, once every window has gone: frees the background picture, the menus and the
+// window fonts. The button-face brush stays with the window classes.
+void EndApplication();
 
 }  // namespace rolva

@@ -88,24 +88,31 @@ void RunCommand(int id)
     }
 }
 
-bool ConfirmExit(bool fromClose)
+bool ConfirmExit(bool)
 {
+    // A close request can come while a modal window keeps the panel disabled; No leaves it so.
+    const bool panelWasEnabled = IsWindowEnabled(gApp.panelRecord.Handle()) != FALSE;
     gApp.panelRecord.Enable(0);
     const int answer = MessageBoxA(gApp.form, "Rolvaを終了します。よろしいですか？", "終了の確認",
                                    MB_YESNO | MB_ICONQUESTION);
     if (answer == IDNO) {
-        gApp.panelRecord.Enable(1);
-        gApp.panelRecord.Focus();
+        if (panelWasEnabled) {
+            gApp.panelRecord.Enable(1);
+            gApp.panelRecord.Focus();
+        } else if (HWND modal = gApp.settings ? gApp.settings : gApp.about) {
+            SetActiveWindow(modal);
+        }
         return true;
     }
     // Both rolls end (exit codes 1 and 2) before the places are saved: nothing moves after.
     for (int sign = 0; sign < kSignCount; ++sign)
         StopRoll(sign);
     SaveWindowPlacement();
-    if (fromClose)
-        DestroyWindow(gApp.form);
-    else
-        RunDestroySequence();
+    // The help viewer is closed while the message loop still runs to let it go in order.
+    CloseHelp();
+    // Both ways end alike: the Form goes with every window it owns (a modal one included),
+    // and only then are the menus, fonts and the background freed (EndApplication).
+    DestroyWindow(gApp.form);
     return false;
 }
 

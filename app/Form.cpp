@@ -78,6 +78,7 @@ void Form_OnCreate(HWND form)
     }
 
     LoadWindowPlacement();
+    KeepWindowsOnScreen();
 
     for (int i = 0; i < kSignCount; ++i)
         ApplySignRegion(i);
@@ -93,25 +94,18 @@ void Form_OnPaint(HWND form)
 
 void Form_OnDestroy(HWND form)
 {
-    // Detached first so the system does not destroy the bar a second time with the window.
+    // Detached so the system does not destroy the bar with the window: EndApplication frees
+    // every menu once the loop has ended.
     SetMenu(form, nullptr);
-    RunDestroySequence();
+    // The windows the Form owns (the control panel among them) have gone before its WM_DESTROY;
+    // its children go after it. What they use is freed only when the loop has ended.
+    if (gApp.controlPanel && IsWindow(gApp.controlPanel))
+        DestroyWindow(gApp.controlPanel);
+    gApp.controlPanel = nullptr;
+    PostQuitMessage(0);
 }
 
 }  // namespace
-
-void RunDestroySequence()
-{
-    if (gApp.controlPanel)
-        DestroyWindow(gApp.controlPanel);
-    gApp.controlPanel = nullptr;
-    gDocument.backgroundBitmap.Reset();
-    DestroyMenus(gApp.menus);
-    for (FontHandle& font : gApp.fonts)
-        font.Reset();
-    gApp.buttonFace.Reset();
-    PostQuitMessage(0);
-}
 
 void DrawFormBackground(HDC dc)
 {

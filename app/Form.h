@@ -8,10 +8,6 @@ namespace rolva {
 
 LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Destroys the control panel, frees the background, the menus, fonts and brush, and ends the
-// message loop. Run by the Form's destruction, or directly by the Exit command.
-void RunDestroySequence();
-
 // Paints the document's background picture at (0, 0), unscaled; the rest stays button face.
 void DrawFormBackground(HDC dc);
 

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <objbase.h>
+
 namespace rolva {
 
 template <typename Handle, typename Traits>
@@ -127,6 +129,24 @@ public:
 
 private:
     HDC dc_;
+};
+
+// COM on this thread as a single-threaded apartment for one scope; uninitialised at scope end
+// only if this scope's initialisation succeeded (S_FALSE included, as COM counts it).
+class ComApartment {
+public:
+    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+    ~ComApartment()
+    {
+        if (SUCCEEDED(result_))
+            CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    bool Ready() const { return SUCCEEDED(result_); }
+
+private:
+    HRESULT result_;
 };
 
 // GetDC/ReleaseDC pair.

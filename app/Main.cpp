@@ -1,15 +1,21 @@
-// Program entry: start-up, the one message loop, and the exit with code 0.
+// Program entry: start-up, the one message loop, the teardown and the exit with code 0.
 #include <windows.h>
 
 #include "app/Application.h"
+#include "app/Handles.h"
 #include "display/PictureLoader.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    // GDI+ once for the whole run, before the Form probes for it and loads the first picture.
-    rolva::StartGdiplusForRun();
-    rolva::StartApplication(instance);
-    rolva::RunMessageLoop();
-    rolva::EndGdiplusForRun();
+    {
+        // The UI thread is a single-threaded apartment, as ShellExecute and OLE pictures need.
+        rolva::ComApartment apartment;
+        // GDI+ once for the whole run, before the Form probes for it and loads the first picture.
+        rolva::StartGdiplusForRun();
+        rolva::StartApplication(instance);
+        rolva::RunMessageLoop();
+        rolva::EndApplication();
+        rolva::EndGdiplusForRun();
+    }
     ExitProcess(0);
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "app/core/WindowGeometry.h"
 #include "document/FileStreams.h"
 #include "document/core/SettingsFile.h"
 
@@ -49,15 +50,69 @@ void LoadWindowPlacement()
         (fields[field].window.*fields[field].set)(fields[field].value);
 }
 
+namespace {
+
+// The monitor's work area and how far its top-left corner lies inside the monitor (a taskbar
+// on the left or at the top).
+MONITORINFO MonitorOf(const RECT& place)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoA(MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST), &info);
+    return info;
+}
+
+// The outer rectangle the window has when restored, in screen coordinates. A minimised window
+// stands at (-32000, -32000) in a small size, so its restored place comes from its placement,
+// whose coordinates (for a top-level window without WS_EX_TOOLWINDOW) count from the top-left
+// of the monitor's work area rather than of the screen.
+RECT RestoredRect(HWND window)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if ((!IsIconic(window) && !IsZoomed(window)) || !GetWindowPlacement(window, &placement))
+        return rect;
+    RECT normal = placement.rcNormalPosition;
+    if (!(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
+        const MONITORINFO monitor = MonitorOf(normal);
+        OffsetRect(&normal, monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top);
+    }
+    return normal;
+}
+
+// A window whose rectangle lies on no monitor is moved into the work area of the nearest one.
+void BringOntoMonitor(HWND window)
+{
+    RECT rect{};
+    if (!window || !GetWindowRect(window, &rect) || MonitorFromRect(&rect, MONITOR_DEFAULTTONULL))
+        return;
+    const RECT area = MonitorOf(rect).rcWork;
+    const ScreenPoint place = PlaceInsideArea({rect.left, rect.top, rect.right, rect.bottom},
+                                              {area.left, area.top, area.right, area.bottom});
+    SetWindowPos(window, nullptr, place.x, place.y, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+void KeepWindowsOnScreen()
+{
+    BringOntoMonitor(gApp.formRecord.Handle());
+    BringOntoMonitor(gApp.panelRecord.Handle());
+}
+
 void SaveWindowPlacement()
 {
+    const RECT form = RestoredRect(gApp.formRecord.Handle());
+    const RECT panel = RestoredRect(gApp.panelRecord.Handle());
     SettingsRecord record;
-    record.formLeft = gApp.formRecord.Left();
-    record.formTop = gApp.formRecord.Top();
-    record.formWidth = gApp.formRecord.Width();
-    record.formHeight = gApp.formRecord.Height();
-    record.panelLeft = gApp.panelRecord.Left();
-    record.panelTop = gApp.panelRecord.Top();
+    record.formLeft = form.left;
+    record.formTop = form.top;
+    record.formWidth = form.right - form.left;
+    record.formHeight = form.bottom - form.top;
+    record.panelLeft = panel.left;
+    record.panelTop = panel.top;
 
     ReplacingFileSink file(FileBesideExecutable(".ini"));
     if (file.IsOpen() && EncodeSettings(record, file).ok)

@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "app/Handles.h"
 #include "app/Modal.h"
+#include "app/WindowFit.h"
 #include "app/WindowProcs.h"
 #include "document/SignDocument.h"
 #include "info/AboutIds.h"
@@ -67,6 +68,7 @@ void About_OnInitDialog(HWND about)
                         reinterpret_cast<LPARAM>(gAbout.banner.Get()));
     gAbout.icon.Reset(static_cast<HICON>(LoadOwnImage(about, IDI_PROGRAM, IMAGE_ICON)));
     SendDlgItemMessageA(about, kAboutIconId, STM_SETICON, reinterpret_cast<WPARAM>(gAbout.icon.Get()), 0);
+    GrowToHoldChildren(about);  // once the picture controls have taken their pictures' sizes
     FinishAbout(about);
 }
 

@@ -21,6 +21,7 @@ const char* const kWebSites[kWebSiteCount] = {
 };
 
 constexpr UINT kHelpDisplayToc = 1;  // HH_DISPLAY_TOC
+constexpr UINT kHelpCloseAll = 0x12;  // HH_CLOSE_ALL
 using HtmlHelpFn = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 
 // Stays loaded once the viewer was opened: unloading it would close the viewer's window.
@@ -42,6 +43,17 @@ void OpenHelp()
         reinterpret_cast<HtmlHelpFn>(reinterpret_cast<void*>(GetProcAddress(gHelpViewer.Get(), "HtmlHelpA")));
     if (htmlHelp)
         htmlHelp(gApp.form, HelpFilePath().c_str(), kHelpDisplayToc, 0);
+}
+
+void CloseHelp()
+{
+    // Only a viewer this program loaded can have windows open: never loaded here for this.
+    if (!gHelpViewer)
+        return;
+    const auto htmlHelp =
+        reinterpret_cast<HtmlHelpFn>(reinterpret_cast<void*>(GetProcAddress(gHelpViewer.Get(), "HtmlHelpA")));
+    if (htmlHelp)
+        htmlHelp(nullptr, nullptr, kHelpCloseAll, 0);
 }
 
 void OpenWebSite(int site)

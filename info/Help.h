@@ -18,6 +18,10 @@ std::string HelpFilePath();
 // runs where HTML Help is missing.
 void OpenHelp();
 
+// Closes every help window this program opened (HH_CLOSE_ALL), before the program ends. Does
+// nothing when the viewer was never loaded.
+void CloseHelp();
+
 void OpenWebSite(int site);
 
 }  // namespace rolva

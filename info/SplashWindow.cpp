@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Application.h"
+#include "app/WindowFit.h"
 #include "app/WindowProcs.h"
 #include "app/Handles.h"
 #include "document/SignDocument.h"
@@ -136,6 +137,7 @@ void Splash_OnInitDialog(HWND splash)
     gApp.splash = splash;
     CreateInfoChildren(splash, kSplashChildren, static_cast<int>(std::size(kSplashChildren)),
                        gApp.fonts[kFontSplash].Get());
+    GrowToHoldChildren(splash);  // before the region is cut to the client area
     StartSplash(splash);
 }
 

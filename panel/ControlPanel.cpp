@@ -4,6 +4,7 @@
 
 #include "app/Application.h"
 #include "app/Handles.h"
+#include "app/WindowFit.h"
 #include "app/WindowProcs.h"
 #include "display/RollAnimation.h"
 #include "document/SignDocument.h"
@@ -183,6 +184,7 @@ void ControlPanel_OnInitDialog(HWND panel)
         SetKeyBitmap(panel, kForwardKeyIds[sign], kKeyBitmapForward);
         SetKeyBitmap(panel, kBackKeyIds[sign], kKeyBitmapBack);
     }
+    GrowToHoldChildren(panel);
 }
 
 LRESULT ControlPanel_OnCtlColorStatic(HWND panel, HDC dc, HWND control, WPARAM wParam, LPARAM lParam)

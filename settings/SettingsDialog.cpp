@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "app/Handles.h"
 #include "app/Modal.h"
+#include "app/WindowFit.h"
 #include "app/WindowProcs.h"
 #include "info/Help.h"
 #include "maker/StripMaker.h"
@@ -68,6 +69,7 @@ void SettingsDialog_OnInitDialog(HWND dialog)
                         reinterpret_cast<LPARAM>(state->helpPicture.Get()));
 
     CreateSettingsTooltips(dialog);
+    GrowToHoldChildren(dialog);
 }
 
 void SettingsDialog_OnNcDestroy(HWND dialog)

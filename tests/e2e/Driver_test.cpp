@@ -417,6 +417,134 @@ TEST(Program, CommandLineFileWithAnotherEndingIsLeftAlone)
     EXPECT_TRUE(IsWindowEnabled(program.Panel()));
 }
 
+bool WaitUntilEnabled(HWND window, bool enabled)
+{
+    for (int i = 0; i < 100; ++i) {
+        if ((IsWindowEnabled(window) != FALSE) == enabled)
+            return true;
+        Sleep(50);
+    }
+    return false;
+}
+
+// A close request to the disabled Form while a modal window is up, as Task Manager (WM_CLOSE)
+// or the taskbar (SC_CLOSE) sends it: either it asks and Yes ends the program as a normal exit
+// does, or it is refused and the program goes on as it was. No process outlives its windows.
+TEST(Program, CloseRequestWhileAModalWindowIsUpEndsTheProgramAfterYesOrIsRefused)
+{
+    const struct {
+        const char* what;
+        WPARAM command;
+        const char* title;
+        UINT message;
+        WPARAM wParam;
+        bool asks;  // a disabled window's default procedure ignores SC_CLOSE
+    } cases[] = {
+        {"settings dialog, WM_CLOSE", 1092, "設定", WM_CLOSE, 0, true},
+        {"About, WM_CLOSE", 1094, "Rolvaのバージョン情報", WM_CLOSE, 0, true},
+        {"settings dialog, SC_CLOSE", 1092, "設定", WM_SYSCOMMAND, SC_CLOSE, false},
+        {"About, SC_CLOSE", 1094, "Rolvaのバージョン情報", WM_SYSCOMMAND, SC_CLOSE, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Program program;
+        WriteInts(program.IniPath(), {40, 30, 500, 420, 600, 200});
+        program.Start();
+        ASSERT_TRUE(program.Form());
+        PostMessageA(program.Form(), WM_COMMAND, c.command, 0);
+        HWND modal = program.WaitForWindow("NORMALDLG", c.title);
+        ASSERT_TRUE(modal);
+        ASSERT_TRUE(WaitUntilEnabled(program.Form(), false));
+
+        PostMessageA(program.Form(), c.message, c.wParam, 0);
+        if (!c.asks) {
+            EXPECT_EQ(nullptr, program.WaitForWindow("#32770", nullptr, 1000));
+            EXPECT_EQ(static_cast<DWORD>(STILL_ACTIVE), program.WaitForExit(0));
+            EXPECT_TRUE(IsWindowVisible(modal)) << "refused: the modal window goes on";
+            // The panel comes back once the nested loop has ended: a message posted sooner
+            // would meet the loop's own WM_QUIT still waiting.
+            PostMessageA(modal, WM_CLOSE, 0, 0);
+            ASSERT_TRUE(WaitUntilEnabled(program.Panel(), true));
+            PostMessageA(program.Form(), WM_CLOSE, 0, 0);
+        }
+        // Waited for by its caption, which the box may get a moment after it shows.
+        HWND question = program.WaitForWindow("#32770", "終了の確認");
+        ASSERT_TRUE(question);
+        SendMessageA(GetDlgItem(question, IDYES), BM_CLICK, 0, 0);
+        EXPECT_EQ(0u, program.WaitForExit(5000)) << "no process left without windows";
+        EXPECT_EQ((std::vector<int>{40, 30, 500, 420, 600, 200}), ReadInts(program.IniPath()));
+    }
+}
+
+bool WaitUntilIconic(HWND window, bool iconic)
+{
+    for (int i = 0; i < 100; ++i) {
+        if ((IsIconic(window) != FALSE) == iconic)
+            return true;
+        Sleep(50);
+    }
+    return false;
+}
+
+TEST(Program, MinimisedExitStoresTheRestoredPlacesAndTheNextStartShowsThem)
+{
+    Program program;
+    const std::vector<int> places = {60, 50, 480, 400, 500, 300};
+    WriteInts(program.IniPath(), places);
+    program.Start();
+    ASSERT_TRUE(program.Form());
+    PostMessageA(program.Form(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(WaitUntilIconic(program.Form(), true));
+
+    PostMessageA(program.Form(), WM_CLOSE, 0, 0);
+    EXPECT_EQ("終了の確認", program.AnswerMessageBox(IDYES));
+    EXPECT_EQ(0u, program.WaitForExit());
+    EXPECT_EQ(places, ReadInts(program.IniPath())) << "the places it comes back to, not the minimised ones";
+
+    program.Kill();
+    program.Start();
+    ASSERT_TRUE(program.Form());
+    EXPECT_FALSE(IsIconic(program.Form()));
+    const RECT form = OuterRect(program.Form());
+    EXPECT_EQ(60, form.left);
+    EXPECT_EQ(50, form.top);
+    EXPECT_EQ(480, form.right - form.left);
+    EXPECT_EQ(400, form.bottom - form.top);
+    PostMessageA(program.Form(), WM_COMMAND, 1091, 0);
+    EXPECT_EQ("終了の確認", program.AnswerMessageBox(IDYES));
+    EXPECT_EQ(0u, program.WaitForExit());
+}
+
+RECT WorkAreaNear(HWND window)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
+    return info.rcWork;
+}
+
+bool Inside(const RECT& inner, const RECT& outer)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+TEST(Program, StoredPlacesOnNoMonitorAreBroughtBackOntoTheScreen)
+{
+    Program program;
+    // The file a minimised exit used to leave, and a panel stored on a larger screen.
+    WriteInts(program.IniPath(), {-32000, -32000, 160, 24, 5000, 4000});
+    program.Start();
+    ASSERT_TRUE(program.Form());
+    const RECT work = WorkAreaNear(program.Form());
+    const RECT form = OuterRect(program.Form());
+    EXPECT_TRUE(Inside(form, work)) << form.left << ", " << form.top;
+    EXPECT_EQ(160, form.right - form.left) << "the stored size stays";
+    EXPECT_TRUE(Inside(OuterRect(program.Panel()), work));
+    EXPECT_EQ(work.right, OuterRect(program.Panel()).right) << "moved no further than needed";
+    EXPECT_EQ(work.bottom, OuterRect(program.Panel()).bottom);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)

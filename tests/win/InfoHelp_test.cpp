@@ -93,6 +93,19 @@ TEST_F(HelpFile, F1OnTheFormAndTheTopicsItemOpenItInTheViewer)
     EXPECT_EQ(nullptr, HelpViewer()) << "only F1 asks for help";
 }
 
+TEST_F(HelpFile, CloseHelpClosesTheViewerBeforeTheProgramEnds)
+{
+    ASSERT_TRUE(CopyFileA(built.c_str(), HelpFilePath().c_str(), FALSE));
+    OpenHelp();
+    PumpMessages();
+    ASSERT_TRUE(HelpViewer());
+
+    CloseHelp();
+    PumpMessages();
+    EXPECT_EQ(nullptr, HelpViewer());
+    CloseHelp();  // nothing left to close
+}
+
 TEST_F(HelpFile, UnderAnotherNameItIsNotFound)
 {
     // Rolva.chm lies beside the test program, but the program is not called Rolva.

@@ -135,5 +135,57 @@ TEST_F(WindowPlacementTest, SaveWritesTheCurrentPlacesOverAnOlderFile)
     EXPECT_EQ(0, std::memcmp(expected.values, now.values, sizeof now.values));
 }
 
+TEST_F(WindowPlacementTest, SaveWhileTheFormIsMinimisedWritesTheRestoredPlaces)
+{
+    const Places restored{{61, 72, 480, 420, 500, 310}};
+    MoveWindowsTo(restored);
+    ShowWindow(gApp.form, SW_MINIMIZE);
+    test::PumpMessages();
+    ASSERT_TRUE(IsIconic(gApp.form));
+
+    SaveWindowPlacement();
+    ShowWindow(gApp.form, SW_RESTORE);
+    test::PumpMessages();
+
+    EXPECT_EQ(LittleEndian(restored), ReadFileBytes(path_)) << "not the minimised place and size";
+}
+
+RECT WorkAreaNear(HWND window)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
+    return info.rcWork;
+}
+
+RECT OuterRect(HWND window)
+{
+    RECT rc{};
+    GetWindowRect(window, &rc);
+    return rc;
+}
+
+TEST_F(WindowPlacementTest, KeepOnScreenBringsBackOnlyAWindowOnNoMonitor)
+{
+    MoveWindowsTo(Places{{5000, 4000, 450, 450, -3000, 9000}});
+    KeepWindowsOnScreen();
+    const RECT work = WorkAreaNear(gApp.form);
+    const RECT form = OuterRect(gApp.form);
+    EXPECT_EQ(work.right, form.right) << "moved left just onto the screen";
+    EXPECT_EQ(work.bottom, form.bottom);
+    EXPECT_EQ(450, form.right - form.left) << "the size stays";
+    EXPECT_EQ(450, form.bottom - form.top);
+    const RECT panel = OuterRect(gApp.controlPanel);
+    EXPECT_EQ(work.left, panel.left);
+    EXPECT_EQ(work.bottom, panel.bottom);
+
+    // Partly on the screen: left where it was put.
+    const Places partly{{-100, -10, 450, 450, work.right - 50, 300}};
+    MoveWindowsTo(partly);
+    KeepWindowsOnScreen();
+    const Places now = CurrentPlaces();
+    EXPECT_EQ(0, std::memcmp(partly.values, now.values, sizeof now.values));
+}
+
 }  // namespace
 }  // namespace rolva

@@ -1,0 +1,40 @@
+#include "app/core/WindowGeometry.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace rolva {
+
+namespace {
+
+// The start of a span of the given length moved into [areaStart, areaEnd) as little as possible.
+int PlaceSpan(int start, int length, int areaStart, int areaEnd)
+{
+    const long long end = static_cast<long long>(start) + length;
+    if (end > areaEnd)
+        start = static_cast<int>(std::max<long long>(static_cast<long long>(areaEnd) - length, areaStart));
+    return std::max(start, areaStart);
+}
+
+int Needed(int specified, int layout, int frame)
+{
+    const long long needed = static_cast<long long>(std::max(layout, 0)) + std::max(frame, 0);
+    return static_cast<int>(std::min<long long>(std::max<long long>(specified, needed), INT_MAX));
+}
+
+}  // namespace
+
+ScreenPoint PlaceInsideArea(ScreenRect window, ScreenRect area)
+{
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    return {PlaceSpan(window.left, width, area.left, area.right), PlaceSpan(window.top, height, area.top, area.bottom)};
+}
+
+Extent OuterSizeHoldingLayout(Extent specifiedOuter, Extent layout, Extent frame)
+{
+    return {Needed(specifiedOuter.width, layout.width, frame.width),
+            Needed(specifiedOuter.height, layout.height, frame.height)};
+}
+
+}  // namespace rolva

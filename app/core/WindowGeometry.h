@@ -1,0 +1,35 @@
+// Arithmetic of top-level window places and sizes, free of the window system: keeping a window
+// on a screen area, and giving a window the outer size its layout needs under a given frame.
+#pragma once
+
+namespace rolva {
+
+struct Extent {
+    int width;
+    int height;
+};
+
+// Screen rectangle: left and top inside, right and bottom just outside.
+struct ScreenRect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
+struct ScreenPoint {
+    int x;
+    int y;
+};
+
+// The top-left corner that puts the window inside the area, moving it no further than needed.
+// A window wider or taller than the area lines up with the area's left or top edge, so its
+// caption stays within reach.
+ScreenPoint PlaceInsideArea(ScreenRect window, ScreenRect area);
+
+// The outer size of a window: the specified one wherever its client area (the outer size less
+// the frame, caption included) holds the layout, grown only as far as needed where it does not.
+// The frame is what the window's borders and caption take in each direction, both sides together.
+Extent OuterSizeHoldingLayout(Extent specifiedOuter, Extent layout, Extent frame);
+
+}  // namespace rolva

@@ -1,0 +1,77 @@
+#include "app/core/WindowGeometry.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace rolva {
+namespace {
+
+TEST(PlaceInsideArea, MovesAWindowOnlyAsFarAsTheAreaNeeds)
+{
+    const ScreenRect area{0, 0, 1024, 738};  // a 1024 x 768 screen with a 30-pixel taskbar below
+    const struct {
+        const char* what;
+        ScreenRect window;
+        ScreenPoint expected;
+    } cases[] = {
+        {"inside stays", {40, 30, 540, 450}, {40, 30}},
+        {"touching the edges stays", {0, 0, 1024, 738}, {0, 0}},
+        {"minimised place", {-32000, -32000, -31840, -31976}, {0, 0}},
+        {"far right and below", {5000, 4000, 5500, 4420}, {524, 318}},
+        {"partly over the right edge", {900, 100, 1170, 311}, {754, 100}},
+        {"over the taskbar", {100, 600, 370, 811}, {100, 527}},
+        {"above and left", {-300, -40, -30, 171}, {0, 0}},
+        {"wider than the area", {-200, 10, 1300, 200}, {0, 10}},
+        {"taller than the area, below", {10, 900, 200, 1900}, {10, 0}},
+    };
+    for (const auto& c : cases) {
+        const ScreenPoint placed = PlaceInsideArea(c.window, area);
+        EXPECT_EQ(c.expected.x, placed.x) << c.what;
+        EXPECT_EQ(c.expected.y, placed.y) << c.what;
+    }
+}
+
+TEST(PlaceInsideArea, AnAreaAwayFromTheOriginIsUsedAsItStands)
+{
+    const ScreenRect secondMonitor{-1280, 200, 0, 1224};  // left of the primary one, lower
+    const ScreenPoint placed = PlaceInsideArea({-5000, 40, -4550, 490}, secondMonitor);
+    EXPECT_EQ(-1280, placed.x);
+    EXPECT_EQ(200, placed.y);
+    const ScreenPoint fromRight = PlaceInsideArea({300, 1500, 750, 1950}, secondMonitor);
+    EXPECT_EQ(-450, fromRight.x);
+    EXPECT_EQ(774, fromRight.y);
+}
+
+TEST(OuterSizeHoldingLayout, KeepsTheSpecifiedSizeWhereverTheClientAreaHoldsTheLayout)
+{
+    const struct {
+        const char* what;
+        Extent specified, layout, frame, expected;
+    } cases[] = {
+        // A control window of 270 x 211 whose layout takes 262 x 182.
+        {"thin frame: room to spare", {270, 211}, {262, 182}, {6, 25}, {270, 211}},
+        {"exactly held", {270, 211}, {262, 182}, {8, 29}, {270, 211}},
+        {"taller caption grows the height only", {270, 211}, {262, 182}, {6, 35}, {270, 217}},
+        {"wide borders and tall caption", {270, 211}, {262, 182}, {16, 39}, {278, 221}},
+        {"one pixel short", {456, 339}, {450, 308}, {7, 31}, {457, 339}},
+        {"no frame at all", {456, 295}, {443, 264}, {0, 0}, {456, 295}},
+        {"empty layout", {600, 448}, {0, 0}, {16, 39}, {600, 448}},
+        {"negative inputs count as none", {100, 100}, {-50, 200}, {-10, 10}, {100, 210}},
+    };
+    for (const auto& c : cases) {
+        const Extent outer = OuterSizeHoldingLayout(c.specified, c.layout, c.frame);
+        EXPECT_EQ(c.expected.width, outer.width) << c.what;
+        EXPECT_EQ(c.expected.height, outer.height) << c.what;
+    }
+}
+
+TEST(OuterSizeHoldingLayout, NeverOverflows)
+{
+    const Extent outer = OuterSizeHoldingLayout({10, 10}, {INT_MAX, INT_MAX - 5}, {40, 40});
+    EXPECT_EQ(INT_MAX, outer.width);
+    EXPECT_EQ(INT_MAX, outer.height);
+}
+
+}  // namespace
+}  // namespace rolva

@@ -1,0 +1,123 @@
+// Windows of fixed outer size under a frame of this system: each keeps its size while its
+// client area holds its controls, and a window whose frame would cut them grows just enough.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TestSupport.h"
+#include "app/Application.h"
+#include "app/NamedWindows.h"
+#include "app/WindowFit.h"
+
+namespace rolva {
+namespace {
+
+SIZE OuterSize(HWND window)
+{
+    RECT rc{};
+    GetWindowRect(window, &rc);
+    return {rc.right - rc.left, rc.bottom - rc.top};
+}
+
+SIZE ClientSize(HWND window)
+{
+    RECT rc{};
+    GetClientRect(window, &rc);
+    return {rc.right, rc.bottom};
+}
+
+TEST(WindowFit, TheFixedWindowsKeepTheirSizesWhereTheirClientAreasHoldTheirControls)
+{
+    const struct {
+        const char* name;
+        bool modal;
+        SIZE outer;
+    } windows[] = {{"About", true, {456, 339}}, {"Set", true, {600, 448}}, {"Splash", false, {456, 295}}};
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.name);
+        HWND window = w.modal ? CreateModalWindow(gApp.form, w.name) : CreateNamedWindow(gApp.form, w.name);
+        ASSERT_TRUE(window);
+        const SIZE outer = OuterSize(window);
+        const SIZE client = ClientSize(window);
+        const SIZE extent = ChildrenExtent(window);
+        SendMessageA(window, WM_CLOSE, 0, 0);
+        test::PumpMessages();
+        EXPECT_FALSE(IsWindow(window));
+
+        EXPECT_EQ(w.outer.cx, outer.cx);
+        EXPECT_EQ(w.outer.cy, outer.cy);
+        EXPECT_LE(extent.cx, client.cx);
+        EXPECT_LE(extent.cy, client.cy);
+        EXPECT_GT(extent.cx, w.outer.cx / 2) << "the controls were measured";
+    }
+    EXPECT_TRUE(IsWindowEnabled(gApp.form));
+
+    const SIZE panel = ChildrenExtent(gApp.controlPanel);
+    EXPECT_LE(panel.cx, ClientSize(gApp.controlPanel).cx);
+    EXPECT_LE(panel.cy, ClientSize(gApp.controlPanel).cy);
+}
+
+// A top-level window with a sizing border and a tool-window caption, whose frame differs from
+// the fixed windows' and takes more room than the layout leaves.
+class FrameTest : public testing::Test {
+protected:
+    HWND Make(int width, int height, DWORD exStyle)
+    {
+        window_ = CreateWindowExA(exStyle, kDialogClass, "", WS_CAPTION | WS_THICKFRAME, 10, 10, width, height,
+                                  nullptr, nullptr, gApp.instance, nullptr);
+        return window_;
+    }
+    HWND AddChild(int x, int y, int width, int height, DWORD style = WS_CHILD | WS_VISIBLE)
+    {
+        return CreateWindowExA(0, "STATIC", "", style, x, y, width, height, window_, nullptr, gApp.instance,
+                               nullptr);
+    }
+    void TearDown() override { DestroyWindow(window_); }
+
+    HWND window_ = nullptr;
+};
+
+TEST_F(FrameTest, GrowsOnlyWhereTheClientAreaWouldCutAChild)
+{
+    HWND window = Make(300, 200, WS_EX_CLIENTEDGE);
+    AddChild(5, 5, 100, 40);
+    AddChild(20, 170, 50, 30, WS_CHILD);  // hidden, still part of the layout
+    ASSERT_LT(ClientSize(window).cy, 200) << "the frame takes room";
+    ASSERT_GT(ClientSize(window).cx, 105);
+
+    const SIZE before = OuterSize(window);
+    GrowToHoldChildren(window);
+
+    EXPECT_EQ(300, OuterSize(window).cx) << "wide enough already";
+    EXPECT_GT(OuterSize(window).cy, before.cy);
+    EXPECT_EQ(200, ClientSize(window).cy) << "grown just to the lowest child's edge";
+    RECT place{};
+    GetWindowRect(window, &place);
+    EXPECT_EQ(10, place.left);
+    EXPECT_EQ(10, place.top);
+}
+
+TEST_F(FrameTest, AWindowThatHoldsItsChildrenStaysAsItIs)
+{
+    HWND window = Make(300, 200, WS_EX_TOOLWINDOW);
+    AddChild(0, 0, 120, 60);
+    GrowToHoldChildren(window);
+    EXPECT_EQ(300, OuterSize(window).cx);
+    EXPECT_EQ(200, OuterSize(window).cy);
+}
+
+TEST_F(FrameTest, ExtentCountsDirectChildrenInClientCoordinates)
+{
+    HWND window = Make(400, 300, 0);
+    EXPECT_EQ(0, ChildrenExtent(window).cx) << "no children";
+    HWND group = AddChild(30, 20, 150, 90);
+    AddChild(60, 100, 40, 50);
+    CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 140, 80, 200, 200, group, nullptr, gApp.instance,
+                    nullptr);  // a grandchild, clipped by its parent
+    const SIZE extent = ChildrenExtent(window);
+    EXPECT_EQ(180, extent.cx);
+    EXPECT_EQ(150, extent.cy);
+}
+
+}  // namespace
+}  // namespace rolva
