@@ -17,6 +17,8 @@ void ForgetModalWindow(HWND window)
         gApp.about = nullptr;
     if (window == gApp.settings)
         gApp.settings = nullptr;
+    if (window == gApp.maker)
+        gApp.maker = nullptr;
 }
 
 }  // namespace
