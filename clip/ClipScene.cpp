@@ -190,7 +190,7 @@ const std::uint32_t* ClipScene::DrawAt(std::int64_t ms)
     ScopedSelect select(memory.Get(), canvas_.Get());
     if (wholeScene_) {
         const RECT all{0, 0, width_, height_};
-        FillRect(memory.Get(), &all, gApp.buttonFace.Get());
+        FillRect(memory.Get(), &all, gApp.buttonFace);
         DrawFormBackground(memory.Get());
     }
     for (const Sign& sign : signs_)
