@@ -3,6 +3,7 @@
 // strip loaded by either picture loader.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -80,7 +81,8 @@ std::string StripBmp(int frames, int frameHeight)
 std::string StripFile(int frames, int frameHeight)
 {
     const std::string path = TempPath("rolva-strip-" + std::to_string(frames) + "x" + std::to_string(frameHeight) + ".bmp");
-    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+    static std::set<std::string> written;  // once per run, so a file left by an older run is not used
+    if (written.insert(path).second)
         test::WriteFileBytes(path, StripBmp(frames, frameHeight));
     return path;
 }
