@@ -46,7 +46,6 @@ DWORD WINAPI RollThread(LPVOID)
     SignSlot& slot = gDocument.signs[Sign];
     HANDLE stop = gStopEvents[Sign].Get();
     HWND frame = SignFrameHandle(Sign);
-    HWND picture = GetDlgItem(frame, kSignPictureIds[Sign]);
     HWND form = GetParent(frame);
     RECT client{};
     GetClientRect(frame, &client);
@@ -60,8 +59,7 @@ DWORD WINAPI RollThread(LPVOID)
             break;
         }
         slot.scrollOffset += plan.direction;
-        SetWindowPos(picture, HWND_TOP, 0, slot.scrollOffset, 0, 0, SWP_NOSIZE);
-        UpdateWindow(picture);
+        PlaceSignStrip(Sign, slot.scrollOffset, client.bottom);
         stopped = PauseOrStop(stop, pacer, slot.speed);
         if (!stopped && plan.EndsFrame(step))
             stopped = PauseOrStop(stop, pacer, slot.interval);
@@ -156,9 +154,7 @@ void ResetSign(int sign)
 {
     StopRoll(sign);
     EnableSignKeys(sign, true);
-    HWND picture = SignPictureHandle(sign);
-    SetWindowPos(picture, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
-    UpdateWindow(picture);
+    PlaceSignStrip(sign, 0, SignHeight(sign));
 
     SignSlot& slot = gDocument.signs[sign];
     slot.scrollOffset = 0;

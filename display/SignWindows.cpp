@@ -112,12 +112,4 @@ void ApplySignRegion(int sign)
     UpdateWindow(GetParent(frame));
 }
 
-void SetSignPicture(int sign, HBITMAP bitmap)
-{
-    HWND picture = SignPictureHandle(sign);
-    SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
-    SetWindowPos(picture, nullptr, 0, 0, 0, 0, SWP_NOSIZE);
-    UpdateWindow(picture);
-}
-
 }  // namespace rolva

@@ -1,11 +1,14 @@
 // The two signs on the Form. Each sign is a borderless frame window (class MakBase1 or
 // MakBase2, white background) clipped to a rounded rectangle, with a bitmap control inside
-// that carries the sign's whole picture; which frame of a roll strip shows depends only on
-// the picture's vertical position in the frame. The frame window holds the sign's place and
-// size: the getters read them back from it.
+// that carries the sign's picture; which frame of a roll strip shows depends only on the
+// picture's vertical position in the frame. A strip deeper than 32,767 rows is carried in
+// bands cut from it around the rows in view (display/core/StripBand.h, docs/deep-strips.md).
+// The frame window holds the sign's place and size: the getters read them back from it.
 #pragma once
 
 #include <windows.h>
+
+#include <cstdint>
 
 namespace rolva {
 
@@ -36,7 +39,14 @@ int SignVisible(int sign);
 // by an ellipse of the slot's corner radius, then updates the Form.
 void ApplySignRegion(int sign);
 
-// Shows a bitmap (owned by the slot) in the sign's picture control at (0, 0).
+// Shows a bitmap (owned by the slot) in the sign's picture control at (0, 0): the whole bitmap,
+// or for a strip deeper than 32,767 rows its first band. A deep strip whose band cannot be
+// made leaves the control empty, so the sign shows white rather than part of a picture.
 void SetSignPicture(int sign, HBITMAP bitmap);
+
+// Puts the sign's strip at scrollOffset in a frame of viewHeight rows and draws the picture
+// control: at y = scrollOffset for a strip shown whole, through a band (cut afresh when the
+// view leaves the band held) for a deep one. Runs on the roll thread during a roll.
+void PlaceSignStrip(int sign, std::int32_t scrollOffset, int viewHeight);
 
 }  // namespace rolva

@@ -2,6 +2,8 @@
 // nominal time, and how long an LED-style sign takes to switch in folders of growing size.
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -55,6 +57,38 @@ double TimedRoll(int sign, int fromFrame, const char* toFrame, const char* speed
             DispatchMessageA(&msg);
     }
     return Now() - start;
+}
+
+// A strip of the given frames in memory, each frame a colour of its own.
+HBITMAP MakeStrip(int width, int frameHeight, int frames)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -frameHeight * frames;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP strip = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!strip)
+        return nullptr;
+    auto* pixels = static_cast<std::uint32_t*>(bits);
+    for (int frame = 0; frame < frames; ++frame)
+        for (int row = 0; row < frameHeight; ++row)
+            std::fill_n(pixels + (static_cast<std::size_t>(frame) * frameHeight + row) * width, width,
+                        static_cast<std::uint32_t>(frame * 40503u) & 0xFFFFFFu);
+    return strip;
+}
+
+// Roll rate at speed 0 and timing at speed 5 from the given frame, as printed for the shallow strip.
+void MeasureFrom(int sign, int fromFrame, const char* where)
+{
+    const int height = SignHeight(sign);
+    const double rollMs = TimedRoll(sign, fromFrame, std::to_string(fromFrame + 10).c_str(), "0", "0");
+    printf("  %s: %.0f pixels/s at speed 0", where, 10.0 * height * 1000.0 / rollMs);
+    const double nominal = 2 * height * 5 + 2 * 100.0;
+    const double measured = TimedRoll(sign, fromFrame, std::to_string(fromFrame + 2).c_str(), "5", "100");
+    printf(", speed 5 timing %.0f / %.0f ms = %.3f\n", measured, nominal, measured / nominal);
 }
 
 void WriteFrameFile(const std::string& path)
@@ -221,6 +255,18 @@ int main()
                measured, nominal, measured / nominal);
     }
     ResetSign(0);
+
+    // 999 frames: rows beyond 32,767 cannot be shown by a window holding the whole strip.
+    SignSlot& first = gDocument.signs[0];
+    first.pictureBitmap.Reset(MakeStrip(SignWidth(0), height, 999));
+    SetSignPicture(0, first.pictureBitmap.Get());
+    printf("deep strip, 999 frames of %d px (%d px deep):\n", height, 999 * height);
+    MeasureFrom(0, 500, "frames 500-510, before row 32,767");
+    MeasureFrom(0, 700, "frames 700-710, after row 32,767 ");
+    MeasureFrom(0, 570, "frames 570-580, across row 32,767");
+    ResetSign(0);
+    SetSignPicture(0, nullptr);
+    first.pictureBitmap.Reset();
 
     SignSlot& slot = gDocument.signs[1];
     slot.kind = static_cast<std::uint8_t>(SignKind::Led);
