@@ -86,10 +86,9 @@ std::string StripCheckMessage(StripCheck check, const FrameList& list, int width
     case StripCheck::TooManyFrames:
         return TooMany(list);
     case StripCheck::TooDeep:
-        return "幕が長すぎます。枚数×高さは" + std::to_string(kMaxStripHeight) + "ピクセルまでです（" +
-               std::to_string(list.frames.size()) + "枚×" + std::to_string(height) + "ピクセル＝" +
-               std::to_string(static_cast<long long>(list.frames.size()) * height) +
-               "ピクセル）。枚数を減らすか、方向幕の高さを小さくしてください。";
+        return "幕が大きすぎます。幅×高さ×枚数は" + std::to_string(kMaxStripPixels) + "ピクセルまでです（" +
+               std::to_string(width) + "×" + std::to_string(height) + "×" + std::to_string(list.frames.size()) +
+               "枚）。枚数を減らすか、方向幕を小さくしてください。";
     case StripCheck::BadSize:
         return "方向幕の大きさ（" + std::to_string(width) + "×" + std::to_string(height) + "）では幕を作れません。";
     }

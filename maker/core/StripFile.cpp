@@ -24,7 +24,7 @@ StripCheck CheckLedFrames(std::size_t frames, int width, int height)
         return StripCheck::NoFrames;
     if (frames > kMaxMakerFrames)
         return StripCheck::TooManyFrames;
-    if (width < 1 || height < 1 || width > kMaxStripHeight || height > kMaxStripHeight)
+    if (width < 1 || height < 1 || width > kMaxFrameSide || height > kMaxFrameSide)
         return StripCheck::BadSize;
     return StripCheck::Ok;
 }
@@ -34,7 +34,7 @@ StripCheck CheckStrip(std::size_t frames, int width, int height)
     const StripCheck check = CheckLedFrames(frames, width, height);
     if (check != StripCheck::Ok)
         return check;
-    if (static_cast<long long>(frames) * height > kMaxStripHeight)
+    if (static_cast<long long>(frames) * height * width > kMaxStripPixels)
         return StripCheck::TooDeep;
     return StripCheck::Ok;
 }

@@ -9,13 +9,16 @@
 
 namespace rolva {
 
-// The deepest strip the sign shows whole: picture controls and GDI draw coordinates as 16-bit
-// values, so frames x height stays within this.
-constexpr int kMaxStripHeight = 32767;
+// The largest side of one frame, and the most pixels a strip may hold: signs show strips of any
+// depth, but a 32-bit program holds a picture in one piece of its address space, and 2^25
+// pixels (128 MB as 32-bit pixels, 999 frames of 200 x 168) still loads where memory is split.
+constexpr int kMaxFrameSide = 32767;
+constexpr long long kMaxStripPixels = 1LL << 25;
 
 enum class StripCheck { Ok, NoFrames, TooManyFrames, TooDeep, BadSize };
 
-// Whether a roll strip of frames frames of width x height can be written.
+// Whether a roll strip of frames frames of width x height can be written (TooDeep: more than
+// kMaxStripPixels in all).
 StripCheck CheckStrip(std::size_t frames, int width, int height);
 
 // Whether an LED folder of frames pictures of width x height can be written (no depth limit).

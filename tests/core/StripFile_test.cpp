@@ -51,15 +51,16 @@ TEST(EncodeBmp24, GivesNothingForSizesNoPictureCanHave)
     EXPECT_TRUE(EncodeBmp24(&pixel, 2, 1, 1).empty());
 }
 
-TEST(CheckStrip, KeepsToTheFrameCountAndTheDepthTheSignShows)
+TEST(CheckStrip, KeepsToTheFrameCountAndTheSizeAPictureCanHave)
 {
     EXPECT_EQ(StripCheck::Ok, CheckStrip(3, 200, 57));
     EXPECT_EQ(StripCheck::NoFrames, CheckStrip(0, 200, 57));
     EXPECT_EQ(StripCheck::TooManyFrames, CheckStrip(1000, 200, 1));
-    EXPECT_EQ(StripCheck::Ok, CheckStrip(999, 200, 32));    // 31,968 rows
-    EXPECT_EQ(StripCheck::TooDeep, CheckStrip(999, 200, 33));
-    EXPECT_EQ(StripCheck::Ok, CheckStrip(1, 200, 32767));
-    EXPECT_EQ(StripCheck::TooDeep, CheckStrip(2, 200, 16384));
+    EXPECT_EQ(StripCheck::Ok, CheckStrip(999, 200, 57));     // 56,943 rows: deep strips roll too
+    EXPECT_EQ(StripCheck::Ok, CheckStrip(999, 200, 167));    // 33,366,600 pixels
+    EXPECT_EQ(StripCheck::TooDeep, CheckStrip(999, 200, 168));  // 33,566,400: past 2^25
+    EXPECT_EQ(StripCheck::Ok, CheckStrip(1, 1024, 32767));
+    EXPECT_EQ(StripCheck::BadSize, CheckStrip(1, 200, 32768));
     EXPECT_EQ(StripCheck::BadSize, CheckStrip(1, 0, 57));
     // An LED sign's pictures are one frame each: no depth limit.
     EXPECT_EQ(StripCheck::Ok, CheckLedFrames(999, 200, 57));

@@ -241,20 +241,22 @@ TEST_F(StripMakerTest, TooManyFramesOrADeepStripOrAMissingFontIsRefusedWithAMess
     std::string thousand;
     for (int i = 0; i < 1000; ++i)
         thousand += "x\r\n";
-    std::string deep;  // 820 frames of 40 rows: 32,800 rows, past the 32,767 a sign shows
-    for (int i = 0; i < 820; ++i)
-        deep += "x\r\n";
+    std::string large;  // 900 frames of 1000 x 40: 36,000,000 pixels, past the 2^25 a strip may hold
+    for (int i = 0; i < 900; ++i)
+        large += "x\r\n";
     struct Case {
         std::string list;
+        int width;
         const char* face;  // nullptr keeps the dialog's
         const char* said;
     };
     const Case cases[] = {
-        {thousand, nullptr, "999"},
-        {deep, nullptr, "32767"},
-        {"東京\r\n", "No Such Face Rolva", "No Such Face Rolva"},
+        {thousand, kWidth, nullptr, "999"},
+        {large, 1000, nullptr, "33554432"},
+        {"東京\r\n", kWidth, "No Such Face Rolva", "No Such Face Rolva"},
     };
     for (const Case& c : cases) {
+        SetSignWidth(0, c.width);
         Open();
         if (c.face) {
             HWND faces = GetDlgItem(maker_, kMakerFaceListId);
