@@ -74,6 +74,10 @@ void SaveClipCommand()
         ClipProgressWindow progress(gApp.form);
         result = ExportClip(*request, path, progress);
     }
+    // The program is ending (the Form went while the clip was made): no box about the clip,
+    // which would show ownerless after the main window.
+    if (!IsWindow(gApp.form))
+        return;
     ShowClipResult(result);
 }
 
