@@ -9,6 +9,7 @@
 
 #include "app/Application.h"
 #include "app/Modal.h"
+#include "app/WindowFit.h"
 #include "app/WindowProcs.h"
 #include "display/SignWindows.h"
 #include "document/FileCommands.h"
@@ -167,6 +168,9 @@ void StripMaker_OnInitDialog(HWND dialog)
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
     RegisterStripPreview(instance);
     CreateMakerControls(dialog, gApp.fonts[kFontSettings].Get());
+    // The outer size is fixed; where the system's caption and borders are thicker than that
+    // size allows for, the window grows so the buttons at the bottom right stay inside.
+    GrowToHoldChildren(dialog);
     const std::string title = std::string("幕の作成 - ") + (state->sign == 0 ? "1つ目" : "2つ目") + "の方向幕";
     SetWindowTextA(dialog, title.c_str());
     SetDlgItemTextA(dialog, kMakerOutputLabelId,
