@@ -22,6 +22,7 @@
 #include "settings/PictureChoosers.h"
 #include "settings/SettingsActions.h"
 #include "document/SystemText.h"
+#include "document/core/PathText.h"
 
 namespace rolva {
 
@@ -220,8 +221,8 @@ std::string ChooseOutput(HWND dialog, bool led)
     if (led)
         return BrowseFolder(dialog, "幕の画像を書き出すフォルダーを選択してください");
     std::string path = FileDialog(dialog, true, "ビットマップ(*.bmp)\0*.bmp\0", "幕の保存先");
-    const std::string_view name = path;
-    if (!path.empty() && name.find('.', name.find_last_of("\\/") + 1) == std::string_view::npos)
+    // The name after the last real separator: the second byte of 表 or ソ is a backslash byte.
+    if (!path.empty() && PathName(path, IsSystemLeadByte).find('.') == std::string_view::npos)
         path += ".bmp";
     return path;
 }
