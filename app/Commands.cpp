@@ -31,6 +31,14 @@ void RunGuarded(Action action)
     gApp.panelRecord.Focus();
 }
 
+// The modal window that takes input: the strip maker opened from the settings disables them.
+HWND ForemostModalWindow()
+{
+    if (gApp.maker)
+        return gApp.maker;
+    return gApp.settings ? gApp.settings : gApp.about;
+}
+
 }  // namespace
 
 bool RollThreadsIdle()
@@ -99,7 +107,7 @@ bool ConfirmExit(bool)
         if (panelWasEnabled) {
             gApp.panelRecord.Enable(1);
             gApp.panelRecord.Focus();
-        } else if (HWND modal = gApp.settings ? gApp.settings : gApp.about) {
+        } else if (HWND modal = ForemostModalWindow()) {
             SetActiveWindow(modal);
         }
         return true;

@@ -8,6 +8,8 @@
 #include "document/FileCommands.h"
 #include "document/FileMessages.h"
 #include "document/FileStreams.h"
+#include "document/SystemText.h"
+#include "document/core/PathText.h"
 
 namespace rolva {
 
@@ -16,12 +18,11 @@ namespace {
 const char kCaption[] = "GIFで保存";
 const char kGifFilter[] = "GIF画像(*.gif)\0*.gif\0";
 
-// The chosen name with ".gif" added when it has no extension of its own.
+// The chosen name with ".gif" added when it has no extension of its own. The name is found with
+// the code page's lead-byte test: the second byte of 表 or ソ is a backslash byte.
 std::string WithGifExtension(std::string path)
 {
-    const std::size_t name = path.find_last_of("\\/");
-    const std::size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos || (name != std::string::npos && dot < name))
+    if (PathName(path, IsSystemLeadByte).find('.') == std::string_view::npos)
         path += ".gif";
     return path;
 }
@@ -74,6 +75,10 @@ void SaveClipCommand()
         ClipProgressWindow progress(gApp.form);
         result = ExportClip(*request, path, progress);
     }
+    // The program is ending (the Form went while the clip was made): no box about the clip,
+    // which would show ownerless after the main window.
+    if (!IsWindow(gApp.form))
+        return;
     ShowClipResult(result);
 }
 

@@ -1,5 +1,6 @@
 #include "clip/ClipDialog.h"
 
+#include <cstddef>
 #include <string>
 
 #include "app/Application.h"
@@ -16,11 +17,15 @@ constexpr int kClientHeight = 292;
 constexpr int kHighestFps = 50;
 constexpr int kLongestHoldMs = 600000;
 
-// A dialog template with no controls, its menu, class and title words empty.
-struct EmptyTemplate {
+// A dialog template with no controls, its menu, class and title words empty. The headers pack
+// DLGTEMPLATE to 2 bytes, but the dialog functions require it on a DWORD boundary: a template on
+// the stack at an odd WORD would break that contract.
+struct alignas(DWORD) EmptyTemplate {
     DLGTEMPLATE header;
     WORD menu, windowClass, title;
 };
+static_assert(alignof(EmptyTemplate) >= sizeof(DWORD), "dialog templates start on a DWORD boundary");
+static_assert(offsetof(EmptyTemplate, menu) == sizeof(DLGTEMPLATE), "the three words follow the header directly");
 
 EmptyTemplate* TemplateFor(EmptyTemplate* storage)
 {

@@ -83,9 +83,11 @@ ClipProgressWindow::ClipProgressWindow(HWND owner) : owner_(owner)
 
 ClipProgressWindow::~ClipProgressWindow()
 {
-    if (owner_)
+    // A close request to the Form while the clip was made may have destroyed both windows
+    // already (the Form takes the windows it owns with it); a stale handle is left alone.
+    if (owner_ && IsWindow(owner_))
         EnableWindow(owner_, TRUE);
-    if (window_) {
+    if (window_ && IsWindow(window_)) {
         SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
     }

@@ -9,6 +9,7 @@
 
 #include "app/Application.h"
 #include "app/Modal.h"
+#include "app/WindowFit.h"
 #include "app/WindowProcs.h"
 #include "display/SignWindows.h"
 #include "document/FileCommands.h"
@@ -21,6 +22,7 @@
 #include "settings/PictureChoosers.h"
 #include "settings/SettingsActions.h"
 #include "document/SystemText.h"
+#include "document/core/PathText.h"
 
 namespace rolva {
 
@@ -167,6 +169,9 @@ void StripMaker_OnInitDialog(HWND dialog)
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
     RegisterStripPreview(instance);
     CreateMakerControls(dialog, gApp.fonts[kFontSettings].Get());
+    // The outer size is fixed; where the system's caption and borders are thicker than that
+    // size allows for, the window grows so the buttons at the bottom right stay inside.
+    GrowToHoldChildren(dialog);
     const std::string title = std::string("幕の作成 - ") + (state->sign == 0 ? "1つ目" : "2つ目") + "の方向幕";
     SetWindowTextA(dialog, title.c_str());
     SetDlgItemTextA(dialog, kMakerOutputLabelId,
@@ -216,8 +221,8 @@ std::string ChooseOutput(HWND dialog, bool led)
     if (led)
         return BrowseFolder(dialog, "幕の画像を書き出すフォルダーを選択してください");
     std::string path = FileDialog(dialog, true, "ビットマップ(*.bmp)\0*.bmp\0", "幕の保存先");
-    const std::string_view name = path;
-    if (!path.empty() && name.find('.', name.find_last_of("\\/") + 1) == std::string_view::npos)
+    // The name after the last real separator: the second byte of 表 or ソ is a backslash byte.
+    if (!path.empty() && PathName(path, IsSystemLeadByte).find('.') == std::string_view::npos)
         path += ".bmp";
     return path;
 }

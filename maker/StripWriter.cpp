@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/Handles.h"
+#include "document/FileStreams.h"
 #include "document/core/PathText.h"
 #include "maker/FrameDrawing.h"
 #include "maker/core/StripFile.h"
@@ -14,6 +15,9 @@ namespace rolva {
 
 namespace {
 
+// Every path reaches the system through the W functions in its long-path form (WideFileApiPath):
+// the ANSI file functions stop at MAX_PATH, and a frame name with ".rolva-new" after a long folder
+// passes it sooner than the folder does.
 const char kTemporarySuffix[] = ".rolva-new";
 
 WriteResult Failure(std::string message)
@@ -29,7 +33,8 @@ std::string CannotWrite(const std::string& path)
 
 bool WriteWholeFile(const std::string& path, const void* bytes, std::size_t size, DWORD attributes)
 {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes, nullptr));
+    FileHandle file(CreateFileW(WideFileApiPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes,
+                                nullptr));
     if (!file)
         return false;
     DWORD written = 0;
@@ -39,7 +44,7 @@ bool WriteWholeFile(const std::string& path, const void* bytes, std::size_t size
 
 bool IsReadOnly(const std::string& path)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = FileAttributesOf(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
@@ -51,8 +56,9 @@ bool ReplaceWholeFile(const std::string& path, const void* bytes, std::size_t si
         return false;
     const std::string temporary = path + kTemporarySuffix;
     if (!WriteWholeFile(temporary, bytes, size, attributes) ||
-        !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileA(temporary.c_str());
+        !MoveFileExW(WideFileApiPath(temporary).c_str(), WideFileApiPath(path).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileW(WideFileApiPath(temporary).c_str());
         return false;
     }
     return true;
@@ -131,8 +137,8 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
             StripCheckMessage(CheckLedFrames(list.frames.size(), width, height), list, width, height);
         !problem.empty())
         return Failure(problem);
-    CreateDirectoryA(folder.c_str(), nullptr);
-    const DWORD folderAttributes = GetFileAttributesA(folder.c_str());
+    CreateDirectoryW(WideFileApiPath(folder).c_str(), nullptr);
+    const DWORD folderAttributes = FileAttributesOf(folder);
     if (folderAttributes == INVALID_FILE_ATTRIBUTES || !(folderAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return Failure(CannotWrite(folder));
 
@@ -145,7 +151,7 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
     std::vector<std::string> written;
     auto discard = [&written] {
         for (const std::string& name : written)
-            DeleteFileA(name.c_str());
+            DeleteFileW(WideFileApiPath(name).c_str());
     };
     for (std::size_t k = 0; k < list.frames.size(); ++k) {
         DrawFrame(canvas.Dc(), 0, width, height, list.frames[k], document.style, fonts);
@@ -155,7 +161,7 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
         const std::string temporary = target + kTemporarySuffix;
         if (IsReadOnly(target) || bytes.empty() ||
             !WriteWholeFile(temporary, bytes.data(), bytes.size(), FILE_ATTRIBUTE_HIDDEN)) {
-            DeleteFileA(temporary.c_str());
+            DeleteFileW(WideFileApiPath(temporary).c_str());
             discard();
             return Failure(CannotWrite(target));
         }
@@ -163,13 +169,13 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
     }
     for (std::size_t k = 0; k < written.size(); ++k) {
         const std::string target = JoinFolderPath(folder, LedFrameFileName(k), IsSystemLeadByte);
-        if (!MoveFileExA(written[k].c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
+        if (!MoveFileExW(WideFileApiPath(written[k]).c_str(), WideFileApiPath(target).c_str(), MOVEFILE_REPLACE_EXISTING))
             return Failure(CannotWrite(target));  // cannot happen once the checks above passed
-        SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+        SetFileAttributesW(WideFileApiPath(target).c_str(), FILE_ATTRIBUTE_NORMAL);
     }
     // Frames of a longer list drawn before would show after the new ones: they go.
     for (std::size_t k = written.size(); k < kMaxMakerFrames; ++k)
-        DeleteFileA(JoinFolderPath(folder, LedFrameFileName(k), IsSystemLeadByte).c_str());
+        DeleteFileW(WideFileApiPath(JoinFolderPath(folder, LedFrameFileName(k), IsSystemLeadByte)).c_str());
     // Hidden, so the sign does not take it for a frame.
     if (!SaveMakerFile(MakerFileOfFolder(folder, IsSystemLeadByte), document, FILE_ATTRIBUTE_HIDDEN))
         return Failure("幕は書き込みましたが、一覧の保存に失敗しました：\r\n" + MakerFileOfFolder(folder, IsSystemLeadByte));
@@ -178,7 +184,8 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
 
 bool ReadMakerFile(const std::string& path, MakerDocument& document)
 {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    FileHandle file(
+        CreateFileW(WideFileApiPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file)
         return false;
     const DWORD size = GetFileSize(file.Get(), nullptr);
