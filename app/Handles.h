@@ -143,10 +143,43 @@ public:
     }
     ComApartment(const ComApartment&) = delete;
     ComApartment& operator=(const ComApartment&) = delete;
-    bool Ready() const { return SUCCEEDED(result_); }
+    // Usable for apartment-neutral work also where the thread had chosen the multithreaded one.
+    bool Ready() const { return SUCCEEDED(result_) || result_ == RPC_E_CHANGED_MODE; }
 
 private:
     HRESULT result_;
+};
+
+// The one owner of a COM interface pointer: released exactly once, never copied.
+template <typename Interface>
+class ComObject {
+public:
+    ComObject() = default;
+    ~ComObject() { Reset(); }
+    ComObject(const ComObject&) = delete;
+    ComObject& operator=(const ComObject&) = delete;
+
+    Interface* Get() const { return object_; }
+    Interface* operator->() const { return object_; }
+    explicit operator bool() const { return object_ != nullptr; }
+
+    // For calls that hand out a new reference: releases what is held first.
+    Interface** Receive()
+    {
+        Reset();
+        return &object_;
+    }
+    void** ReceiveVoid() { return reinterpret_cast<void**>(Receive()); }
+
+    void Reset()
+    {
+        if (object_)
+            object_->Release();
+        object_ = nullptr;
+    }
+
+private:
+    Interface* object_ = nullptr;
 };
 
 // GetDC/ReleaseDC pair.

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "clip/ComObject.h"
+#include "app/Handles.h"
 
 namespace rolva {
 
@@ -25,7 +25,7 @@ public:
     HRESULT Finish(std::vector<std::uint8_t>* bytes);
 
 private:
-    ComScope com_;
+    ComApartment com_;
     ComObject<IWICImagingFactory> factory_;
     ComObject<IStream> stream_;
     ComObject<IWICBitmapEncoder> encoder_;

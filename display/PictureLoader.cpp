@@ -107,43 +107,6 @@ private:
 // GDI+ for the whole run, between StartGdiplusForRun and EndGdiplusForRun.
 std::unique_ptr<GdiplusLibrary> gRunGdiplus;
 
-// Releases a COM interface at scope end.
-template <typename Interface>
-class ComPtr {
-public:
-    ComPtr() = default;
-    ~ComPtr() { if (p_) p_->Release(); }
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-    Interface** Out() { return &p_; }
-    Interface* operator->() const { return p_; }
-    explicit operator bool() const { return p_ != nullptr; }
-    Interface* Get() const { return p_; }
-
-private:
-    Interface* p_ = nullptr;
-};
-
-// COM for the current thread while a picture loads: OleLoadPicture needs it, and a loader
-// must not count on start-up having brought it up on this thread. Each successful call here
-// (S_OK, or S_FALSE where COM already ran) is balanced; a thread already in the multithreaded
-// apartment keeps it.
-class ComForThisThread {
-public:
-    ComForThisThread() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComForThisThread()
-    {
-        if (SUCCEEDED(result_))  // S_OK and S_FALSE alike
-            CoUninitialize();
-    }
-    ComForThisThread(const ComForThisThread&) = delete;
-    ComForThisThread& operator=(const ComForThisThread&) = delete;
-    bool Ready() const { return SUCCEEDED(result_) || result_ == RPC_E_CHANGED_MODE; }
-
-private:
-    HRESULT result_;
-};
-
 int ScreenPixelsPerInch(int index)
 {
     WindowDc screen(nullptr);
@@ -193,7 +156,7 @@ HBITMAP LoadPictureGdiplus(const std::string& path)
 
 HBITMAP LoadPictureOle(const std::string& path)
 {
-    ComForThisThread com;
+    ComApartment com;  // OleLoadPicture needs COM; a loader must not count on start-up having set it up here
     if (!com.Ready())
         return nullptr;
     // Shared with every other use: a picture another program has open still loads.
@@ -222,18 +185,18 @@ HBITMAP LoadPictureOle(const std::string& path)
         return nullptr;
     }
 
-    ComPtr<IPicture> picture;
+    ComObject<IPicture> picture;
     {
-        ComPtr<IStream> stream;
+        ComObject<IStream> stream;
         // The stream owns the memory from here on and frees it when released.
-        if (FAILED(CreateStreamOnHGlobal(memory, TRUE, stream.Out()))) {
+        if (FAILED(CreateStreamOnHGlobal(memory, TRUE, stream.Receive()))) {
             GlobalFree(memory);
             return nullptr;
         }
         // Run mode off: Wine ties the picture's ownership of its bitmap to it, and Windows' picture
         // owns the bitmap it decoded either way, so the picture frees it on both.
         if (FAILED(OleLoadPicture(stream.Get(), static_cast<LONG>(size), FALSE, IID_IPicture,
-                                  reinterpret_cast<void**>(picture.Out()))))
+                                  reinterpret_cast<void**>(picture.Receive()))))
             return nullptr;
     }
     if (!picture)

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "app/Handles.h"
 #include "document/CurrentFolder.h"
 #include "document/SignDocument.h"
 #include "settings/core/PictureFilter.h"
@@ -15,23 +16,6 @@ namespace rolva {
 namespace {
 
 constexpr DWORD kPathCapacity = 1024;
-
-// COM for this thread for one scope: the folder chooser's shell objects need it. A thread
-// already set up otherwise keeps its setting.
-class ComScope {
-public:
-    ComScope() : result_(CoInitialize(nullptr)) {}
-    ~ComScope()
-    {
-        if (SUCCEEDED(result_))
-            CoUninitialize();
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-private:
-    HRESULT result_;
-};
 
 // The file-system path of a chosen item, of any length (the fixed MAX_PATH buffer of
 // SHGetPathFromIDListA would refuse a longer one); empty for an item that is no folder on disk.
@@ -79,7 +63,7 @@ std::string OpenPictureFile(HWND owner)
 std::string BrowseFolder(HWND owner, const char* title)
 {
     const CurrentFolderKeeper keepFolder;
-    ComScope com;
+    ComApartment com;  // the folder chooser's shell objects need it
     BROWSEINFOA browse{};
     browse.hwndOwner = owner;
     browse.lpszTitle = title;

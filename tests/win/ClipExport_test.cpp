@@ -17,7 +17,7 @@
 #include "clip/ClipDialogIds.h"
 #include "clip/ClipExport.h"
 #include "clip/ClipProgressWindow.h"
-#include "clip/ComObject.h"
+#include "app/Handles.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
@@ -63,7 +63,7 @@ int MetadataNumber(IWICMetadataQueryReader* reader, const wchar_t* name)
 std::vector<DecodedFrame> DecodeGif(const std::string& path, int width, int height)
 {
     std::vector<DecodedFrame> frames;
-    ComScope com;
+    ComApartment com;
     ComObject<IWICImagingFactory> factory;
     ComObject<IWICBitmapDecoder> decoder;
     std::wstring wide(path.begin(), path.end());
