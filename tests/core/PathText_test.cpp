@@ -72,14 +72,22 @@ TEST(PathText, SplitsWesternNamesWithEveryByteACharacter)
 
 TEST(PathText, JoinAddsOneSeparator)
 {
-    EXPECT_EQ("C:\\a\\b.bmp", JoinFolderPath("C:\\a", "b.bmp", test::IsLeadByte932));
-    EXPECT_EQ("C:\\b.bmp", JoinFolderPath("C:\\", "b.bmp", test::IsLeadByte932));
-    EXPECT_EQ("C:\\" + kHyou + "\\b.bmp", JoinFolderPath("C:\\" + kHyou, "b.bmp", test::IsLeadByte932));
-    EXPECT_EQ("C:\\" + kSo + "\\b.bmp", JoinFolderPath("C:\\" + kSo, "b.bmp", test::IsLeadByte932));
-    // In code page 1252 a folder ending in 0x95 0x5C already ends in a separator.
-    EXPECT_EQ("C:\\a\x95\\b.bmp", JoinFolderPath("C:\\a\x95\\", "b.bmp", test::IsLeadByte1252));
-    EXPECT_EQ("C:\\a\x95\\\\b.bmp", JoinFolderPath("C:\\a\x95\\", "b.bmp", test::IsLeadByte932));
-    EXPECT_EQ("C:\\Caf" + kEAcute + "\\b.bmp", JoinFolderPath("C:\\Caf" + kEAcute, "b.bmp", test::IsLeadByte1252));
+    const struct {
+        std::string folder;
+        LeadByteTest isLeadByte;
+        std::string joined;
+    } cases[] = {
+        {"C:\\a", test::IsLeadByte932, "C:\\a\\b.bmp"},
+        {"C:\\", test::IsLeadByte932, "C:\\b.bmp"},
+        {"C:\\" + kHyou, test::IsLeadByte932, "C:\\" + kHyou + "\\b.bmp"},
+        {"C:\\" + kSo, test::IsLeadByte932, "C:\\" + kSo + "\\b.bmp"},
+        // In code page 1252 a folder ending in 0x95 0x5C already ends in a separator.
+        {"C:\\a\x95\\", test::IsLeadByte1252, "C:\\a\x95\\b.bmp"},
+        {"C:\\a\x95\\", test::IsLeadByte932, "C:\\a\x95\\\\b.bmp"},
+        {"C:\\Caf" + kEAcute, test::IsLeadByte1252, "C:\\Caf" + kEAcute + "\\b.bmp"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.joined, JoinFolderPath(c.folder, "b.bmp", c.isLeadByte)) << c.folder;
 }
 
 }  // namespace

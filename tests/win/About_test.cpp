@@ -68,8 +68,10 @@ TEST(About, OpensFromTheHelpMenuCentredOverTheDisabledWindowsAndGivesThePanelThe
             GetClientRect(GetDesktopWindow(), &desktop);
             GetClientRect(about, &client);
             GetWindowRect(about, &window);
-            EXPECT_EQ((desktop.right - client.right) / 2, window.left);
-            EXPECT_EQ((desktop.bottom - client.bottom) / 2, window.top);
+            // Placed so that a box of its client size at its top-left corner stands centred, and on the screen.
+            EXPECT_TRUE(test::CentredOn(desktop, {window.left, window.top, window.left + client.right, window.top + client.bottom}));
+            EXPECT_LE(window.right, desktop.right);
+            EXPECT_LE(window.bottom, desktop.bottom);
 
             SendDlgItemMessageA(about, kAboutOkId, BM_CLICK, 0, 0);
         });
@@ -91,16 +93,16 @@ TEST(About, ShowsTheBannerTheIconTheCreditsAndTheSiteButtons)
             const char* text;
             bool image;  // sized by its picture and without a font, as the platform has it
         } children[] = {
-            {kAboutBannerId, "Static", {0, 0, 450, 50}, "", true},
-            {kAboutOkId, "Button", {368, 114, 438, 137}, "OK", false},
-            {kAboutPanelId, "Static", {3, 53, 445, 308}, "", false},
-            {kAboutPlanningCreditId, "Static", {258, 65, 399, 79}, "企画：Varnholt(架空)", false},
-            {kAboutProductionCreditId, "Static", {258, 88, 399, 103}, "製作：Rolva製作室", false},
-            {kAboutAppSiteId, "Button", {11, 191, 153, 216}, "VarnholtアプリHP", false},
-            {kAboutMakerSiteId, "Button", {11, 221, 153, 246}, "Varnholt(架空)HP", false},
-            {kAboutIconId, "Static", {405, 65, 439, 99}, "", true},
-            {kAboutGdiplusLineId, "Static", {13, 286, 324, 302}, "現在のシステムでは「GDI+」がサポートされています。", false},
-            {kAboutInfoSiteId, "Button", {11, 251, 153, 276}, "TarrowbyHP", false},
+            {1000, "Static", {0, 0, 450, 50}, "", true},
+            {1008, "Button", {368, 114, 438, 137}, "OK", false},
+            {1002, "Static", {3, 53, 445, 308}, "", false},
+            {1003, "Static", {258, 65, 399, 79}, "企画：Varnholt(架空)", false},
+            {1032, "Static", {258, 88, 399, 103}, "製作：Rolva製作室", false},
+            {1009, "Button", {11, 191, 153, 216}, "VarnholtアプリHP", false},
+            {1010, "Button", {11, 221, 153, 246}, "Varnholt(架空)HP", false},
+            {1001, "Static", {405, 65, 439, 99}, "", true},
+            {1035, "Static", {13, 286, 324, 302}, "現在のシステムでは「GDI+」がサポートされています。", false},
+            {1011, "Button", {11, 251, 153, 276}, "TarrowbyHP", false},
         };
         for (const auto& c : children) {
             SCOPED_TRACE(c.id);

@@ -118,25 +118,6 @@ RECT PlaceOf(HWND control)
     return rc;
 }
 
-// Carries out posted and sent work (a roll thread's window calls among it) until done() holds;
-// the bound only turns a fault into a failure instead of a hang.
-template <typename Done>
-bool PumpUntil(Done done)
-{
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > 30000)
-            return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
-    return true;
-}
-
 void Press(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
 
 // The display as start-up leaves it, with nothing typed.
@@ -481,16 +462,7 @@ std::array<int, 4> SpeedsAndIntervals()
             gDocument.signs[1].interval};
 }
 
-// A press and release on the upper or lower arrow, as the mouse gives it.
-void ClickArrow(HWND arrows, bool up)
-{
-    RECT rc{};
-    GetClientRect(arrows, &rc);
-    const LPARAM point = MAKELPARAM(rc.right / 2, up ? rc.bottom / 4 : rc.bottom * 3 / 4);
-    SendMessageA(arrows, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    SendMessageA(arrows, WM_LBUTTONUP, 0, point);
-    test::PumpMessages(1);
-}
+using test::ClickArrow;
 
 TEST_F(ControlPanelTest, ArrowsRunFromZeroToTheirLimitAndShowPlainDigits)
 {
@@ -573,12 +545,12 @@ TEST_F(ControlPanelKeysTest, ForwardAndBackStepTheNumberAndStartTheSign)
         // The roll cannot end before this thread carries out its window calls.
         EXPECT_TRUE(IsRolling(sign));
         EXPECT_FALSE(IsRolling(1 - sign));
-        ASSERT_TRUE(PumpUntil([sign] { return !IsRolling(sign); }));
+        ASSERT_TRUE(test::PumpUntil([sign] { return !IsRolling(sign); }, 30000));
 
         Press(own.back);
         EXPECT_EQ("12", Text(own.display));
         EXPECT_TRUE(IsRolling(sign));
-        ASSERT_TRUE(PumpUntil([sign] { return !IsRolling(sign); }));
+        ASSERT_TRUE(test::PumpUntil([sign] { return !IsRolling(sign); }, 30000));
         ResetSign(sign);
         ShowStartNumber(sign);
     }
@@ -602,7 +574,7 @@ TEST_F(ControlPanelKeysTest, OnRollsTheStripAndResetStopsItBackAtTheFirstFrame)
         EXPECT_EQ("12", Text(own.display));
         EXPECT_TRUE(IsRolling(sign));
         EXPECT_FALSE(IsRolling(1 - sign));
-        ASSERT_TRUE(PumpUntil([&] { return pictureTop() < 0; })) << "the strip moves up";
+        ASSERT_TRUE(test::PumpUntil([&] { return pictureTop() < 0; }, 30000)) << "the strip moves up";
 
         Press(own.reset);
         EXPECT_FALSE(IsRolling(sign));

@@ -160,36 +160,6 @@ int CountFiles(const std::string& folder, const char* pattern)
     return count;
 }
 
-bool RegionContains(int sign, int x, int y)
-{
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    const bool inside = GetWindowRgn(SignFrameHandle(sign), region) != ERROR && PtInRegion(region, x, y);
-    DeleteObject(region);
-    return inside;
-}
-
-RECT RegionBox(int sign)
-{
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    GetWindowRgn(SignFrameHandle(sign), region);
-    RECT box{};
-    GetRgnBox(region, &box);
-    DeleteObject(region);
-    return box;
-}
-
-// Waits for the rolls a reader started, carrying out their window calls meanwhile.
-bool WaitUntilIdle()
-{
-    const DWORD start = GetTickCount();
-    while (IsRolling(0) || IsRolling(1)) {
-        if (GetTickCount() - start > 10000)
-            return false;
-        test::PumpMessages(1);
-    }
-    return true;
-}
-
 bool StartsWith(const std::string& text, const std::string& lead) { return text.compare(0, lead.size(), lead) == 0; }
 
 // Keeps the scene of the shared windows as it was and gives each test a folder of its own.
@@ -233,7 +203,7 @@ protected:
 
     void TearDown() override
     {
-        WaitUntilIdle();
+        test::WaitUntilIdle();
         for (int i = 0; i < kSignCount; ++i) {
             const SignState& s = signs_[i];
             SignSlot& slot = gDocument.signs[i];
@@ -393,12 +363,12 @@ TEST_F(DataFilesTest, SavedSceneComesBackWithTheSpeedsTheSlotsHeld)
     }
 
     // The regions are rebuilt for the new sizes and radii.
-    const RECT box = RegionBox(0);
+    const RECT box = test::SignRegionBox(0);
     EXPECT_EQ(140, box.right);
     EXPECT_EQ(50, box.bottom);
-    EXPECT_FALSE(RegionContains(0, 0, 0));
-    EXPECT_TRUE(RegionContains(0, 70, 25));
-    EXPECT_FALSE(RegionContains(1, 0, 0));
+    EXPECT_FALSE(test::SignRegionContains(0, 0, 0));
+    EXPECT_TRUE(test::SignRegionContains(0, 70, 25));
+    EXPECT_FALSE(test::SignRegionContains(1, 0, 0));
 
     EXPECT_EQ(1, SignVisible(0));
     EXPECT_EQ(0, SignVisible(1));
@@ -766,7 +736,7 @@ TEST_F(DataFilesTest, ScenesPastMaxPathAreSavedAndOpenedWithEitherSeparator)
             WriteVer4File(path);
             gApp.formRecord.SetWidth(400);
             ReadVer4File(path);
-            WaitUntilIdle();
+            test::WaitUntilIdle();
             EXPECT_TRUE(answer.SeenSoFar().empty()) << answer.SeenSoFar()[0].text;
         }
         EXPECT_EQ(432, gApp.formRecord.Width());
@@ -830,7 +800,7 @@ TEST_F(DataFilesTest, Ver3ImportMapsTwipsFlagsAndKeypadCount)
 
         test::DialogAnswerer answer(IDOK);
         ReadVer3File(PathOf("old.rv3"));
-        ASSERT_TRUE(WaitUntilIdle());
+        ASSERT_TRUE(test::WaitUntilIdle());
         EXPECT_TRUE(answer.SeenSoFar().empty());
 
         EXPECT_EQ(450, gApp.formRecord.Width());
@@ -850,9 +820,9 @@ TEST_F(DataFilesTest, Ver3ImportMapsTwipsFlagsAndKeypadCount)
         EXPECT_EQ("16", PanelText(kSpeedEditIds[1]));
         EXPECT_EQ("260", PanelText(kIntervalEditIds[1]));
         EXPECT_EQ(20, gDocument.signs[1].cornerRadius);
-        EXPECT_FALSE(RegionContains(1, 0, 0)) << "the second sign's corners are rounded";
-        EXPECT_TRUE(RegionContains(1, 10, 10));
-        EXPECT_TRUE(RegionContains(0, 0, 0)) << "the first sign's stay square";
+        EXPECT_FALSE(test::SignRegionContains(1, 0, 0)) << "the second sign's corners are rounded";
+        EXPECT_TRUE(test::SignRegionContains(1, 10, 10));
+        EXPECT_TRUE(test::SignRegionContains(0, 0, 0)) << "the first sign's stay square";
     }
 }
 
@@ -878,7 +848,7 @@ TEST_F(DataFilesTest, DigitalVer3MakesTheFirstSignLedAndSwitchesTheSecondOff)
 
     test::DialogAnswerer answer(IDOK);
     ReadDigitalVer3File(PathOf("digital.rvd"));
-    ASSERT_TRUE(WaitUntilIdle());
+    ASSERT_TRUE(test::WaitUntilIdle());
     test::PumpMessages();
     EXPECT_TRUE(answer.SeenSoFar().empty());
 
@@ -891,7 +861,7 @@ TEST_F(DataFilesTest, DigitalVer3MakesTheFirstSignLedAndSwitchesTheSecondOff)
     HBITMAP frame = gDocument.signs[0].pictureBitmap.Get();
     ASSERT_TRUE(frame);
     EXPECT_EQ(kRed, test::BitmapPixel(frame, 0, 0)) << "a.bmp, the first file";
-    EXPECT_FALSE(RegionContains(0, 0, 0));
+    EXPECT_FALSE(test::SignRegionContains(0, 0, 0));
 
     EXPECT_EQ(kHidden, gDocument.signs[1].kind);
     EXPECT_EQ(0, SignVisible(1));
@@ -923,7 +893,7 @@ TEST_F(DataFilesTest, OpenPicksTheReaderByTheEndingInAnyCase)
         WriteFileBytes(PathOf(c.name), c.contents);
         test::DialogAnswerer answer(IDOK);
         OpenDataFile(PathOf(c.name));
-        ASSERT_TRUE(WaitUntilIdle());
+        ASSERT_TRUE(test::WaitUntilIdle());
         EXPECT_TRUE(answer.SeenSoFar().empty());
         EXPECT_EQ(c.formWidth, gApp.formRecord.Width());
     }
@@ -961,7 +931,7 @@ TEST_F(DataFilesTest, TheSampleSceneCopiedElsewhereOpensWithAllItsPictures)
     CopyTree(test::FixturePath("..\\..\\samples"), copy);
     test::DialogAnswerer answer(IDOK);
     ReadVer4File(copy + "\\demo.rv4");
-    ASSERT_TRUE(WaitUntilIdle());
+    ASSERT_TRUE(test::WaitUntilIdle());
     EXPECT_TRUE(answer.SeenSoFar().empty()) << "no message";
 
     ASSERT_TRUE(gDocument.backgroundBitmap);

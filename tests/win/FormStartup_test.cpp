@@ -127,8 +127,10 @@ TEST(FormStartup, ControlPanelIsCentredOnTheScreenAndOwnedByTheForm)
     EXPECT_EQ(gApp.form, GetWindow(panel, GW_OWNER));
     RECT screen{};
     GetWindowRect(GetDesktopWindow(), &screen);
-    EXPECT_EQ((screen.right - gApp.panelRecord.Width()) / 2, gApp.panelRecord.Left());
-    EXPECT_EQ((screen.bottom - gApp.panelRecord.Height()) / 2, gApp.panelRecord.Top());
+    const RECT place = test::StartupPanelPlace();
+    EXPECT_EQ(270, place.right - place.left);
+    EXPECT_EQ(211, place.bottom - place.top);
+    EXPECT_TRUE(test::CentredOn(screen, place));
 }
 
 }  // namespace

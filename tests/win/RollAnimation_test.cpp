@@ -44,17 +44,6 @@ bool WaitForRollEnd(int sign, DWORD limitMs = 10000)
     return true;
 }
 
-bool WaitFor(const std::function<bool()>& condition, DWORD limitMs = 10000)
-{
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > limitMs)
-            return false;
-        test::PumpMessages(1);
-    }
-    return true;
-}
-
 class RollTest : public testing::Test {
 protected:
     void SetUp() override
@@ -131,7 +120,7 @@ TEST_F(RollTest, KeysOfTheRollingSignAreDisabledExceptReset)
     Ask(0, "5", "20", "0");
     StartSign(0);
     // The roll's first move waits for this thread to take its window call: look once it moves.
-    ASSERT_TRUE(WaitFor([] { return PictureTop(0) <= -2; }));
+    ASSERT_TRUE(test::PumpUntil([] { return PictureTop(0) <= -2; }));
     ASSERT_TRUE(IsRolling(0));
     for (int id : {kDigitKeyFirstIds[0], kDigitKeyFirstIds[0] + 9, kOnKeyIds[0], kClearKeyIds[0], kForwardKeyIds[0],
                    kBackKeyIds[0], kSpeedEditIds[0], kIntervalEditIds[0], kSpeedUpDownIds[0], kIntervalUpDownIds[0]})
@@ -157,7 +146,7 @@ TEST_F(RollTest, ResetStopsAtOnceAndNoStepFollows)
 {
     Ask(0, "5", "20", "0");
     StartSign(0);
-    ASSERT_TRUE(WaitFor([] { return PictureTop(0) <= -3; }));
+    ASSERT_TRUE(test::PumpUntil([] { return PictureTop(0) <= -3; }));
     ResetSign(0);
     EXPECT_EQ(0, PictureTop(0));
     EXPECT_EQ("", PanelText(kNumberDisplayIds[0]));
@@ -174,7 +163,7 @@ TEST_F(RollTest, ResetDuringALongPauseDoesNotWaitItOut)
 {
     Ask(1, "2", "0", "5000");
     StartSign(1);
-    ASSERT_TRUE(WaitFor([] { return PictureTop(1) == -57; }));
+    ASSERT_TRUE(test::PumpUntil([] { return PictureTop(1) == -57; }));
     const DWORD start = GetTickCount();
     ResetSign(1);
     EXPECT_LT(GetTickCount() - start, 2000u) << "the reset waited for the pause";
@@ -264,7 +253,7 @@ TEST_F(RollTest, IntervalPausesFallAfterEveryWholeFrame)
     Ask(0, "1", "0", "600");
     const DWORD start = GetTickCount();
     StartSign(0);
-    ASSERT_TRUE(WaitFor([] { return PictureTop(0) == -2 * 57; }));
+    ASSERT_TRUE(test::PumpUntil([] { return PictureTop(0) == -2 * 57; }));
     const DWORD atBoundary = GetTickCount();
     while (GetTickCount() - atBoundary < 300)
         test::PumpMessages(1);

@@ -97,11 +97,11 @@ private:
                     boxes_.push_back(text);
                 }
                 PostMessageA(box, WM_COMMAND, MAKEWPARAM(boxButton_, BN_CLICKED), 0);
-                for (int i = 0; i < 100 && IsWindow(box) && IsWindowVisible(box); ++i)
-                    Sleep(20);
+                test::WaitUntil([box] { return !IsWindow(box) || !IsWindowVisible(box); }, 2000);
                 lastAct = GetTickCount();
             } else if (saveDialog && !Typed()) {
-                Sleep(300);  // the dialog fills its lists after it first shows
+                // The dialog fills its lists after it first shows.
+                test::WaitUntil([saveDialog] { return SendDlgItemMessageA(saveDialog, cmb1, CB_GETCOUNT, 0, 0) > 0; });
                 HWND nameBox = GetDlgItem(saveDialog, cmb13);
                 if (!nameBox)
                     nameBox = GetDlgItem(saveDialog, edt1);

@@ -104,18 +104,6 @@ std::vector<std::string> FileMenuTexts()
     return texts;
 }
 
-// Waits for the rolls a reader started, carrying out their window calls meanwhile.
-bool WaitUntilIdle()
-{
-    const DWORD start = GetTickCount();
-    while (IsRolling(0) || IsRolling(1)) {
-        if (GetTickCount() - start > 10000)
-            return false;
-        test::PumpMessages(1);
-    }
-    return true;
-}
-
 bool EndsWith(const std::string& text, const std::string& end)
 {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
@@ -353,7 +341,7 @@ TEST_F(SceneFilesTest, SaveAfterAnImportAsksForANameAndLeavesTheOldFile)
     OpenDataFile(old);
     ASSERT_EQ(old, SceneFilePath()) << "the Ver3 file was read whole";
     EXPECT_EQ(old, RecentFiles().at(0));
-    ASSERT_TRUE(WaitUntilIdle()) << "the import starts both signs";
+    ASSERT_TRUE(test::WaitUntilIdle()) << "the import starts both signs";
 
     test::DialogAnswerer answer(IDCANCEL);
     RunCommand(kCommandSave);

@@ -102,16 +102,7 @@ std::string SettingsDialogTest::Text(int id) const { return TextOf(Item(id)); }
 
 void SettingsDialogTest::Type(int id, const char* text) { SetWindowTextA(Item(id), text); }
 
-void SettingsDialogTest::ClickArrow(int upDownId, bool up)
-{
-    HWND arrows = Item(upDownId);
-    RECT rc{};
-    GetClientRect(arrows, &rc);
-    const LPARAM at = MAKELPARAM(rc.right / 2, up ? rc.bottom / 4 : rc.bottom * 3 / 4);
-    SendMessageA(arrows, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageA(arrows, WM_LBUTTONUP, 0, at);
-    PumpMessages(1);
-}
+void SettingsDialogTest::ClickArrow(int upDownId, bool up) { test::ClickArrow(Item(upDownId), up); }
 
 void SettingsDialogTest::Click(int buttonId)
 {
@@ -174,6 +165,8 @@ ChooserDriver::~ChooserDriver()
     CloseHandle(thread_);
     CloseHandle(stop_);
     DeleteCriticalSection(&lock_);
+    if (stuck_)
+        ADD_FAILURE() << "the chooser stayed open on \"" << name_ << "\" and was cancelled";
 }
 
 bool ChooserDriver::Answered() const
@@ -210,10 +203,14 @@ std::vector<std::string> ChooserDriver::Types() const
 
 void ChooserDriver::Answer(HWND chooser)
 {
-    // The chooser fills its lists after it first shows.
-    Sleep(300);
     const std::string caption = TextOf(chooser);
-    const bool folder = FindWindowExA(chooser, nullptr, WC_TREEVIEWA, nullptr) != nullptr;
+    HWND tree = FindWindowExA(chooser, nullptr, WC_TREEVIEWA, nullptr);
+    const bool folder = tree != nullptr;
+    // The chooser fills its lists after it first shows.
+    WaitUntil([&] {
+        return folder ? SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0) != 0
+                      : SendMessageA(GetDlgItem(chooser, cmb1), CB_GETCOUNT, 0, 0) > 0;
+    });
     std::vector<std::string> types;
     if (folder) {
         if (!name_.empty())
@@ -242,6 +239,15 @@ void ChooserDriver::Answer(HWND chooser)
     const int button = name_.empty() ? IDCANCEL : IDOK;
     PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(chooser, button)));
+    // A chooser that stays (it refused the name) is cancelled, so the test fails instead of waiting.
+    const auto gone = [chooser] { return !IsWindow(chooser) || !IsWindowVisible(chooser); };
+    if (WaitUntil(gone))
+        return;
+    stuck_ = true;
+    PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(chooser, IDCANCEL)));
+    if (!WaitUntil(gone))
+        PostMessageA(chooser, WM_CLOSE, 0, 0);
 }
 
 DWORD WINAPI ChooserDriver::Run(LPVOID self)

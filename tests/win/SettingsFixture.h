@@ -98,6 +98,7 @@ private:
     mutable CRITICAL_SECTION lock_;
     bool answered_ = false;
     bool folder_ = false;
+    bool stuck_ = false;  // it did not go on the answer and was cancelled: a failure at the end
     std::string caption_;
     std::vector<std::string> types_;
 };

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 #include "SettingsFixture.h"
 #include "TestSupport.h"
@@ -62,26 +63,26 @@ private:
 
 FormSizeRecorder* FormSizeRecorder::current_ = nullptr;
 
-bool SameRegion(HRGN a, HRGN b) { return EqualRgn(a, b) != FALSE; }
-
-// The frame window's region as it shows: what GetWindowRgn gives, cut to the window.
-HRGN ShownRegion(int sign)
+// The first and last pixel of each row of a sign frame's shown region, top row first.
+struct RowSpan {
+    int first, last;
+    bool operator==(const RowSpan& other) const { return first == other.first && last == other.last; }
+};
+std::vector<RowSpan> RegionRows(int sign)
 {
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    GetWindowRgn(SignFrameHandle(sign), region);
-    HRGN window = CreateRectRgn(0, 0, SignWidth(sign), SignHeight(sign));
-    CombineRgn(region, region, window, RGN_AND);
-    DeleteObject(window);
-    return region;
-}
-
-HRGN ExpectedRegion(int width, int height, int radius)
-{
-    HRGN region = CreateRoundRectRgn(0, 0, width + 1, height + 1, radius, radius);
-    HRGN window = CreateRectRgn(0, 0, width, height);
-    CombineRgn(region, region, window, RGN_AND);
-    DeleteObject(window);
-    return region;
+    std::vector<RowSpan> rows;
+    for (int y = 0; y < SignHeight(sign); ++y) {
+        RowSpan row{-1, -1};
+        for (int x = 0; x < SignWidth(sign); ++x) {
+            if (test::SignRegionContains(sign, x, y)) {
+                if (row.first < 0)
+                    row.first = x;
+                row.last = x;
+            }
+        }
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 using SettingsArrowStepTest = test::SettingsDialogTest;
@@ -94,6 +95,7 @@ TEST_F(SettingsArrowStepTest, WidthStepResizesTheSignAndRebuildsItsRoundedRegion
     ApplySignRegion(0);
     Open();
     const HRGN before = gDocument.signs[0].region;
+    const std::vector<RowSpan> rowsBefore = RegionRows(0);
 
     ClickArrow(kWidthUpDownIds[0], true);
 
@@ -101,11 +103,19 @@ TEST_F(SettingsArrowStepTest, WidthStepResizesTheSignAndRebuildsItsRoundedRegion
     EXPECT_EQ(57, SignHeight(0));
     EXPECT_EQ("124", Text(kWidthEditIds[0]));
     EXPECT_NE(before, gDocument.signs[0].region) << "the region was not rebuilt";
-    HRGN shown = ShownRegion(0);
-    HRGN expected = ExpectedRegion(124, 57, 20);
-    EXPECT_TRUE(SameRegion(expected, shown));
-    DeleteObject(shown);
-    DeleteObject(expected);
+    // The right-hand corners moved out with the right edge; the left-hand ones stayed.
+    const std::vector<RowSpan> rowsAfter = RegionRows(0);
+    ASSERT_EQ(57u, rowsAfter.size());
+    EXPECT_GT(rowsBefore[0].first, 0) << "the corners are rounded";
+    for (size_t y = 0; y < rowsAfter.size(); ++y) {
+        const RowSpan moved{rowsBefore[y].first, rowsBefore[y].last + 1};
+        if (!(moved == rowsAfter[y])) {
+            ADD_FAILURE() << "row " << y << " runs " << rowsAfter[y].first << ".." << rowsAfter[y].last
+                          << ", not " << moved.first << ".." << moved.last;
+            break;
+        }
+    }
+    EXPECT_EQ((RowSpan{0, 123}), rowsAfter[28]) << "the middle row spans the new width";
 }
 
 TEST_F(SettingsArrowStepTest, ASignPlaceOrCornerStepChangesItAtOnce)
@@ -224,15 +234,16 @@ TEST_F(SettingsArrowStepTest, UpAndDownKeysInAFieldActAsItsArrows)
     Open();
     HWND field = Item(kCornerEditIds[0]);
     SetFocus(field);
+    const auto press = [field](WPARAM key) {
+        SendMessageA(field, WM_KEYDOWN, key, 1);
+        SendMessageA(field, WM_KEYUP, key, 0xC0000001);
+    };
     const HRGN before = gDocument.signs[0].region;
-    SendMessageA(field, WM_KEYDOWN, VK_UP, 1);
-    SendMessageA(field, WM_KEYUP, VK_UP, 0xC0000001);
+    press(VK_UP);
     EXPECT_EQ(6, gDocument.signs[0].cornerRadius);
     EXPECT_NE(before, gDocument.signs[0].region) << "a new radius re-rounds the sign";
-    SendMessageA(field, WM_KEYDOWN, VK_DOWN, 1);
-    SendMessageA(field, WM_KEYUP, VK_DOWN, 0xC0000001);
-    SendMessageA(field, WM_KEYDOWN, VK_DOWN, 1);
-    SendMessageA(field, WM_KEYUP, VK_DOWN, 0xC0000001);
+    press(VK_DOWN);
+    press(VK_DOWN);
     EXPECT_EQ(4, gDocument.signs[0].cornerRadius);
     EXPECT_EQ("4", Text(kCornerEditIds[0]));
 }

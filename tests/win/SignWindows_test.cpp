@@ -10,10 +10,13 @@
 namespace rolva {
 namespace {
 
-// Puts both signs back where start-up left them.
+// Each test starts from both signs where start-up puts them, and puts them back.
 class SignWindowsTest : public testing::Test {
 protected:
-    void TearDown() override
+    void SetUp() override { PutSignsBack(); }
+    void TearDown() override { PutSignsBack(); }
+
+    static void PutSignsBack()
     {
         for (int i = 0; i < kSignCount; ++i) {
             SetSignLeft(i, i == 0 ? 77 : 231);
@@ -31,24 +34,7 @@ protected:
         test::PumpMessages();
     }
 
-    static bool RegionContains(int sign, int x, int y)
-    {
-        HRGN region = CreateRectRgn(0, 0, 0, 0);
-        const int type = GetWindowRgn(SignFrameHandle(sign), region);
-        const bool inside = type != ERROR && PtInRegion(region, x, y);
-        DeleteObject(region);
-        return inside;
-    }
-
-    static RECT RegionBox(int sign)
-    {
-        HRGN region = CreateRectRgn(0, 0, 0, 0);
-        GetWindowRgn(SignFrameHandle(sign), region);
-        RECT box{};
-        GetRgnBox(region, &box);
-        DeleteObject(region);
-        return box;
-    }
+    static bool RegionContains(int sign, int x, int y) { return test::SignRegionContains(sign, x, y); }
 };
 
 TEST_F(SignWindowsTest, EachSetterReadsBackWhatItSetAndKeepsTheRest)
@@ -82,23 +68,31 @@ TEST_F(SignWindowsTest, OnlyTheValueOneShowsASign)
     EXPECT_FALSE(IsWindowVisible(SignFrameHandle(1)));
 }
 
-TEST_F(SignWindowsTest, RegionIsTheRoundedRectangleOnePixelLargerThanTheClientArea)
+TEST_F(SignWindowsTest, RegionCutsCornersThatGrowWithTheRadiusAndKeepsTheEdges)
 {
-    for (int radius : {0, 20, 50}) {
-        SCOPED_TRACE(radius);
-        gDocument.signs[0].cornerRadius = radius;
+    // Points of the 123 x 57 frame: the corner pixels, a point 5 pixels in from the top-left
+    // (inside a 10-pixel corner arc, outside a 25-pixel one), the middle of each edge and the centre.
+    const POINT corners[] = {{0, 0}, {122, 0}, {0, 56}, {122, 56}};
+    const POINT edges[] = {{61, 0}, {61, 56}, {0, 28}, {122, 28}, {61, 28}};
+    const struct {
+        int radius;
+        bool cornersShow;
+        bool fiveInShows;
+    } cases[] = {{0, true, true}, {20, false, true}, {50, false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.radius);
+        gDocument.signs[0].cornerRadius = c.radius;
         ApplySignRegion(0);
-        // What shows is the rounded rectangle cut to the 123 x 57 window.
-        HRGN expected = CreateRoundRectRgn(0, 0, 124, 58, radius, radius);
-        HRGN window = CreateRectRgn(0, 0, 123, 57);
-        CombineRgn(expected, expected, window, RGN_AND);
-        HRGN actual = CreateRectRgn(0, 0, 0, 0);
-        ASSERT_NE(ERROR, GetWindowRgn(SignFrameHandle(0), actual));
-        CombineRgn(actual, actual, window, RGN_AND);
-        EXPECT_TRUE(EqualRgn(expected, actual));
-        DeleteObject(window);
-        DeleteObject(expected);
-        DeleteObject(actual);
+        for (const POINT& p : corners)
+            EXPECT_EQ(c.cornersShow, RegionContains(0, p.x, p.y)) << p.x << "," << p.y;
+        EXPECT_EQ(c.fiveInShows, RegionContains(0, 5, 5));
+        for (const POINT& p : edges)
+            EXPECT_TRUE(RegionContains(0, p.x, p.y)) << p.x << "," << p.y;
+        const RECT box = test::SignRegionBox(0);
+        EXPECT_EQ(0, box.left);
+        EXPECT_EQ(0, box.top);
+        EXPECT_GE(box.right, 123) << "the region reaches the right edge";
+        EXPECT_GE(box.bottom, 57) << "and the bottom edge";
     }
 }
 
@@ -106,7 +100,7 @@ TEST_F(SignWindowsTest, SquareCornersShowTheWholeClientArea)
 {
     gDocument.signs[0].cornerRadius = 0;
     ApplySignRegion(0);
-    const RECT box = RegionBox(0);
+    const RECT box = test::SignRegionBox(0);
     EXPECT_EQ(0, box.left);
     EXPECT_EQ(0, box.top);
     EXPECT_TRUE(RegionContains(0, 0, 0));

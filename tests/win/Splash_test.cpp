@@ -91,8 +91,10 @@ TEST_F(Splash, StandsCentredOnTopWithoutCaptionWhileTheFormAndPanelAreDisabled)
 
     RECT desktop{};
     GetClientRect(GetDesktopWindow(), &desktop);
-    EXPECT_EQ((desktop.right - client.right) / 2, window.left);
-    EXPECT_EQ((desktop.bottom - client.bottom) / 2, window.top);
+    // Placed so that a box of its client size at its top-left corner stands centred, and on the screen.
+    EXPECT_TRUE(test::CentredOn(desktop, {window.left, window.top, window.left + client.right, window.top + client.bottom}));
+    EXPECT_LE(window.right, desktop.right);
+    EXPECT_LE(window.bottom, desktop.bottom);
 }
 
 TEST_F(Splash, ChildrenCarryTheCreditsAndTheNoticeInTheSplashFont)
@@ -104,11 +106,11 @@ TEST_F(Splash, ChildrenCarryTheCreditsAndTheNoticeInTheSplashFont)
         RECT place;  // left, top, right, bottom in the splash's client area
         bool hasText;
     } children[] = {
-        {kSplashCreditStripId, "Static", true, {11, 241, 432, 258}, false},
-        {kSplashFirstCreditId, "Static", false, {33, 243, 225, 256}, true},
-        {kSplashSecondCreditId, "Static", false, {240, 243, 414, 255}, true},
-        {kSplashNoticeId, "Static", false, {11, 211, 443, 238}, true},
-        {kSplashFrameId, "Button", false, {4, 8, 442, 264}, false},
+        {1002, "Static", true, {11, 241, 432, 258}, false},
+        {1003, "Static", false, {33, 243, 225, 256}, true},
+        {1032, "Static", false, {240, 243, 414, 255}, true},
+        {1035, "Static", false, {11, 211, 443, 238}, true},
+        {1006, "Button", false, {4, 8, 442, 264}, false},
     };
     for (const auto& c : children) {
         SCOPED_TRACE(c.id);

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "app/Application.h"
 #include "app/Handles.h"
+#include "display/RollAnimation.h"
+#include "display/SignWindows.h"
 
 namespace rolva::test {
 
@@ -22,6 +25,82 @@ void PumpMessages(int rounds)
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
 }
+
+bool PumpUntil(const std::function<bool()>& done, DWORD limitMs)
+{
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > limitMs)
+            return false;
+        PumpMessages(1);
+    }
+    return true;
+}
+
+bool WaitUntil(const std::function<bool()>& done, DWORD limitMs)
+{
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > limitMs)
+            return false;
+        Sleep(10);
+    }
+    return true;
+}
+
+bool WaitUntilIdle(DWORD limitMs)
+{
+    return PumpUntil([] { return !IsRolling(0) && !IsRolling(1); }, limitMs);
+}
+
+bool SignRegionContains(int sign, int x, int y)
+{
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const bool inside = GetWindowRgn(SignFrameHandle(sign), region) != ERROR && PtInRegion(region, x, y);
+    DeleteObject(region);
+    return inside;
+}
+
+RECT SignRegionBox(int sign)
+{
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    GetWindowRgn(SignFrameHandle(sign), region);
+    RECT box{};
+    GetRgnBox(region, &box);
+    DeleteObject(region);
+    return box;
+}
+
+void ClickArrow(HWND upDown, bool up)
+{
+    RECT rc{};
+    GetClientRect(upDown, &rc);
+    const LPARAM at = MAKELPARAM(rc.right / 2, up ? rc.bottom / 4 : rc.bottom * 3 / 4);
+    SendMessageA(upDown, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(upDown, WM_LBUTTONUP, 0, at);
+    PumpMessages(1);
+}
+
+testing::AssertionResult CentredOn(const RECT& screen, const RECT& box)
+{
+    const LONG left = box.left - screen.left, right = screen.right - box.right;
+    const LONG top = box.top - screen.top, bottom = screen.bottom - box.bottom;
+    const bool inside = left >= 0 && right >= 0 && top >= 0 && bottom >= 0;
+    const bool across = right == left || right == left + 1;
+    const bool down = bottom == top || bottom == top + 1;
+    if (inside && across && down)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "margins left " << left << ", right " << right << ", top " << top
+                                       << ", bottom " << bottom;
+}
+
+namespace {
+RECT gStartupPanelPlace{};
+}
+
+void RememberStartupPlaces() { GetWindowRect(gApp.controlPanel, &gStartupPanelPlace); }
+
+RECT StartupPanelPlace() { return gStartupPanelPlace; }
 
 void SetFixtureFolder(const std::string& folder) { gFixtureFolder = folder; }
 
@@ -214,6 +293,8 @@ DialogAnswerer::~DialogAnswerer()
     CloseHandle(thread_);
     CloseHandle(stop_);
     DeleteCriticalSection(&lock_);
+    if (stuck_)
+        ADD_FAILURE() << "a dialog stayed open after button " << button_ << " and had to be closed";
 }
 
 std::vector<DialogAnswerer::Seen> DialogAnswerer::SeenSoFar() const
@@ -243,12 +324,23 @@ DWORD WINAPI DialogAnswerer::Run(LPVOID self)
         EnterCriticalSection(&me.lock_);
         me.seen_.push_back(seen);
         LeaveCriticalSection(&me.lock_);
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(me.button_, BN_CLICKED), 0);
-        // Give the box time to go before looking again.
-        for (int i = 0; i < 100 && IsWindow(dialog) && IsWindowVisible(dialog); ++i)
-            Sleep(20);
+        if (!me.Answer(dialog))
+            me.stuck_ = true;
     }
     return 0;
+}
+
+bool DialogAnswerer::Answer(HWND dialog) const
+{
+    const auto gone = [dialog] { return !IsWindow(dialog) || !IsWindowVisible(dialog); };
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED), 0);
+    if (WaitUntil(gone, 2000))
+        return true;
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    if (!WaitUntil(gone, 2000))
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+    WaitUntil(gone, 2000);
+    return false;
 }
 
 }  // namespace rolva::test

@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,6 +13,31 @@ namespace rolva::test {
 
 // Dispatches every pending message of this thread, a few rounds, so posted work settles.
 void PumpMessages(int rounds = 3);
+
+// Carries out this thread's messages (a roll thread's window calls among them) until done()
+// holds; false once limitMs has passed, so a fault fails the test instead of hanging it.
+bool PumpUntil(const std::function<bool()>& done, DWORD limitMs = 10000);
+
+// The same for a thread that has no windows to serve, such as one answering dialogs.
+bool WaitUntil(const std::function<bool()>& done, DWORD limitMs = 5000);
+
+// Pumps until neither sign rolls; false when one still rolls after limitMs.
+bool WaitUntilIdle(DWORD limitMs = 10000);
+
+// A sign frame's window region: whether it holds a point of the frame, and its bounding box.
+bool SignRegionContains(int sign, int x, int y);
+RECT SignRegionBox(int sign);
+
+// A press and release on an up-down's upper or lower arrow, as the mouse gives it.
+void ClickArrow(HWND upDown, bool up);
+
+// Whether box stands inside screen with equal margins left and right and top and bottom; where
+// the free room is odd, the extra pixel is on the right or at the bottom.
+testing::AssertionResult CentredOn(const RECT& screen, const RECT& box);
+
+// The panel's outer place right after start-up (centred: no settings file), before any test ran.
+RECT StartupPanelPlace();
+void RememberStartupPlaces();
 
 // A file of tests/fixtures (the folder comes from --fixtures=).
 std::string FixturePath(const char* name);
@@ -56,7 +84,8 @@ SIZE BitmapSize(HBITMAP bitmap);
 namespace rolva::test {
 
 // Answers the message boxes and common dialogs this process shows, from a thread of its own,
-// while the test thread sits in the modal loop. Records what each box said.
+// while the test thread sits in the modal loop. Records what each box said. A box that does not
+// go on the chosen button is closed with Cancel or a close request, and the test fails.
 class DialogAnswerer {
 public:
     // The button pressed in every box: IDOK, IDYES, IDNO or IDCANCEL.
@@ -75,8 +104,11 @@ public:
 
 private:
     static DWORD WINAPI Run(LPVOID self);
+    // Posts the button, then closes a box that stays for lack of it; false when it had to.
+    bool Answer(HWND dialog) const;
 
     int button_;
+    bool stuck_ = false;  // a box did not go on the button: reported as a failure at the end
     HANDLE stop_;
     HANDLE thread_;
     mutable CRITICAL_SECTION lock_;

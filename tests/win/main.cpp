@@ -16,11 +16,14 @@ int main(int argc, char** argv)
         if (std::strncmp(argv[i], "--fixtures=", 11) == 0)
             rolva::test::SetFixtureFolder(argv[i] + 11);
     }
+    // A settings file left by an earlier run would move the windows away from their start-up places.
+    DeleteFileA(rolva::test::SettingsFileOfThisProgram().c_str());
     if (!rolva::StartApplication(GetModuleHandleA(nullptr))) {
         fprintf(stderr, "the Form could not be created\n");
         return 1;
     }
     rolva::test::PumpMessages();
+    rolva::test::RememberStartupPlaces();
     // The start-up splash keeps the Form and the panel disabled for five seconds; the tests want
     // them as a person finds them afterwards. The splash tests make splashes of their own.
     SendMessageA(rolva::gApp.splash, WM_CLOSE, 0, 0);
