@@ -4,6 +4,7 @@
 
 #include <ole2.h>
 
+#include <cstdint>
 #include <string>
 
 #include "TestSupport.h"
@@ -82,6 +83,49 @@ TEST(PictureLoader, BrokenOrMissingFilesGiveNullThroughBothLoaders)
         BitmapHandle fromEmptyPath(load(""));
         EXPECT_FALSE(fromEmptyPath);
     }
+}
+
+// The headers of a 32-bit BMP that claims width x height pixels, then a few pixel bytes: a
+// picture file as it starts, not the gigabytes it promises.
+std::string HugeBmpHeader(std::int32_t width, std::int32_t height)
+{
+    std::string bytes = "BM";
+    for (std::uint32_t field : {0u, 0u, 54u, 40u, static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height),
+                                1u | 32u << 16, 0u, 0u, 0u, 0u, 0u, 0u}) {
+        for (int i = 0; i < 4; ++i)
+            bytes += static_cast<char>(field >> (8 * i));
+    }
+    return bytes + std::string(64, '\x55');
+}
+
+// GDI+ on Wine faults inside itself on a BMP that claims 2.4 GB of pixels; such a picture gives
+// NULL through both loaders as a broken file does, and pictures load as before afterwards.
+TEST(PictureLoader, PicturesClaimingTooManyPixelsGiveNullThroughBothLoaders)
+{
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    const std::string huge = std::string(folder) + "rolva_huge_picture.bmp";
+    const std::string topDown = std::string(folder) + "rolva_huge_top_down.bmp";
+    test::WriteFileBytes(huge, HugeBmpHeader(1000, 600000));
+    test::WriteFileBytes(topDown, HugeBmpHeader(1000, -600000));
+    for (Loader load : {LoadPictureGdiplus, LoadPictureOle}) {
+        for (const std::string& path : {huge, topDown}) {
+            SCOPED_TRACE(path);
+            BitmapHandle bitmap(load(path));
+            EXPECT_FALSE(bitmap);
+        }
+        ExpectFixturePicture(load, "picture.bmp");
+        ExpectFixturePicture(load, "picture.jpg");
+    }
+    ASSERT_TRUE(StartGdiplusForRun());
+    {
+        BitmapHandle bitmap(LoadPictureGdiplus(huge));
+        EXPECT_FALSE(bitmap) << "GDI+ kept for the run";
+    }
+    ExpectFixturePicture(LoadPictureGdiplus, "picture.png");
+    EndGdiplusForRun();
+    DeleteFileA(huge.c_str());
+    DeleteFileA(topDown.c_str());
 }
 
 TEST_F(GdiplusFlag, LoadPictureFollowsTheGdiplusFlag)
