@@ -39,7 +39,8 @@ using GdipCreateHBITMAPFromBitmapFn = GpStatus(WINAPI*)(GpBitmap*, HBITMAP*, DWO
 using GdipDisposeImageFn = GpStatus(WINAPI*)(void*);
 
 // True when the file's header claims more pixels than the program takes (PictureDimensions.h):
-// GDI+ on Wine faults on such a header instead of failing, so no decoder is given the file.
+// GDI+ may fault on such a header (32-bit, under Wine) or spend half a minute making room for
+// it (64-bit) before it fails, so no decoder is given the file.
 // The first 64 KB reach the frame header of a JPEG behind the largest Exif segment.
 bool ClaimsTooManyPixels(const WCHAR* widePath)
 {
