@@ -11,6 +11,7 @@
 #include "app/SystemLibrary.h"
 #include "display/core/BmpCompleteness.h"
 #include "display/core/HiMetric.h"
+#include "display/core/PictureDimensions.h"
 #include "document/FileStreams.h"
 #include "document/SignDocument.h"
 
@@ -36,6 +37,21 @@ using GdiplusShutdownFn = void(WINAPI*)(ULONG_PTR);
 using GdipCreateBitmapFromFileFn = GpStatus(WINAPI*)(const WCHAR*, GpBitmap**);
 using GdipCreateHBITMAPFromBitmapFn = GpStatus(WINAPI*)(GpBitmap*, HBITMAP*, DWORD);
 using GdipDisposeImageFn = GpStatus(WINAPI*)(void*);
+
+// True when the file's header claims more pixels than the program takes (PictureDimensions.h):
+// GDI+ may fault on such a header (32-bit, under Wine) or spend half a minute making room for
+// it (64-bit) before it fails, so no decoder is given the file.
+// The first 64 KB reach the frame header of a JPEG behind the largest Exif segment.
+bool ClaimsTooManyPixels(const WCHAR* widePath)
+{
+    FileHandle file(CreateFileW(widePath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, 0, nullptr));
+    std::vector<std::uint8_t> head(64 * 1024);
+    DWORD bytesRead = 0;
+    if (!file || !ReadFile(file.Get(), head.data(), static_cast<DWORD>(head.size()), &bytesRead, nullptr))
+        return false;  // left to the decoder, which fails on it as well
+    return IsTooLargePicture(head.data(), bytesRead);
+}
 
 template <typename Fn>
 Fn Resolve(HMODULE module, const char* name)
@@ -84,7 +100,7 @@ public:
     {
         HBITMAP result = nullptr;
         GpBitmap* image = nullptr;
-        if (createBitmap_(path, &image) == kGpOk) {
+        if (!ClaimsTooManyPixels(path) && createBitmap_(path, &image) == kGpOk) {
             // Transparent pixels are composed on ARGB 0, transparent black.
             if (createHbitmap_(image, &result, 0) != kGpOk)
                 result = nullptr;
@@ -157,7 +173,7 @@ HBITMAP LoadPictureGdiplus(const std::string& path)
 HBITMAP LoadPictureOle(const std::string& path)
 {
     ComApartment com;  // OleLoadPicture needs COM; a loader must not count on start-up having set it up here
-    if (!com.Ready())
+    if (!com.Ready() || ClaimsTooManyPixels(WideFileApiPath(path).c_str()))
         return nullptr;
     // Shared with every other use: a picture another program has open still loads.
     FileHandle file(CreateFileW(WideFileApiPath(path).c_str(), GENERIC_READ,

@@ -4,6 +4,7 @@
 
 #include <ole2.h>
 
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -89,6 +90,82 @@ TEST(PictureLoader, GdiplusComposesTransparentPixelsOnBlack)
     ASSERT_TRUE(bitmap);
     EXPECT_EQ(RGB(0, 0, 0), BitmapPixel(bitmap.Get(), 0, 0) & 0xFFFFFF);
     EXPECT_EQ(RGB(0, 255, 0), BitmapPixel(bitmap.Get(), 11, 0) & 0xFFFFFF);
+}
+
+std::string BmpHeaders(std::int32_t width, std::int32_t height, std::uint32_t bitsPerPixel, std::uint32_t colours)
+{
+    std::string bytes = "BM";
+    for (std::uint32_t field : {0u, 0u, 54u + 4 * colours, 40u, static_cast<std::uint32_t>(width),
+                                static_cast<std::uint32_t>(height), 1u | bitsPerPixel << 16, 0u, 0u, 0u, 0u, colours,
+                                0u}) {
+        for (int i = 0; i < 4; ++i)
+            bytes += static_cast<char>(field >> (8 * i));
+    }
+    return bytes;
+}
+
+// The headers of a 32-bit BMP that claims width x height pixels, then a few pixel bytes: a
+// picture file as it starts, not the gigabytes it promises.
+std::string HugeBmpHeader(std::int32_t width, std::int32_t height)
+{
+    return BmpHeaders(width, height, 32, 0) + std::string(64, '\x55');
+}
+
+// A whole one-row BMP of one bit a pixel, black and white: any width is a small file.
+std::string OneRowBmp(std::int32_t width)
+{
+    const std::size_t rowBytes = (static_cast<std::size_t>(width) + 31) / 32 * 4;
+    return BmpHeaders(width, 1, 1, 2) + std::string("\0\0\0\0\xFF\xFF\xFF\0", 8) + std::string(rowBytes, '\xF0');
+}
+
+// GDI+ on Wine faults inside itself on a BMP that claims 2.4 GB of pixels; such a picture gives
+// NULL through both loaders as a broken file does, and pictures load as before afterwards.
+TEST(PictureLoader, PicturesClaimingTooManyPixelsGiveNullThroughBothLoaders)
+{
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    const std::string huge = std::string(folder) + "rolva_huge_picture.bmp";
+    const std::string topDown = std::string(folder) + "rolva_huge_top_down.bmp";
+    test::WriteFileBytes(huge, HugeBmpHeader(1000, 600000));
+    test::WriteFileBytes(topDown, HugeBmpHeader(1000, -600000));
+    for (Loader load : {LoadPictureGdiplus, LoadPictureOle}) {
+        for (const std::string& path : {huge, topDown}) {
+            SCOPED_TRACE(path);
+            BitmapHandle bitmap(load(path));
+            EXPECT_FALSE(bitmap);
+        }
+        ExpectFixturePicture(load, "picture.bmp");
+        ExpectFixturePicture(load, "picture.jpg");
+    }
+    ASSERT_TRUE(StartGdiplusForRun());
+    {
+        BitmapHandle bitmap(LoadPictureGdiplus(huge));
+        EXPECT_FALSE(bitmap) << "GDI+ kept for the run";
+    }
+    ExpectFixturePicture(LoadPictureGdiplus, "picture.png");
+    EndGdiplusForRun();
+    DeleteFileA(huge.c_str());
+    DeleteFileA(topDown.c_str());
+}
+
+// Whole pictures the decoders read: a row of 1,000,000 pixels loads, one pixel more does not.
+TEST(PictureLoader, PicturesOneStepPastTheLimitGiveNullThroughBothLoaders)
+{
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    const std::string atLimit = std::string(folder) + "rolva_widest_picture.bmp";
+    const std::string past = std::string(folder) + "rolva_too_wide_picture.bmp";
+    test::WriteFileBytes(atLimit, OneRowBmp(1000000));
+    test::WriteFileBytes(past, OneRowBmp(1000001));
+    for (Loader load : {LoadPictureGdiplus, LoadPictureOle}) {
+        BitmapHandle widest(load(atLimit));
+        ASSERT_TRUE(widest);
+        EXPECT_EQ(1000000, BitmapSize(widest.Get()).cx);
+        BitmapHandle tooWide(load(past));
+        EXPECT_FALSE(tooWide);
+    }
+    DeleteFileA(atLimit.c_str());
+    DeleteFileA(past.c_str());
 }
 
 TEST_F(GdiplusFlag, LoadPictureFollowsTheGdiplusFlag)
