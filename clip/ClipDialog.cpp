@@ -12,7 +12,7 @@ namespace rolva {
 
 namespace {
 
-constexpr int kClientWidth = 350;
+constexpr int kClientWidth = 430;
 constexpr int kClientHeight = 292;
 constexpr int kHighestFps = 50;
 constexpr int kLongestHoldMs = 600000;
@@ -44,14 +44,14 @@ struct Control {
 };
 
 const Control kControls[] = {
-    {"BUTTON", "記録するもの", BS_GROUPBOX, 10, 6, 330, 50, 0},
-    {"BUTTON", "一つ目の表示器(&1)", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 22, 26, 106, 20, kClipSubjectIds[0]},
-    {"BUTTON", "二つ目の表示器(&2)", BS_AUTORADIOBUTTON, 130, 26, 106, 20, kClipSubjectIds[1]},
-    {"BUTTON", "画面全体(&W)", BS_AUTORADIOBUTTON, 240, 26, 94, 20, kClipSubjectIds[2]},
-    {"BUTTON", "コマの順番", BS_GROUPBOX | WS_GROUP, 10, 62, 330, 72, 0},
+    {"BUTTON", "記録するもの", BS_GROUPBOX, 10, 6, 410, 50, 0},
+    {"BUTTON", "一つ目の表示器(&1)", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 22, 26, 132, 20, kClipSubjectIds[0]},
+    {"BUTTON", "二つ目の表示器(&2)", BS_AUTORADIOBUTTON, 160, 26, 132, 20, kClipSubjectIds[1]},
+    {"BUTTON", "画面全体(&W)", BS_AUTORADIOBUTTON, 298, 26, 116, 20, kClipSubjectIds[2]},
+    {"BUTTON", "コマの順番", BS_GROUPBOX | WS_GROUP, 10, 62, 410, 72, 0},
     {"BUTTON", "番号を順に(&N):", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 22, 82, 110, 20, kClipListedId},
     {"BUTTON", "全コマを順に(&A)", BS_AUTORADIOBUTTON, 22, 108, 200, 20, kClipEveryFrameId},
-    {"EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_GROUP | WS_TABSTOP, 135, 81, 195, 22, kClipFramesEditId},
+    {"EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_GROUP | WS_TABSTOP, 135, 81, 275, 22, kClipFramesEditId},
     {"STATIC", "コマ数/秒(&F):", SS_LEFT | WS_GROUP, 12, 145, 100, 18, 0},
     {"EDIT", "", ES_NUMBER | WS_BORDER | WS_TABSTOP, 115, 142, 50, 22, kClipFpsEditId},
     {"STATIC", "(1～50)", SS_LEFT, 172, 145, 70, 18, 0},
@@ -62,8 +62,8 @@ const Control kControls[] = {
     {"STATIC", "大きさ:", SS_LEFT, 12, 226, 60, 18, 0},
     {"BUTTON", "等倍(&E)", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 75, 224, 70, 20, kClipScaleIds[0]},
     {"BUTTON", "2倍(&D)", BS_AUTORADIOBUTTON, 150, 224, 70, 20, kClipScaleIds[1]},
-    {"BUTTON", "保存(&S)...", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 160, 256, 85, 26, IDOK},
-    {"BUTTON", "キャンセル", BS_PUSHBUTTON | WS_TABSTOP, 255, 256, 85, 26, IDCANCEL},
+    {"BUTTON", "保存(&S)...", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 240, 256, 85, 26, IDOK},
+    {"BUTTON", "キャンセル", BS_PUSHBUTTON | WS_TABSTOP, 335, 256, 85, 26, IDCANCEL},
 };
 
 // The last request made, offered again; starts as a rest on frame 0 and a roll to frame 1.

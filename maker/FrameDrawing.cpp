@@ -16,17 +16,11 @@ COLORREF ToColorRef(Rgb colour)
 
 void FillBox(HDC dc, const RECT& box, Rgb colour)
 {
-    // An opaque empty text fills with the background colour, without a brush to own.
-    SetBkColor(dc, ToColorRef(colour));
-    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &box, "", 0, nullptr);
-}
-
-int TextWidth(HDC dc, HFONT font, std::string_view text)
-{
-    ScopedSelect select(dc, font);
-    SIZE size{};
-    GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
-    return size.cx;
+    // The stock brush of the DC's own colour: no brush to own, and a plain fill is cheaper than
+    // an opaque empty text.
+    ScopedSelect select(dc, GetStockObject(DC_BRUSH));
+    SetDCBrushColor(dc, ToColorRef(colour));
+    PatBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, PATCOPY);
 }
 
 // The text in its box: at natural width when it fits. A wider text is drawn at natural width
@@ -34,45 +28,36 @@ int TextWidth(HDC dc, HFONT font, std::string_view text)
 // (a font's own narrowing comes in whole-pixel steps per character, far too coarse for a long
 // name in a small frame). The clip and the stretch keep the ink in the box.
 void DrawTextInBox(HDC dc, int top, std::string_view text, const TextPlace& place, COLORREF colour,
-                   FontCache& fonts)
+                   TextCache& texts)
 {
     if (!place.present)
         return;
     const int cell = place.box.Height();
     const int room = place.box.Width();
     RECT clip{place.box.left, top + place.box.top, place.box.right, top + place.box.bottom};
-    HFONT font = fonts.Natural(cell);
-    const int width = TextWidth(dc, font, text);
-    const auto length = static_cast<UINT>(text.size());
+    const int width = texts.Width(dc, text, cell);
     if (width <= room) {
-        ScopedSelect select(dc, font);
+        ScopedSelect select(dc, texts.Natural(cell));
         SetTextColor(dc, colour);
         const int x = place.box.left + (room - width) / 2;
-        ExtTextOutA(dc, x, clip.top, ETO_CLIPPED, &clip, text.data(), length, nullptr);
+        ExtTextOutA(dc, x, clip.top, ETO_CLIPPED, &clip, text.data(), static_cast<UINT>(text.size()), nullptr);
         return;
     }
-    // The glyphs in their colour on black, and white on black as the mask of where they are:
-    // the box keeps what is under it where the mask is dark and takes the colour where it is lit.
-    DibCanvas coloured(width, cell);
-    DibCanvas mask(width, cell);
-    if (!coloured.Valid() || !mask.Valid())
+    // The box keeps what is under it where the mask is dark and takes the colour where it is
+    // lit. With white glyphs the colour is the mask, and (under AND NOT mask) OR mask is
+    // under OR mask: one stretch does it.
+    const TextCache::Inked* ink = texts.Ink(text, cell, width, colour);
+    if (!ink)
         return;
-    const RECT whole{0, 0, width, cell};
-    for (auto [canvas, ink] : {std::pair{&coloured, colour}, std::pair{&mask, RGB(255, 255, 255)}}) {
-        HDC aside = canvas->Dc();
-        SetBkColor(aside, RGB(0, 0, 0));
-        ExtTextOutA(aside, 0, 0, ETO_OPAQUE, &whole, "", 0, nullptr);
-        SetBkMode(aside, TRANSPARENT);
-        SetTextAlign(aside, TA_TOP | TA_LEFT | TA_NOUPDATECP);
-        SetTextColor(aside, ink);
-        ScopedSelect select(aside, font);
-        ExtTextOutA(aside, 0, 0, 0, nullptr, text.data(), length, nullptr);
-    }
+    HDC sheet = ink->canvas->Dc();
     const int previousMode = SetStretchBltMode(dc, HALFTONE);
     SetBrushOrgEx(dc, 0, 0, nullptr);
-    constexpr DWORD kDestinationAndNotSource = 0x00220326;
-    StretchBlt(dc, clip.left, clip.top, room, cell, mask.Dc(), 0, 0, width, cell, kDestinationAndNotSource);
-    StretchBlt(dc, clip.left, clip.top, room, cell, coloured.Dc(), 0, 0, width, cell, SRCPAINT);
+    if (ink->maskTop != ink->top) {
+        constexpr DWORD kDestinationAndNotSource = 0x00220326;
+        StretchBlt(dc, clip.left, clip.top, room, cell, sheet, 0, ink->maskTop, width, cell,
+                   kDestinationAndNotSource);
+    }
+    StretchBlt(dc, clip.left, clip.top, room, cell, sheet, 0, ink->top, width, cell, SRCPAINT);
     SetStretchBltMode(dc, previousMode);
 }
 
@@ -109,39 +94,84 @@ std::uint32_t* DibCanvas::Pixels() const
     return pixels_;
 }
 
-HFONT FontCache::Make(int cellHeight, int charWidth) const
-{
-    LOGFONTA font{};
-    font.lfHeight = cellHeight;  // positive: the whole character cell, so ink stays in the box
-    font.lfWidth = charWidth;
-    font.lfWeight = bold_ ? FW_BOLD : FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
-    font.lfOutPrecision = OUT_TT_PRECIS;
-    font.lfQuality = ANTIALIASED_QUALITY;
-    lstrcpynA(font.lfFaceName, face_.c_str(), LF_FACESIZE);
-    return CreateFontIndirectA(&font);
-}
-
-HFONT FontCache::Natural(int cellHeight)
+HFONT TextCache::Natural(int cellHeight)
 {
     FontHandle& font = natural_[cellHeight];
-    if (!font)
-        font.Reset(Make(cellHeight, 0));
+    if (!font) {
+        LOGFONTA wanted{};
+        wanted.lfHeight = cellHeight;  // positive: the whole character cell, so ink stays in the box
+        wanted.lfWeight = bold_ ? FW_BOLD : FW_NORMAL;
+        wanted.lfCharSet = DEFAULT_CHARSET;
+        wanted.lfOutPrecision = OUT_TT_PRECIS;
+        wanted.lfQuality = ANTIALIASED_QUALITY;
+        lstrcpynA(wanted.lfFaceName, face_.c_str(), LF_FACESIZE);
+        font.Reset(CreateFontIndirectA(&wanted));
+    }
     return font.Get();
 }
 
-int GdiTextMeasure::Width(std::string_view text, int cellHeight) const
+int TextCache::Width(HDC dc, std::string_view text, int cellHeight)
 {
-    return TextWidth(dc_, fonts_.Natural(cellHeight), text);
+    auto& widths = widths_[cellHeight];
+    if (const auto known = widths.find(text); known != widths.end())
+        return known->second;
+    ScopedSelect select(dc, Natural(cellHeight));
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+    widths.emplace(std::string(text), size.cx);
+    return size.cx;
+}
+
+namespace {
+
+// The text on black at the left of a canvas as wide as itself, from row top.
+void DrawInk(const DibCanvas& canvas, std::string_view text, HFONT font, int top, int cellHeight, COLORREF ink)
+{
+    HDC dc = canvas.Dc();
+    const RECT box{0, top, canvas.Width(), top + cellHeight};
+    SetBkColor(dc, RGB(0, 0, 0));
+    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &box, "", 0, nullptr);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
+    SetTextColor(dc, ink);
+    ScopedSelect select(dc, font);
+    ExtTextOutA(dc, 0, top, ETO_CLIPPED, &box, text.data(), static_cast<UINT>(text.size()), nullptr);
+}
+
+}  // namespace
+
+const TextCache::Inked* TextCache::Ink(std::string_view text, int cellHeight, int width, COLORREF colour)
+{
+    auto& inked = inked_[InkKey{cellHeight, colour}];
+    if (const auto known = inked.find(text); known != inked.end())
+        return &known->second;
+    const COLORREF white = RGB(255, 255, 255);
+    const bool separateMask = colour != white;
+    const int height = separateMask ? 2 * cellHeight : cellHeight;
+    const long long pixels = static_cast<long long>(width) * height;
+    if (inkedPixels_ + pixels > kMostInkedPixels) {
+        inked_.clear();
+        inkedPixels_ = 0;
+    }
+    auto canvas = std::make_shared<DibCanvas>(width, height);
+    if (!canvas->Valid())
+        return nullptr;
+    HFONT font = Natural(cellHeight);
+    DrawInk(*canvas, text, font, 0, cellHeight, colour);
+    if (separateMask)
+        DrawInk(*canvas, text, font, cellHeight, cellHeight, white);
+    inkedPixels_ += pixels;
+    Inked placed{canvas, 0, separateMask ? cellHeight : 0};
+    return &inked_[InkKey{cellHeight, colour}].emplace(std::string(text), std::move(placed)).first->second;
 }
 
 void DrawFrame(HDC dc, int top, int width, int height, const FrameLine& frame, const MakerStyle& style,
-               FontCache& fonts)
+               TextCache& texts)
 {
     FillBox(dc, RECT{0, top, width, top + height}, style.background);
     if (style.frameLine)
         FillBox(dc, RECT{0, top, width, top + 1}, style.text);
-    const FrameLayout layout = LayOutFrame(frame, width, height, GdiTextMeasure(dc, fonts));
+    const FrameLayout layout = LayOutFrame(frame, width, height, GdiTextMeasure(dc, texts));
     if (layout.hasLabelBox) {
         const PixelBox& box = layout.labelBox;
         FillBox(dc, RECT{box.left, top + box.top, box.right, top + box.bottom}, LabelColourOf(style, frame.label));
@@ -149,9 +179,9 @@ void DrawFrame(HDC dc, int top, int width, int height, const FrameLine& frame, c
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
     const COLORREF text = ToColorRef(style.text);
-    DrawTextInBox(dc, top, frame.label, layout.label, text, fonts);
-    DrawTextInBox(dc, top, frame.main, layout.main, text, fonts);
-    DrawTextInBox(dc, top, frame.sub, layout.sub, text, fonts);
+    DrawTextInBox(dc, top, frame.label, layout.label, text, texts);
+    DrawTextInBox(dc, top, frame.main, layout.main, text, texts);
+    DrawTextInBox(dc, top, frame.sub, layout.sub, text, texts);
 }
 
 void ApplyFrameLook(const DibCanvas& canvas, int top, int height, const MakerStyle& style)
@@ -168,10 +198,10 @@ std::unique_ptr<DibCanvas> DrawStrip(const std::vector<FrameLine>& frames, int w
     auto canvas = std::make_unique<DibCanvas>(width, static_cast<int>(frames.size()) * height);
     if (!canvas->Valid())
         return nullptr;
-    FontCache fonts(style);
+    TextCache texts(style);
     for (std::size_t k = 0; k < frames.size(); ++k) {
         const int top = static_cast<int>(k) * height;
-        DrawFrame(canvas->Dc(), top, width, height, frames[k], style, fonts);
+        DrawFrame(canvas->Dc(), top, width, height, frames[k], style, texts);
         ApplyFrameLook(*canvas, top, height, style);
     }
     return canvas;

@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -43,34 +44,56 @@ private:
     int height_;
 };
 
-// The style's fonts at natural width, one per cell height, kept for a drawing session.
-class FontCache {
+// What the texts of the frames need across a drawing session, each made once: the style's
+// fonts at natural width (one per cell height), the natural width of every text, and the
+// condensed texts drawn at natural width, ready to be narrowed into their boxes.
+class TextCache {
 public:
-    explicit FontCache(const MakerStyle& style) : face_(style.face), bold_(style.bold) {}
+    explicit TextCache(const MakerStyle& style) : face_(style.face), bold_(style.bold) {}
     HFONT Natural(int cellHeight);
+    int Width(HDC dc, std::string_view text, int cellHeight);
+
+    // A text at natural width on a canvas of its own: the glyphs in their colour on black
+    // from row top, and white on black, the mask of where they are, from row maskTop. For
+    // white glyphs the two are the same picture and maskTop == top. Each text has a canvas
+    // exactly as wide as itself: the halftone stretch depends on what surrounds its source.
+    struct Inked {
+        std::shared_ptr<DibCanvas> canvas;
+        int top = 0;
+        int maskTop = 0;
+    };
+    // The inked text of that width and cell height, drawn the first time it is asked for;
+    // nothing when no canvas can be made.
+    const Inked* Ink(std::string_view text, int cellHeight, int width, COLORREF colour);
 
 private:
-    HFONT Make(int cellHeight, int charWidth) const;
+    // The inked texts kept at most, in pixels; beyond, the drawn ones are forgotten.
+    static constexpr long long kMostInkedPixels = 4 * 1024 * 1024;
+
     std::string face_;
     bool bold_;
     std::map<int, FontHandle> natural_;
+    std::map<int, std::map<std::string, int, std::less<>>> widths_;  // by cell height, then text
+    using InkKey = std::pair<int, COLORREF>;                           // cell height, colour
+    std::map<InkKey, std::map<std::string, Inked, std::less<>>> inked_;
+    long long inkedPixels_ = 0;
 };
 
-// The text measure of the layout, through the fonts of cache in dc.
+// The text measure of the layout, through the cache in dc.
 class GdiTextMeasure : public TextMeasure {
 public:
-    GdiTextMeasure(HDC dc, FontCache& fonts) : dc_(dc), fonts_(fonts) {}
-    int Width(std::string_view text, int cellHeight) const override;
+    GdiTextMeasure(HDC dc, TextCache& texts) : dc_(dc), texts_(texts) {}
+    int Width(std::string_view text, int cellHeight) const override { return texts_.Width(dc_, text, cellHeight); }
 
 private:
     HDC dc_;
-    FontCache& fonts_;
+    TextCache& texts_;
 };
 
 // Draws frame in the rows top .. top + height - 1 of dc: background, frame line, label box and
 // texts, each text clipped to its box. The LED look is not applied here (see ApplyFrameLook).
 void DrawFrame(HDC dc, int top, int width, int height, const FrameLine& frame, const MakerStyle& style,
-               FontCache& fonts);
+               TextCache& texts);
 
 // The LED look of the style on the rows top .. top + height - 1 of a canvas.
 void ApplyFrameLook(const DibCanvas& canvas, int top, int height, const MakerStyle& style);

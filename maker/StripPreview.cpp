@@ -162,13 +162,13 @@ void DrawPreview(HWND preview, HDC dc)
         const int first = std::max(0, (scroll - kGap) / pitch);
         const int last = std::min(count - 1, static_cast<int>((scroll + client.bottom) / pitch));
         DibCanvas canvas(source->width, source->height);
-        FontCache fonts(*source->style);
+        TextCache texts(*source->style);
         const bool narrowed = shown.cx != source->width;
         SetStretchBltMode(buffer.Get(), narrowed ? HALFTONE : COLORONCOLOR);
         SetBrushOrgEx(buffer.Get(), 0, 0, nullptr);
         const int x = (client.right - shown.cx) / 2;
         for (int k = first; canvas.Valid() && k <= last; ++k) {
-            DrawFrame(canvas.Dc(), 0, source->width, source->height, (*source->frames)[k], *source->style, fonts);
+            DrawFrame(canvas.Dc(), 0, source->width, source->height, (*source->frames)[k], *source->style, texts);
             ApplyFrameLook(canvas, 0, source->height, *source->style);
             const int y = kGap + k * pitch - scroll;
             StretchBlt(buffer.Get(), x, y, shown.cx, shown.cy, canvas.Dc(), 0, 0, source->width, source->height,

@@ -145,7 +145,7 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
     DibCanvas canvas(width, height);
     if (!canvas.Valid())
         return Failure("幕を描くためのメモリーが足りません。");
-    FontCache fonts(document.style);
+    TextCache texts(document.style);
     // Every frame is written under a hidden temporary name first (the sign lists no hidden
     // file); only when all are there do they take their numbered names.
     std::vector<std::string> written;
@@ -154,7 +154,7 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
             DeleteFileW(WideFileApiPath(name).c_str());
     };
     for (std::size_t k = 0; k < list.frames.size(); ++k) {
-        DrawFrame(canvas.Dc(), 0, width, height, list.frames[k], document.style, fonts);
+        DrawFrame(canvas.Dc(), 0, width, height, list.frames[k], document.style, texts);
         ApplyFrameLook(canvas, 0, height, document.style);
         const auto bytes = EncodeBmp24(canvas.Pixels(), width, height, width);
         const std::string target = JoinFolderPath(folder, LedFrameFileName(k), IsSystemLeadByte);

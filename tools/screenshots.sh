@@ -1,36 +1,94 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots of the sample scene under Wine's own desktop on a private Xvfb:
-# the scene at rest, the first sign in the middle of a roll, the LED sign stepped on.
-# The windows are placed side by side with a settings file, and keys are clicked with xdotool.
+# Takes the README's screenshots under Wine's own desktop on a private Xvfb.
+#   scene: the sample scene at rest, the first sign in the middle of a roll, the LED sign stepped on.
+#   files: the File menu (with the sample scene as a recent file), the GIF export options.
+#   maker: the strip maker with a list of ten destinations for the first sign.
+# With no argument all are taken; name some to take only those (tools/screenshots.sh maker files).
+# The windows are placed with a settings file; menus, keys and buttons are clicked with xdotool
+# at places measured on this 1024 x 768 desktop with Wine's default theme.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 ROLVA_XVFB=1
 source "$ROOT/tools/wine-env.sh"
+ChooseFlavour "taking screenshots with" || exit 1
+BuildPreset "$FLAVOUR_PRESET" Rolva >/dev/null || exit 1
 StartDisplay
 trap StopDisplay EXIT
 EnsurePrefix
 
+wanted=${*:-scene files maker}
 stage="$ROOT/build/shots"
-rm -rf "$stage" && mkdir -p "$stage"
-cp "$ROOT/build/win/Rolva.exe" "$ROOT/build/win/Rolva.chm" "$stage/"
-# Form at (8, 8) sized for the sample scene, the control panel to its right at (660, 40).
-python3 -c "import struct,sys; sys.stdout.buffer.write(struct.pack('<6i', 8, 8, 640, 540, 660, 40))" > "$stage/Rolva.ini"
+# The sample scene names its pictures under C:\Rolva\samples: a copy there opens as it would
+# on a user's machine, and the maker's saved list can go beside the strip without touching samples/.
+samples="$WINEPREFIX/drive_c/Rolva/samples"
+scene='C:\Rolva\samples\demo.rv4'
 
-wine explorer /desktop=shots,1024x600 "$stage/Rolva.exe" "$(winepath -w "$ROOT/samples/demo.rv4")" &
-sleep 9
+# A fresh stage: the program, its help and a settings file with the Form at (8, 8) sized for
+# the sample scene and the control panel to its right at (660, 40).
+Stage()
+{
+  rm -rf "$stage" "$samples" && mkdir -p "$stage" "$(dirname "$samples")"
+  cp -r "$ROOT/samples" "$samples"
+  cp "$FLAVOUR_DIR/Rolva.exe" "$stage/"
+  cp "$FLAVOUR_DIR/Rolva.chm" "$stage/" 2>/dev/null || true
+  python3 -c "import struct,sys; sys.stdout.buffer.write(struct.pack('<6i', 8, 8, 640, 540, 660, 40))" > "$stage/Rolva.ini"
+}
 
-# Client origin of the panel on the desktop: its place plus the frame and caption of Wine's theme.
-panel_x=$((660 + 3)); panel_y=$((40 + 22))
-click() { xdotool mousemove $((panel_x + $1 + 13)) $((panel_y + $2 + 10)) click 1; sleep 0.3; }
-shot() { import -window root -crop 940x560+0+0 +repage "$ROOT/docs/$1"; echo "docs/$1"; }
+Start() { wine explorer /desktop=shots,"$1" "$stage/Rolva.exe" "$scene" & sleep 9; }
+Stop() { wineserver -k || true; sleep 1; }
+click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.5}"; }
+shot() { import -window root -crop "$2" +repage "$ROOT/docs/$1"; echo "docs/$1"; }
 
-shot scene.png
-click 70 41     # 9
-click 70 104    # ON: rolls to frame 9
-sleep 2.2
-shot rolling.png
-sleep 4
-click 230 62    # 送 on the LED sign
-click 230 62
-shot led-stepped.png
-wineserver -k || true
+# The Form's menu bar and the items of its menus, on the desktop.
+file_menu=(48 40)
+gif_item=(60 111)
+settings_menu=(114 40)
+maker_item=(130 77)
+
+if [[ " $wanted " == *" scene "* ]]; then
+  Stage
+  Start 1024x600
+  # Client origin of the panel on the desktop: its place plus the frame and caption of Wine's theme.
+  panel_x=$((660 + 3)); panel_y=$((40 + 22))
+  panel() { click $((panel_x + $1 + 13)) $((panel_y + $2 + 10)) 0.3; }
+  shot scene.png 940x560+0+0
+  panel 70 41     # 9
+  panel 70 104    # ON: rolls to frame 9
+  sleep 2.2
+  shot rolling.png 940x560+0+0
+  sleep 4
+  panel 230 62    # 送 on the LED sign
+  panel 230 62
+  shot led-stepped.png 940x560+0+0
+  Stop
+fi
+
+if [[ " $wanted " == *" files "* ]]; then
+  Stage
+  Start 1024x768
+  # Opening the scene put it in the recent files, above 終了.
+  click "${file_menu[@]}" 1
+  shot file-menu.png 330x185+0+0
+  xdotool key Escape Escape
+  sleep 0.5
+  click "${file_menu[@]}" 1
+  click "${gif_item[@]}" 1.5
+  # The options dialog, centred on the Form.
+  shot clip-dialog.png 436x317+110+119
+  xdotool key Escape
+  Stop
+fi
+
+if [[ " $wanted " == *" maker "* ]]; then
+  Stage
+  # The list the maker shows again for the strip it made: strip.rvm beside strip.bmp.
+  { printf 'RolvaStrip 1\r\nframes\r\n'; sed 's/$/\r/' "$ROOT/tools/shots/maker-list.txt"; } |
+    iconv -f UTF-8 -t CP932 > "$samples/strip.rvm"
+  Start 1024x768
+  click "${settings_menu[@]}" 1
+  click "${maker_item[@]}" 2
+  xdotool key y   # はい: the first sign
+  sleep 2
+  shot maker.png 760x560+0+0
+  Stop
+fi
