@@ -2,6 +2,7 @@
 // once (even in the middle of a long pause), and the thread's exit codes.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 
 #include "TestSupport.h"
@@ -76,43 +77,38 @@ protected:
     static bool KeyEnabled(int id) { return IsWindowEnabled(PanelControl(id)) != FALSE; }
 };
 
-TEST_F(RollTest, RollsDownToTheFrameAskedForAndBackUp)
+// Rolls one after another, each from where the one before left its sign: the fields as they
+// show, the frame reached, the strip's place, the thread's exit code, and the keys free again.
+TEST_F(RollTest, EachRollEndsAtItsFrameWithItsSignsExitCode)
 {
-    Ask(0, "3", "0", "0");
-    StartSign(0);
-    ASSERT_TRUE(WaitForRollEnd(0));
-    EXPECT_EQ(-3 * 57, PictureTop(0));
-    EXPECT_EQ(-3 * 57, gDocument.signs[0].scrollOffset);
-    EXPECT_EQ(3, gDocument.signs[0].currentFrame);
-    EXPECT_EQ(1u, gDocument.signs[0].rollThreadExitCode);
-
-    Ask(0, "1", "0", "0");
-    StartSign(0);
-    ASSERT_TRUE(WaitForRollEnd(0));
-    EXPECT_EQ(-57, PictureTop(0));
-    EXPECT_EQ(1, gDocument.signs[0].currentFrame);
-    EXPECT_TRUE(KeyEnabled(kOnKeyIds[0]));
-}
-
-TEST_F(RollTest, SecondSignEndsWithExitCodeTwoAndTakesTheFieldsAsShown)
-{
-    Ask(1, "2", "1", "3");
-    StartSign(1);
-    EXPECT_EQ(1, gDocument.signs[1].speed);
-    EXPECT_EQ(3, gDocument.signs[1].interval);
-    EXPECT_EQ(2, gDocument.signs[1].targetFrame);
-    ASSERT_TRUE(WaitForRollEnd(1));
-    EXPECT_EQ(2u, gDocument.signs[1].rollThreadExitCode);
-    EXPECT_EQ(-2 * 57, PictureTop(1));
-}
-
-TEST_F(RollTest, SameFrameEndsAtOnceWithoutMoving)
-{
-    Ask(0, "0", "0", "0");
-    StartSign(0);
-    ASSERT_TRUE(WaitForRollEnd(0));
-    EXPECT_EQ(0, PictureTop(0));
-    EXPECT_TRUE(KeyEnabled(kDigitKeyFirstIds[0]));
+    const struct {
+        int sign;
+        const char* frame;
+        const char* speed;
+        const char* interval;
+        int frameReached;
+    } rolls[] = {
+        {0, "0", "0", "0", 0},  // the frame it shows: ends at once without moving
+        {0, "3", "0", "0", 3},  // down
+        {0, "1", "0", "0", 1},  // back up
+        {1, "2", "1", "3", 2},  // the second sign, with a speed and an interval
+    };
+    for (const auto& r : rolls) {
+        SCOPED_TRACE(testing::Message() << "sign " << r.sign << " to " << r.frame);
+        const SignSlot& slot = gDocument.signs[r.sign];
+        Ask(r.sign, r.frame, r.speed, r.interval);
+        StartSign(r.sign);
+        EXPECT_EQ(std::atoi(r.speed), slot.speed);
+        EXPECT_EQ(std::atoi(r.interval), slot.interval);
+        EXPECT_EQ(r.frameReached, slot.targetFrame);
+        ASSERT_TRUE(WaitForRollEnd(r.sign));
+        EXPECT_EQ(-r.frameReached * 57, PictureTop(r.sign));
+        EXPECT_EQ(-r.frameReached * 57, slot.scrollOffset);
+        EXPECT_EQ(r.frameReached, slot.currentFrame);
+        EXPECT_EQ(static_cast<DWORD>(r.sign + 1), slot.rollThreadExitCode);
+        EXPECT_TRUE(KeyEnabled(kOnKeyIds[r.sign]));
+        EXPECT_TRUE(KeyEnabled(kDigitKeyFirstIds[r.sign]));
+    }
 }
 
 TEST_F(RollTest, KeysOfTheRollingSignAreDisabledExceptReset)
