@@ -14,6 +14,7 @@
 #include "document/SystemText.h"
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
+#include "display/Dib32.h"
 
 namespace rolva {
 
@@ -129,16 +130,7 @@ bool ClipScene::Prepare(const ClipRequest& request, std::string* problem)
         return false;
     }
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    canvas_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    pixels_ = static_cast<std::uint32_t*>(bits);
+    canvas_.Reset(CreateDib32(width_, height_, &pixels_));
     if (!canvas_ || !pixels_) {
         *problem = "描画用のメモリが足りません。";
         return false;

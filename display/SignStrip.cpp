@@ -10,6 +10,7 @@
 #include "app/Handles.h"
 #include "display/core/StripBand.h"
 #include "document/SignDocument.h"
+#include "display/Dib32.h"
 
 namespace rolva {
 
@@ -31,15 +32,8 @@ StripBands gBands[kSignCount];
 // A 32-bit DIB section: its memory is the process's own, whatever the display's format.
 HBITMAP CreateBandBitmap(int width, std::int32_t rows)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -rows;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    std::uint32_t* pixels = nullptr;
+    return CreateDib32(width, rows, &pixels);
 }
 
 // Copies strip rows [top, top + rows) into the band, making the band bitmap when it has no

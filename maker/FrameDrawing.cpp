@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "maker/core/LedDots.h"
+#include "display/Dib32.h"
 
 namespace rolva {
 
@@ -67,19 +68,12 @@ DibCanvas::DibCanvas(int width, int height) : dc_(nullptr), width_(width), heigh
 {
     if (width < 1 || height < 1 || !dc_.Get())
         return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    bitmap_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap_ || !bits)
+    std::uint32_t* pixels = nullptr;
+    bitmap_.Reset(CreateDib32(width, height, &pixels));
+    if (!bitmap_ || !pixels)
         return;
     previous_ = SelectObject(dc_.Get(), bitmap_.Get());
-    pixels_ = static_cast<std::uint32_t*>(bits);
+    pixels_ = pixels;
 }
 
 DibCanvas::~DibCanvas()
