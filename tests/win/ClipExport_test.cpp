@@ -120,26 +120,6 @@ HBITMAP MakeStrip(int width, int frameHeight, const std::vector<COLORREF>& colou
     return strip;
 }
 
-void WriteSolidBmp(const std::string& path, int width, int height, COLORREF colour)
-{
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 32;
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(width * height * 4);
-    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
-    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
-    const std::uint32_t pixel = Opaque(colour) & 0xFFFFFF;
-    for (int i = 0; i < width * height; ++i)
-        bytes.append(reinterpret_cast<const char*>(&pixel), 4);
-    test::WriteFileBytes(path, bytes);
-}
-
 class CancelAfter final : public ClipProgress {
 public:
     explicit CancelAfter(int reports) : left_(reports) {}
@@ -255,9 +235,9 @@ TEST_F(ClipExportTest, PlayOnceAndDoubleSize)
 
 TEST_F(ClipExportTest, LedSequenceHoldsEachPicture)
 {
-    WriteSolidBmp(PathOf("a.bmp"), kSignWidth, kFrameHeight, kFrameColours[0]);
-    WriteSolidBmp(PathOf("b.bmp"), kSignWidth, kFrameHeight, kFrameColours[1]);
-    WriteSolidBmp(PathOf("c.bmp"), kSignWidth, kFrameHeight, kFrameColours[2]);
+    test::WriteSolidBmp(PathOf("a.bmp"), kSignWidth, kFrameHeight, kFrameColours[0]);
+    test::WriteSolidBmp(PathOf("b.bmp"), kSignWidth, kFrameHeight, kFrameColours[1]);
+    test::WriteSolidBmp(PathOf("c.bmp"), kSignWidth, kFrameHeight, kFrameColours[2]);
     SignSlot& slot = gDocument.signs[0];
     slot.kind = static_cast<std::uint8_t>(SignKind::Led);
     slot.picturePath = folder_;

@@ -681,7 +681,7 @@ public:
             CreateDirectoryW(Wide(path_).c_str(), nullptr);
         }
     }
-    ~LongFolder() { Remove(Wide(top_)); }
+    ~LongFolder() { test::RemoveTreeWide(Wide(top_)); }
     LongFolder(const LongFolder&) = delete;
     LongFolder& operator=(const LongFolder&) = delete;
 
@@ -695,25 +695,6 @@ public:
     }
 
 private:
-    static void Remove(const std::wstring& folder)
-    {
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::wstring name = found.cFileName;
-                if (name == L"." || name == L"..")
-                    continue;
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                    Remove(folder + L"\\" + name);
-                else
-                    DeleteFileW((folder + L"\\" + name).c_str());
-            } while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryW(folder.c_str());
-    }
-
     std::string top_;
     std::string path_;
 };

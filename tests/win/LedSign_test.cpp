@@ -17,33 +17,6 @@ namespace {
 using test::RemoveTree;
 
 // A 4 x 4 bitmap file of one colour.
-void WriteSolidBmp(const std::string& path, COLORREF colour)
-{
-    const int width = 4, height = 4, rowBytes = 12;
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + rowBytes * height;
-    std::string pixels;
-    for (int i = 0; i < width * height; ++i) {
-        pixels += static_cast<char>(GetBValue(colour));
-        pixels += static_cast<char>(GetGValue(colour));
-        pixels += static_cast<char>(GetRValue(colour));
-    }
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(h, &file, sizeof file, &written, nullptr);
-    WriteFile(h, &info, sizeof info, &written, nullptr);
-    WriteFile(h, pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr);
-    CloseHandle(h);
-}
-
 void WriteText(const std::string& path)
 {
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -65,11 +38,11 @@ protected:
         folder_ = std::string(temp) + "rolva-led-test";
         RemoveTree(folder_);
         CreateDirectoryA(folder_.c_str(), nullptr);
-        WriteSolidBmp(folder_ + "\\b.bmp", kBlue);
-        WriteSolidBmp(folder_ + "\\A.bmp", kRed);
+        test::WriteSolidBmp(folder_ + "\\b.bmp", 4, 4, kBlue);
+        test::WriteSolidBmp(folder_ + "\\A.bmp", 4, 4, kRed);
         WriteText(folder_ + "\\c.txt");
         CreateDirectoryA((folder_ + "\\0-folder").c_str(), nullptr);
-        WriteSolidBmp(folder_ + "\\0-hidden.bmp", kGreen);
+        test::WriteSolidBmp(folder_ + "\\0-hidden.bmp", 4, 4, kGreen);
         SetFileAttributesA((folder_ + "\\0-hidden.bmp").c_str(), FILE_ATTRIBUTE_HIDDEN);
 
         SignSlot& slot = gDocument.signs[0];
@@ -140,7 +113,7 @@ TEST_F(LedTest, AFileAddedWhileRunningCountsAtTheNextSwitch)
 {
     Show("1");
     EXPECT_EQ(kBlue, Shown());
-    WriteSolidBmp(folder_ + "\\a0.bmp", kGreen);
+    test::WriteSolidBmp(folder_ + "\\a0.bmp", 4, 4, kGreen);
     Show("1");
     EXPECT_EQ(kGreen, Shown()) << "a0.bmp now sorts between A.bmp and b.bmp";
 }

@@ -22,27 +22,6 @@ std::wstring Extended(const std::string& path) { return L"\\\\?\\" + WideText(pa
 
 DWORD Attributes(const std::string& path) { return GetFileAttributesW(Extended(path).c_str()); }
 
-void RemoveWide(const std::wstring& folder)
-{
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            const std::wstring path = folder + L"\\" + name;
-            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveWide(path);
-            else
-                DeleteFileW(path.c_str());
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
-
 class StripWriterLongPathTest : public testing::Test {
 protected:
     void SetUp() override
@@ -50,7 +29,7 @@ protected:
         char temp[MAX_PATH] = {};
         GetTempPathA(MAX_PATH, temp);
         top_ = std::string(temp) + "rolva-maker-long";
-        RemoveWide(Extended(top_));
+        test::RemoveTreeWide(Extended(top_));
         folder_ = top_;
         CreateDirectoryW(Extended(folder_).c_str(), nullptr);
         for (char level = 'a'; level < 'e'; ++level) {
@@ -63,7 +42,7 @@ protected:
         document_.listText = "東京\r\n大阪\r\n";
         list_ = ParseFrameList(document_.listText, IsSystemLeadByte);
     }
-    void TearDown() override { RemoveWide(Extended(top_)); }
+    void TearDown() override { test::RemoveTreeWide(Extended(top_)); }
 
     std::string top_;
     std::string folder_;  // more than MAX_PATH characters

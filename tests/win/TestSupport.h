@@ -62,6 +62,12 @@ std::string SettingsFileOfThisProgram();
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);
 
+// The same for a folder named by a wide path (the \\?\ form for one past MAX_PATH).
+void RemoveTreeWide(const std::wstring& folder);
+
+// A 32-bit BMP of width x height pixels all of one colour, replacing any file.
+void WriteSolidBmp(const std::string& path, int width, int height, COLORREF colour);
+
 // Deletes a folder with everything in it, read-only and hidden files included.
 void RemoveTree(const std::string& folder);
 
