@@ -54,6 +54,17 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param)
 }
 
 // A copy of the program in a folder of its own, so its settings file is the test's alone.
+// True once the window is enabled or disabled as asked; false after five seconds.
+bool WaitUntilEnabled(HWND window, bool enabled)
+{
+    for (int i = 0; i < 100; ++i) {
+        if ((IsWindowEnabled(window) != FALSE) == enabled)
+            return true;
+        Sleep(50);
+    }
+    return false;
+}
+
 class Program {
 public:
     Program()
@@ -330,8 +341,7 @@ TEST(Program, KeypadRollsTheFirstSignAndExitStopsARollingSign)
     GetDlgItemTextA(panel, 1002, display, sizeof display);
     EXPECT_STREQ("4", display);
     SendMessageA(GetDlgItem(panel, 1019), BM_CLICK, 0, 0);
-    Sleep(300);
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(panel, 1019))) << "ON is disabled while rolling";
+    EXPECT_TRUE(WaitUntilEnabled(GetDlgItem(panel, 1019), false)) << "ON is disabled while rolling";
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(panel, 1018))) << "強 stays enabled";
 
     PostMessageA(program.Form(), WM_CLOSE, 0, 0);
@@ -415,16 +425,6 @@ TEST(Program, CommandLineFileWithAnotherEndingIsLeftAlone)
     EXPECT_EQ(450, OuterSize(program.Form()).cy);
     EXPECT_EQ(nullptr, program.WaitForWindow("#32770", nullptr, 0)) << "ignored without a message";
     EXPECT_TRUE(IsWindowEnabled(program.Panel()));
-}
-
-bool WaitUntilEnabled(HWND window, bool enabled)
-{
-    for (int i = 0; i < 100; ++i) {
-        if ((IsWindowEnabled(window) != FALSE) == enabled)
-            return true;
-        Sleep(50);
-    }
-    return false;
 }
 
 // A close request to the disabled Form while a modal window is up, as Task Manager (WM_CLOSE)

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "SharedState.h"
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "app/Commands.h"
@@ -129,7 +130,7 @@ private:
     int left_;
 };
 
-class ClipExportTest : public testing::Test {
+class ClipExportTest : public test::SharedSceneTest {
 protected:
     void SetUp() override
     {

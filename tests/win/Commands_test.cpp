@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "SharedState.h"
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "app/Commands.h"
@@ -97,7 +98,7 @@ private:
 
 OwnedWindowRefuser* OwnedWindowRefuser::current_ = nullptr;
 
-class CommandsTest : public testing::Test {
+class CommandsTest : public test::SharedSceneTest {
 protected:
     void SetUp() override
     {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "SharedState.h"
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "app/Handles.h"
@@ -163,7 +164,7 @@ int CountFiles(const std::string& folder, const char* pattern)
 bool StartsWith(const std::string& text, const std::string& lead) { return text.compare(0, lead.size(), lead) == 0; }
 
 // Keeps the scene of the shared windows as it was and gives each test a folder of its own.
-class DataFilesTest : public testing::Test {
+class DataFilesTest : public test::SharedSceneTest {
 protected:
     struct SignState {
         int left, top, width, height, visible, radius;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "SharedState.h"
 #include "TestSupport.h"
 #include "display/PictureLoader.h"
 #include "display/RollAnimation.h"
@@ -122,7 +123,7 @@ std::string CaseName(const testing::TestParamInfo<StripCase>& info)
            (info.param.gdiplus ? "_Gdiplus" : "_Ole");
 }
 
-class DeepStripTest : public testing::TestWithParam<StripCase> {
+class DeepStripTest : public test::SharedSceneTest, public testing::WithParamInterface<StripCase> {
 protected:
     void SetUp() override
     {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "SharedState.h"
 #include "TestSupport.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
@@ -29,7 +30,7 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
 
-class LedTest : public testing::Test {
+class LedTest : public test::SharedSceneTest {
 protected:
     void SetUp() override
     {

@@ -1,6 +1,7 @@
 // Keyboard use of the control panel, fed through the message loop's hook as the loop would.
 #include <gtest/gtest.h>
 
+#include "SharedState.h"
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "display/RollAnimation.h"
@@ -23,7 +24,7 @@ bool Key(HWND target, UINT message, WPARAM key)
 
 int FocusedId() { return GetDlgCtrlID(GetFocus()); }
 
-class PanelKeyboardTest : public testing::Test {
+class PanelKeyboardTest : public test::SharedSceneTest {
 protected:
     void SetUp() override
     {

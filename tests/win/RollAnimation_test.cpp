@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <functional>
 
+#include "SharedState.h"
 #include "TestSupport.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
@@ -45,7 +46,7 @@ bool WaitForRollEnd(int sign, DWORD limitMs = 10000)
     return true;
 }
 
-class RollTest : public testing::Test {
+class RollTest : public test::SharedSceneTest {
 protected:
     void SetUp() override
     {
@@ -150,7 +151,8 @@ TEST_F(RollTest, ResetStopsAtOnceAndNoStepFollows)
     EXPECT_EQ(0, gDocument.signs[0].scrollOffset);
     EXPECT_EQ(0, gDocument.signs[0].targetFrame);
     EXPECT_EQ(1u, gDocument.signs[0].rollThreadExitCode);
-    Sleep(100);
+    // The thread has ended, so only window calls it left queued could still move the picture.
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(gDocument.signs[0].rollThread.Get(), 0));
     test::PumpMessages();
     EXPECT_EQ(0, PictureTop(0)) << "the roll went on after the reset";
 }

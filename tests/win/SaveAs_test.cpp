@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "SharedState.h"
 #include "TestSupport.h"
 #include "app/Commands.h"
 #include "app/MenuIds.h"
@@ -135,7 +136,7 @@ private:
     std::vector<std::string> boxes_;
 };
 
-class SaveAsTest : public testing::Test {
+class SaveAsTest : public test::SharedSceneTest {
 protected:
     void SetUp() override
     {

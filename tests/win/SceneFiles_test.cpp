@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "SettingsFixture.h"
+#include "SharedState.h"
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "app/Commands.h"
@@ -150,7 +151,7 @@ std::string Ver3FileBytes()
     return b;
 }
 
-class SceneFilesTest : public testing::Test {
+class SceneFilesTest : public test::SharedSceneTest {
 protected:
     void SetUp() override
     {

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "SharedState.h"
+
 namespace rolva::test {
 
 // Everything the dialog can change, put back when the guard goes. Pictures loaded meanwhile
@@ -45,7 +47,7 @@ private:
 
 // The dialog open on the current scene, driven with messages; closed and the scene put back
 // after each test.
-class SettingsDialogTest : public testing::Test {
+class SettingsDialogTest : public SharedSceneTest {
 protected:
     void TearDown() override;
 

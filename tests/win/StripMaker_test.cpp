@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "SettingsFixture.h"
+#include "SharedState.h"
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "app/NamedWindows.h"
@@ -55,7 +56,7 @@ test::Capture LoadBmp(const std::string& path)
     return test::BitmapPixels(bitmap.Get());
 }
 
-class StripMakerTest : public testing::Test {
+class StripMakerTest : public test::SharedSceneTest {
 protected:
     void SetUp() override
     {

@@ -6,8 +6,10 @@
 
 #include <cstring>
 
+#include "SharedState.h"
 #include "TestSupport.h"
 #include "app/Application.h"
+#include "app/RecentFiles.h"
 
 int main(int argc, char** argv)
 {
@@ -16,8 +18,10 @@ int main(int argc, char** argv)
         if (std::strncmp(argv[i], "--fixtures=", 11) == 0)
             rolva::test::SetFixtureFolder(argv[i] + 11);
     }
-    // A settings file left by an earlier run would move the windows away from their start-up places.
+    // A settings file left by an earlier run would move the windows away from their start-up
+    // places, and a list of recent files would add to the File menu.
     DeleteFileA(rolva::test::SettingsFileOfThisProgram().c_str());
+    DeleteFileA(rolva::RecentFilesPath().c_str());
     if (!rolva::StartApplication(GetModuleHandleA(nullptr))) {
         fprintf(stderr, "the Form could not be created\n");
         return 1;
@@ -28,5 +32,7 @@ int main(int argc, char** argv)
     // them as a person finds them afterwards. The splash tests make splashes of their own.
     SendMessageA(rolva::gApp.splash, WM_CLOSE, 0, 0);
     rolva::test::PumpMessages();
+    rolva::test::RememberStartState();
+    testing::UnitTest::GetInstance()->listeners().Append(new rolva::test::SharedStateListener);
     return RUN_ALL_TESTS();
 }
