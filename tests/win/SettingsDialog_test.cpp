@@ -56,8 +56,8 @@ TEST(SettingsDialogRun, OpensFromTheSettingsMenuWithEveryFieldMirroringTheScene)
         int editId;
         int expected;
     } mirrors[] = {
-        {kFormWidthEditId, gApp.formRecord.Width()},
-        {kFormHeightEditId, gApp.formRecord.Height()},
+        {kFormWidthEditId, 517},
+        {kFormHeightEditId, 433},
         {kLeftEditIds[0], 41},
         {kTopEditIds[0], 33},
         {kWidthEditIds[0], 140},
