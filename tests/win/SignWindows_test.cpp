@@ -68,68 +68,46 @@ TEST_F(SignWindowsTest, OnlyTheValueOneShowsASign)
     EXPECT_FALSE(IsWindowVisible(SignFrameHandle(1)));
 }
 
-TEST_F(SignWindowsTest, RegionCutsCornersThatGrowWithTheRadiusAndKeepsTheEdges)
+// The region of either sign at its start-up size and at a smaller one: corner pixels cut once
+// the corners are rounded, the point 5 pixels in from the top-left corner inside a 10-pixel arc
+// but outside a 25-pixel one, the middles of the edges, the centre and points 10 pixels in from
+// two corners always inside, and nothing past the frame.
+TEST_F(SignWindowsTest, RegionCutsCornersThatGrowWithTheRadiusAndFollowsTheSize)
 {
-    // Points of the 123 x 57 frame: the corner pixels, a point 5 pixels in from the top-left
-    // (inside a 10-pixel corner arc, outside a 25-pixel one), the middle of each edge and the centre.
-    const POINT corners[] = {{0, 0}, {122, 0}, {0, 56}, {122, 56}};
-    const POINT edges[] = {{61, 0}, {61, 56}, {0, 28}, {122, 28}, {61, 28}};
     const struct {
-        int radius;
-        bool cornersShow;
-        bool fiveInShows;
-    } cases[] = {{0, true, true}, {20, false, true}, {50, false, false}};
+        int sign, width, height, radius;
+        bool cornersShow, fiveInShows;
+    } cases[] = {
+        {0, 123, 57, 0, true, true},   {0, 123, 57, 20, false, true}, {0, 123, 57, 50, false, false},
+        {1, 123, 57, 20, false, true}, {0, 60, 30, 0, true, true},
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.radius);
-        gDocument.signs[0].cornerRadius = c.radius;
-        ApplySignRegion(0);
+        SCOPED_TRACE(testing::Message() << "sign " << c.sign << ", " << c.width << "x" << c.height << ", radius "
+                                        << c.radius);
+        SetSignWidth(c.sign, c.width);
+        SetSignHeight(c.sign, c.height);
+        gDocument.signs[c.sign].cornerRadius = c.radius;
+        ApplySignRegion(c.sign);
+        if (c.radius > 0) {
+            EXPECT_NE(nullptr, gDocument.signs[c.sign].region);
+        }
+        const int right = c.width - 1, bottom = c.height - 1;
+        const POINT corners[] = {{0, 0}, {right, 0}, {0, bottom}, {right, bottom}};
         for (const POINT& p : corners)
-            EXPECT_EQ(c.cornersShow, RegionContains(0, p.x, p.y)) << p.x << "," << p.y;
-        EXPECT_EQ(c.fiveInShows, RegionContains(0, 5, 5));
-        for (const POINT& p : edges)
-            EXPECT_TRUE(RegionContains(0, p.x, p.y)) << p.x << "," << p.y;
-        const RECT box = test::SignRegionBox(0);
+            EXPECT_EQ(c.cornersShow, RegionContains(c.sign, p.x, p.y)) << p.x << "," << p.y;
+        EXPECT_EQ(c.fiveInShows, RegionContains(c.sign, 5, 5));
+        const POINT inside[] = {{right / 2, 0}, {right / 2, bottom}, {0, bottom / 2}, {right, bottom / 2},
+                                {right / 2, bottom / 2}, {10, 10}, {right - 10, bottom - 10}};
+        for (const POINT& p : inside)
+            EXPECT_TRUE(RegionContains(c.sign, p.x, p.y)) << p.x << "," << p.y;
+        EXPECT_FALSE(RegionContains(c.sign, right + 11, bottom)) << "past the right edge";
+        EXPECT_FALSE(RegionContains(c.sign, right, bottom + 11)) << "past the bottom edge";
+        const RECT box = test::SignRegionBox(c.sign);
         EXPECT_EQ(0, box.left);
         EXPECT_EQ(0, box.top);
-        EXPECT_GE(box.right, 123) << "the region reaches the right edge";
-        EXPECT_GE(box.bottom, 57) << "and the bottom edge";
+        EXPECT_GE(box.right, c.width) << "the region reaches the right edge";
+        EXPECT_GE(box.bottom, c.height) << "and the bottom edge";
     }
-}
-
-TEST_F(SignWindowsTest, SquareCornersShowTheWholeClientArea)
-{
-    gDocument.signs[0].cornerRadius = 0;
-    ApplySignRegion(0);
-    const RECT box = test::SignRegionBox(0);
-    EXPECT_EQ(0, box.left);
-    EXPECT_EQ(0, box.top);
-    EXPECT_TRUE(RegionContains(0, 0, 0));
-    EXPECT_TRUE(RegionContains(0, 122, 56));
-    EXPECT_TRUE(RegionContains(0, 0, 56));
-    EXPECT_TRUE(RegionContains(0, 122, 0));
-}
-
-TEST_F(SignWindowsTest, RoundedCornersCutTheCornerPixelAndKeepTheInside)
-{
-    gDocument.signs[1].cornerRadius = 20;
-    ApplySignRegion(1);
-    EXPECT_EQ(gDocument.signs[1].region != nullptr, true);
-    EXPECT_FALSE(RegionContains(1, 0, 0));
-    EXPECT_FALSE(RegionContains(1, 122, 0));
-    EXPECT_FALSE(RegionContains(1, 0, 56));
-    EXPECT_TRUE(RegionContains(1, 10, 10));
-    EXPECT_TRUE(RegionContains(1, 112, 46));
-    EXPECT_TRUE(RegionContains(1, 61, 0)) << "the straight edges stay";
-}
-
-TEST_F(SignWindowsTest, RegionFollowsANewSize)
-{
-    SetSignWidth(0, 60);
-    SetSignHeight(0, 30);
-    ApplySignRegion(0);
-    EXPECT_TRUE(RegionContains(0, 59, 29));
-    EXPECT_FALSE(RegionContains(0, 70, 29));
-    EXPECT_FALSE(RegionContains(0, 59, 40));
 }
 
 TEST_F(SignWindowsTest, PictureSitsAtTheTopLeftWithItsOwnSizeAndWhiteBelow)
