@@ -53,7 +53,6 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param)
     return FALSE;
 }
 
-// A copy of the program in a folder of its own, so its settings file is the test's alone.
 // True once the window is enabled or disabled as asked; false after five seconds.
 bool WaitUntilEnabled(HWND window, bool enabled)
 {
@@ -65,6 +64,7 @@ bool WaitUntilEnabled(HWND window, bool enabled)
     return false;
 }
 
+// A copy of the program in a folder of its own, so its settings file is the test's alone.
 class Program {
 public:
     Program()

@@ -6,6 +6,7 @@
 
 #include "SharedState.h"
 #include "TestSupport.h"
+#include "display/LedSign.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
@@ -60,6 +61,8 @@ protected:
         SetSignPicture(0, nullptr);
         ResetSign(0);
         SetPanelText(kNumberDisplayIds[0], "0");
+        // Windows cannot remove a folder the system still watches.
+        ReleaseLedFolderWatches();
         RemoveTree(folder_);
     }
 

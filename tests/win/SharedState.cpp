@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 #include "TestSupport.h"
@@ -20,7 +22,18 @@ namespace rolva::test {
 
 namespace {
 
+const std::string kPanelControl = "panel control ";
+
 std::string Flag(bool on) { return on ? "yes" : "no"; }
+
+std::string HandleText(const void* handle)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%p", handle);
+    return text;
+}
+
+std::uintptr_t HandleValue(const std::string& text) { return std::strtoull(text.c_str(), nullptr, 16); }
 
 std::string SignName(int sign, const char* what) { return "sign " + std::to_string(sign + 1) + " " + what; }
 
@@ -53,14 +66,17 @@ std::string MenuText(HMENU menu)
     std::string text;
     const int count = GetMenuItemCount(menu);
     for (int i = 0; i < count; ++i) {
-        char label[256] = {};
         MENUITEMINFOA item{};
         item.cbSize = sizeof item;
-        item.fMask = MIIM_STRING | MIIM_STATE | MIIM_SUBMENU | MIIM_ID;
-        item.dwTypeData = label;
-        item.cch = sizeof label - 1;
+        item.fMask = MIIM_STRING | MIIM_STATE | MIIM_SUBMENU | MIIM_ID | MIIM_FTYPE;
+        GetMenuItemInfoA(menu, i, TRUE, &item);  // the label's length first
+        std::string label(item.cch + 1, '\0');
+        item.dwTypeData = label.data();
+        item.cch = static_cast<UINT>(label.size());
         GetMenuItemInfoA(menu, i, TRUE, &item);
-        text += std::to_string(item.wID) + ":" + label;
+        text += std::to_string(item.wID) + ":" + label.c_str();
+        if (item.fType & MFT_SEPARATOR)
+            text += "(separator)";
         if (item.fState & MFS_GRAYED)
             text += "(grey)";
         if (item.fState & MFS_CHECKED)
@@ -75,26 +91,40 @@ std::string MenuText(HMENU menu)
 BOOL CALLBACK AddPanelControl(HWND control, LPARAM stateAddress)
 {
     SharedState& state = *reinterpret_cast<SharedState*>(stateAddress);
-    const std::string name = "panel " + std::to_string(GetDlgCtrlID(control));
+    const std::string name = kPanelControl + std::to_string(GetDlgCtrlID(control));
     state[name + " text"] = TextOf(control);
     state[name + " enabled"] = Flag(IsWindowEnabled(control));
     state[name + " shown"] = Flag(IsWindowVisible(control));
     if (ClassOf(control) == UPDOWN_CLASSA)
-        state[name + " position"] = std::to_string(SendMessageA(control, UDM_GETPOS32, 0, 0));
+        state[name + " position"] = std::to_string(static_cast<int>(SendMessageA(control, UDM_GETPOS32, 0, 0)));
     return TRUE;
 }
 
-// Visible top-level windows of this process besides the Form and the panel: a window a test
-// left open, such as a message box nobody answered.
-BOOL CALLBACK AddOtherWindow(HWND window, LPARAM listAddress)
+// Top-level windows of this program's classes on this thread besides the Form and the panel,
+// shown or hidden: a window a test left behind, such as a box nobody answered. Windows of other
+// threads are left out: asking them for their text could wait on a thread that does not pump.
+bool IsLeftBehind(HWND window)
 {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != GetCurrentProcessId() || !IsWindowVisible(window) || window == gApp.form ||
+    if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId() || window == gApp.form ||
         window == gApp.controlPanel)
-        return TRUE;
-    std::string& list = *reinterpret_cast<std::string*>(listAddress);
-    list += ClassOf(window) + " \"" + TextOf(window) + "\"; ";
+        return false;
+    const std::string windowClass = ClassOf(window);
+    return windowClass == "#32770" || windowClass == kDialogClass || windowClass == kFormClass;
+}
+
+BOOL CALLBACK AddLeftBehind(HWND window, LPARAM listAddress)
+{
+    if (IsLeftBehind(window)) {
+        std::string& list = *reinterpret_cast<std::string*>(listAddress);
+        list += ClassOf(window) + " \"" + TextOf(window) + (IsWindowVisible(window) ? "\"; " : "\" hidden; ");
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK DestroyLeftBehind(HWND window, LPARAM)
+{
+    if (IsLeftBehind(window))
+        DestroyWindow(window);
     return TRUE;
 }
 
@@ -106,6 +136,7 @@ void AddSign(SharedState& state, int sign)
     state[SignName(sign, "width")] = std::to_string(SignWidth(sign));
     state[SignName(sign, "height")] = std::to_string(SignHeight(sign));
     state[SignName(sign, "visible")] = std::to_string(SignVisible(sign));
+    state[SignName(sign, "frame shown")] = Flag(IsWindowVisible(SignFrameHandle(sign)));
     const RECT box = SignRegionBox(sign);
     state[SignName(sign, "region")] = std::to_string(box.left) + "," + std::to_string(box.top) + "," +
                                       std::to_string(box.right) + "," + std::to_string(box.bottom);
@@ -122,6 +153,9 @@ void AddSign(SharedState& state, int sign)
     state[SignName(sign, "rolling")] = Flag(IsRolling(sign));
     const SIZE picture = slot.pictureBitmap ? BitmapSize(slot.pictureBitmap.Get()) : SIZE{0, 0};
     state[SignName(sign, "picture size")] = std::to_string(picture.cx) + "x" + std::to_string(picture.cy);
+    state[SignName(sign, "picture")] =
+        HandleText(slot.pictureBitmap.Get()) + ", shown " +
+        HandleText(reinterpret_cast<HANDLE>(SendMessageA(SignPictureHandle(sign), STM_GETIMAGE, IMAGE_BITMAP, 0)));
     RECT control{};
     GetWindowRect(SignPictureHandle(sign), &control);
     POINT corner{control.left, control.top};
@@ -138,7 +172,11 @@ bool Yes(const SharedState& state, const std::string& name) { return state.at(na
 struct Restore {
     const SharedState& start;
     const SharedState& now;
-    bool Differs(const std::string& name) const { return start.at(name) != now.at(name); }
+    bool Differs(const std::string& name) const
+    {
+        const auto before = start.find(name), after = now.find(name);
+        return before == start.end() || after == now.end() || before->second != after->second;
+    }
     bool AnyDiffers(const std::string& prefix) const
     {
         for (auto it = start.lower_bound(prefix); it != start.end() && it->first.rfind(prefix, 0) == 0; ++it) {
@@ -190,7 +228,7 @@ void PutSignBack(const Restore& r, int sign)
     SetSignHeight(sign, Number(start, SignName(sign, "height")));
     ApplySignRegion(sign);
     ShowSign(sign, Number(start, SignName(sign, "visible")));
-    if (r.Differs(SignName(sign, "picture size"))) {
+    if (r.Differs(SignName(sign, "picture"))) {
         if (start.at(SignName(sign, "picture size")) == "0x0")
             ClearSignPicture(sign);
         else
@@ -203,13 +241,13 @@ void PutSignBack(const Restore& r, int sign)
 // which the sign's own values then overwrite.
 void PutPanelBack(const Restore& r)
 {
-    for (auto it = r.start.lower_bound("panel "); it != r.start.end() && it->first.rfind("panel ", 0) == 0;
-         ++it) {
+    for (auto it = r.start.lower_bound(kPanelControl);
+         it != r.start.end() && it->first.rfind(kPanelControl, 0) == 0; ++it) {
         const std::string& name = it->first;
         if (!r.Differs(name))
             continue;
-        const size_t idEnd = name.find(' ', 6);
-        HWND control = PanelControl(std::atoi(name.substr(6, idEnd - 6).c_str()));
+        const size_t idEnd = name.find(' ', kPanelControl.size());
+        HWND control = PanelControl(std::atoi(name.substr(kPanelControl.size()).c_str()));
         const std::string what = name.substr(idEnd + 1);
         if (what == "text")
             SetWindowTextA(control, it->second.c_str());
@@ -230,16 +268,19 @@ SharedState TakeSharedState()
     AddWindowPlace(state, "Form", gApp.form);
     AddWindowPlace(state, "panel window", gApp.controlPanel);
     state["Form menu"] = MenuText(GetMenu(gApp.form));
+    state["Form procedure"] = HandleText(reinterpret_cast<void*>(GetWindowLongPtrA(gApp.form, GWLP_WNDPROC)));
     state["panel record enabled"] = std::to_string(gApp.panelRecord.Enabled());
     EnumChildWindows(gApp.controlPanel, AddPanelControl, reinterpret_cast<LPARAM>(&state));
     std::string others;
-    EnumWindows(AddOtherWindow, reinterpret_cast<LPARAM>(&others));
-    state["other windows shown"] = others;
+    EnumWindows(AddLeftBehind, reinterpret_cast<LPARAM>(&others));
+    state["other windows"] = others;
     state["About open"] = Flag(gApp.about != nullptr);
     state["settings open"] = Flag(gApp.settings != nullptr);
     state["strip maker open"] = Flag(gApp.maker != nullptr);
     state["splash open"] = Flag(gApp.splash != nullptr);
     state["mouse captured"] = Flag(GetCapture() != nullptr);
+    MSG quit;
+    state["quit waiting"] = Flag(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE);
     for (int sign = 0; sign < kSignCount; ++sign)
         AddSign(state, sign);
     state["background path"] = gDocument.backgroundPath;
@@ -273,44 +314,60 @@ std::vector<std::string> Differences(const SharedState& start, const SharedState
 
 void PutSharedStateBack(const SharedState& start)
 {
+    DialogAnswerer strayBoxes(IDCANCEL);
     ReleaseCapture();
-    for (HWND window : {gApp.maker, gApp.settings, gApp.about, gApp.splash}) {
-        if (IsWindow(window))
-            SendMessageA(window, WM_CLOSE, 0, 0);
+    bool closed = false;
+    for (HWND* window : {&gApp.maker, &gApp.settings, &gApp.about, &gApp.splash}) {
+        if (IsWindow(*window)) {
+            SendMessageA(*window, WM_CLOSE, 0, 0);
+            closed = true;
+        }
     }
-    PumpMessages();
+    // Also takes a WM_QUIT meant for a modal loop the test did not run.
+    PumpMessages(closed ? 3 : 1);
+    if (start.at("other windows").empty())
+        EnumWindows(DestroyLeftBehind, 0);
+    for (HWND* window : {&gApp.maker, &gApp.settings, &gApp.about, &gApp.splash}) {
+        if (*window && !IsWindow(*window))
+            *window = nullptr;
+    }
     const SharedState now = TakeSharedState();
-    if (now == start)
-        return;
-    const Restore r{start, now};
-    PutPanelBack(r);
-    for (int sign = 0; sign < kSignCount; ++sign)
-        PutSignBack(r, sign);
-    ReleaseLedFolderWatches();
-    if (r.Differs("background path") || r.Differs("background loaded")) {
-        gDocument.backgroundPath = start.at("background path");
-        if (Yes(start, "background loaded"))
-            ReloadBackground();
-        else
-            gDocument.backgroundBitmap.Reset();
+    if (now != start) {
+        const Restore r{start, now};
+        if (r.Differs("Form procedure"))
+            SetWindowLongPtrA(gApp.form, GWLP_WNDPROC, static_cast<LONG_PTR>(HandleValue(start.at("Form procedure"))));
+        PutWindowBack(r, "Form", gApp.form);
+        PutWindowBack(r, "panel window", gApp.controlPanel);
+        PutPanelBack(r);
+        for (int sign = 0; sign < kSignCount; ++sign)
+            PutSignBack(r, sign);
+        ReleaseLedFolderWatches();
+        if (r.Differs("background path") || r.Differs("background loaded")) {
+            gDocument.backgroundPath = start.at("background path");
+            if (Yes(start, "background loaded"))
+                ReloadBackground();
+            else
+                gDocument.backgroundBitmap.Reset();
+        }
+        gDocument.gdiplusAvailable = Number(start, "GDI+ available");
+        gDocument.sceneFolder = start.at("scene folder");
+        if (start.at("scene file").empty())
+            NoteSceneRead("", FileReadOutcome::Partly);
+        if (start.at("settings file") == "absent")
+            DeleteFileA(SettingsFileOfThisProgram().c_str());
+        if (r.Differs("recent files file") || r.Differs("Form menu")) {
+            if (start.at("recent files file") == "absent")
+                DeleteFileA(RecentFilesPath().c_str());
+            LoadRecentFiles();
+        }
+        SetCurrentDirectoryA(start.at("current folder").c_str());
+        gApp.panelRecord.Enable(Number(start, "panel record enabled"));
+        InvalidateRect(gApp.form, nullptr, TRUE);
+        PumpMessages(1);
     }
-    gDocument.gdiplusAvailable = Number(start, "GDI+ available");
-    gDocument.sceneFolder = start.at("scene folder");
-    if (start.at("scene file").empty())
-        NoteSceneRead("", FileReadOutcome::Partly);
-    if (start.at("settings file") == "absent")
-        DeleteFileA(SettingsFileOfThisProgram().c_str());
-    if (r.Differs("recent files file") || r.Differs("Form menu")) {
-        if (start.at("recent files file") == "absent")
-            DeleteFileA(RecentFilesPath().c_str());
-        LoadRecentFiles();
-    }
-    SetCurrentDirectoryA(start.at("current folder").c_str());
-    gApp.panelRecord.Enable(Number(start, "panel record enabled"));
-    PutWindowBack(r, "Form", gApp.form);
-    PutWindowBack(r, "panel window", gApp.controlPanel);
-    InvalidateRect(gApp.form, nullptr, TRUE);
-    PumpMessages();
+    for (const DialogAnswerer::Seen& box : strayBoxes.SeenSoFar())
+        ADD_FAILURE() << "a box opened while the scene was put back, and was cancelled: \"" << box.caption << "\" "
+                      << box.text;
 }
 
 namespace {
@@ -323,19 +380,19 @@ const SharedState& StartState() { return gStartState; }
 
 void SharedStateListener::OnTestEnd(const testing::TestInfo& test)
 {
-    const SharedState& start = StartState();
-    const std::vector<std::string> left = Differences(start, TakeSharedState());
+    const std::vector<std::string> left = Differences(gStartState, TakeSharedState());
     if (left.empty())
         return;
     std::string list;
     for (const std::string& line : left)
         list += "\n  " + line;
     ADD_FAILURE() << test.test_suite_name() << "." << test.name()
-                  << " did not put back what it changed (put it back in the fixture's TearDown):" << list;
-    PutSharedStateBack(start);
-    const std::vector<std::string> still = Differences(start, TakeSharedState());
-    for (const std::string& line : still)
-        ADD_FAILURE() << "could not put back " << line;
+                  << " left the shared scene changed (a fixture puts back what its tests change):" << list;
+    PutSharedStateBack(gStartState);
+    const SharedState now = TakeSharedState();
+    for (const std::string& line : Differences(gStartState, now))
+        ADD_FAILURE() << "could not put back " << line << "; later tests are checked against it as it is now";
+    gStartState = now;
 }
 
 }  // namespace rolva::test
