@@ -53,11 +53,11 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param)
     return FALSE;
 }
 
-// True once the window is enabled or disabled as asked; false after five seconds.
-bool WaitUntilEnabled(HWND window, bool enabled)
+// True once the window is as asked (enabled, minimised, ...); false after five seconds.
+bool WaitUntilWindow(HWND window, BOOL(WINAPI* is)(HWND), bool wanted)
 {
     for (int i = 0; i < 100; ++i) {
-        if ((IsWindowEnabled(window) != FALSE) == enabled)
+        if ((is(window) != FALSE) == wanted)
             return true;
         Sleep(50);
     }
@@ -341,7 +341,7 @@ TEST(Program, KeypadRollsTheFirstSignAndExitStopsARollingSign)
     GetDlgItemTextA(panel, 1002, display, sizeof display);
     EXPECT_STREQ("4", display);
     SendMessageA(GetDlgItem(panel, 1019), BM_CLICK, 0, 0);
-    EXPECT_TRUE(WaitUntilEnabled(GetDlgItem(panel, 1019), false)) << "ON is disabled while rolling";
+    EXPECT_TRUE(WaitUntilWindow(GetDlgItem(panel, 1019), IsWindowEnabled, false)) << "ON is disabled while rolling";
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(panel, 1018))) << "強 stays enabled";
 
     PostMessageA(program.Form(), WM_CLOSE, 0, 0);
@@ -454,7 +454,7 @@ TEST(Program, CloseRequestWhileAModalWindowIsUpEndsTheProgramAfterYesOrIsRefused
         PostMessageA(program.Form(), WM_COMMAND, c.command, 0);
         HWND modal = program.WaitForWindow("NORMALDLG", c.title);
         ASSERT_TRUE(modal);
-        ASSERT_TRUE(WaitUntilEnabled(program.Form(), false));
+        ASSERT_TRUE(WaitUntilWindow(program.Form(), IsWindowEnabled, false));
 
         PostMessageA(program.Form(), c.message, c.wParam, 0);
         if (!c.asks) {
@@ -464,7 +464,7 @@ TEST(Program, CloseRequestWhileAModalWindowIsUpEndsTheProgramAfterYesOrIsRefused
             // The panel comes back once the nested loop has ended: a message posted sooner
             // would meet the loop's own WM_QUIT still waiting.
             PostMessageA(modal, WM_CLOSE, 0, 0);
-            ASSERT_TRUE(WaitUntilEnabled(program.Panel(), true));
+            ASSERT_TRUE(WaitUntilWindow(program.Panel(), IsWindowEnabled, true));
             PostMessageA(program.Form(), WM_CLOSE, 0, 0);
         }
         // Waited for by its caption, which the box may get a moment after it shows.
@@ -476,16 +476,6 @@ TEST(Program, CloseRequestWhileAModalWindowIsUpEndsTheProgramAfterYesOrIsRefused
     }
 }
 
-bool WaitUntilIconic(HWND window, bool iconic)
-{
-    for (int i = 0; i < 100; ++i) {
-        if ((IsIconic(window) != FALSE) == iconic)
-            return true;
-        Sleep(50);
-    }
-    return false;
-}
-
 TEST(Program, MinimisedExitStoresTheRestoredPlacesAndTheNextStartShowsThem)
 {
     Program program;
@@ -494,7 +484,7 @@ TEST(Program, MinimisedExitStoresTheRestoredPlacesAndTheNextStartShowsThem)
     program.Start();
     ASSERT_TRUE(program.Form());
     PostMessageA(program.Form(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    ASSERT_TRUE(WaitUntilIconic(program.Form(), true));
+    ASSERT_TRUE(WaitUntilWindow(program.Form(), IsIconic, true));
 
     PostMessageA(program.Form(), WM_CLOSE, 0, 0);
     EXPECT_EQ("終了の確認", program.AnswerMessageBox(IDYES));
