@@ -37,4 +37,20 @@ void GrowToHoldChildren(HWND window)
         SetWindowPos(window, nullptr, 0, 0, grown.width, grown.height, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
+void CentreOverOwner(HWND window, HWND owner)
+{
+    RECT own{};
+    RECT over{};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetWindowRect(window, &own) || !GetWindowRect(owner, &over) ||
+        !GetMonitorInfoA(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor))
+        return;
+    const RECT& area = monitor.rcWork;
+    const ScreenPoint place = CentreOver({own.right - own.left, own.bottom - own.top},
+                                         {over.left, over.top, over.right, over.bottom},
+                                         {area.left, area.top, area.right, area.bottom});
+    SetWindowPos(window, nullptr, place.x, place.y, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 }  // namespace rolva

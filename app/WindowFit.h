@@ -15,4 +15,8 @@ SIZE ChildrenExtent(HWND window);
 // would not hold its children; the top-left corner stays. Call once the children exist.
 void GrowToHoldChildren(HWND window);
 
+// Puts the window in the middle of the owner's outer rectangle, moved as little as needed to
+// stand inside the work area of the owner's monitor (clear of the taskbar).
+void CentreOverOwner(HWND window, HWND owner);
+
 }  // namespace rolva

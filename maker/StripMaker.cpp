@@ -172,6 +172,7 @@ void StripMaker_OnInitDialog(HWND dialog)
     // The outer size is fixed; where the system's caption and borders are thicker than that
     // size allows for, the window grows so the buttons at the bottom right stay inside.
     GrowToHoldChildren(dialog);
+    CentreOverOwner(dialog, gApp.form);
     const std::string title = std::string("幕の作成 - ") + (state->sign == 0 ? "1つ目" : "2つ目") + "の方向幕";
     SetWindowTextA(dialog, title.c_str());
     SetDlgItemTextA(dialog, kMakerOutputLabelId,

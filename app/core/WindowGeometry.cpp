@@ -31,6 +31,20 @@ ScreenPoint PlaceInsideArea(ScreenRect window, ScreenRect area)
     return {PlaceSpan(window.left, width, area.left, area.right), PlaceSpan(window.top, height, area.top, area.bottom)};
 }
 
+ScreenPoint CentreOver(Extent window, ScreenRect owner, ScreenRect area)
+{
+    const auto start = [](int ownerStart, int ownerEnd, int length) {
+        const long long room = static_cast<long long>(ownerEnd) - ownerStart - length;
+        return static_cast<int>(std::clamp<long long>(ownerStart + room / 2 - (room < 0 && room % 2 ? 1 : 0),
+                                                      INT_MIN, INT_MAX));
+    };
+    const int left = start(owner.left, owner.right, window.width);
+    const int top = start(owner.top, owner.bottom, window.height);
+    const ScreenRect centred{left, top, static_cast<int>(std::min<long long>(static_cast<long long>(left) + window.width, INT_MAX)),
+                             static_cast<int>(std::min<long long>(static_cast<long long>(top) + window.height, INT_MAX))};
+    return PlaceInsideArea(centred, area);
+}
+
 Extent OuterSizeHoldingLayout(Extent specifiedOuter, Extent layout, Extent frame)
 {
     return {Needed(specifiedOuter.width, layout.width, frame.width),

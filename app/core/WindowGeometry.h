@@ -27,6 +27,11 @@ struct ScreenPoint {
 // caption stays within reach.
 ScreenPoint PlaceInsideArea(ScreenRect window, ScreenRect area);
 
+// The top-left corner of a window of the given outer size centred over another window (where
+// the room left is odd, the extra pixel goes right and below), then moved inside the area as
+// PlaceInsideArea moves it.
+ScreenPoint CentreOver(Extent window, ScreenRect owner, ScreenRect area);
+
 // The outer size of a window: the specified one wherever its client area (the outer size less
 // the frame, caption included) holds the layout, grown only as far as needed where it does not.
 // The frame is what the window's borders and caption take in each direction, both sides together.

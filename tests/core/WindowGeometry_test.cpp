@@ -43,6 +43,33 @@ TEST(PlaceInsideArea, AnAreaAwayFromTheOriginIsUsedAsItStands)
     EXPECT_EQ(774, fromRight.y);
 }
 
+TEST(CentreOver, CentresOnTheOwnerAndStaysInsideTheArea)
+{
+    const ScreenRect area{0, 0, 1024, 738};
+    const ScreenRect form{300, 150, 750, 600};  // 450 x 450
+    const struct {
+        const char* what;
+        Extent window;
+        ScreenRect owner;
+        ScreenPoint expected;
+    } cases[] = {
+        {"smaller than the owner", {300, 200}, form, {375, 275}},
+        {"odd room: the extra pixel right and below", {301, 201}, form, {374, 274}},
+        {"larger than the owner", {760, 560}, form, {145, 95}},
+        {"larger, odd room", {761, 561}, form, {144, 94}},
+        {"owner in the top-left corner", {760, 560}, {0, 0, 450, 450}, {0, 0}},
+        {"owner in the bottom-right corner", {760, 560}, {574, 288, 1024, 738}, {264, 178}},
+        {"owner minimised far away", {760, 560}, {-32000, -32000, -31840, -31976}, {0, 0}},
+        {"owner at the far end of the coordinates", {760, 560}, {INT_MAX - 10, INT_MAX - 10, INT_MAX, INT_MAX}, {264, 178}},
+        {"larger than the area", {1200, 900}, form, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        const ScreenPoint placed = CentreOver(c.window, c.owner, area);
+        EXPECT_EQ(c.expected.x, placed.x) << c.what;
+        EXPECT_EQ(c.expected.y, placed.y) << c.what;
+    }
+}
+
 TEST(OuterSizeHoldingLayout, KeepsTheSpecifiedSizeWhereverTheClientAreaHoldsTheLayout)
 {
     const struct {

@@ -3,6 +3,8 @@
 // a target that cannot be written leaves the old file and the sign as they were.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <string>
 #include <vector>
 
@@ -144,6 +146,45 @@ TEST_F(StripMakerTest, AThreeFrameListBecomesAStripWithEachFramesInkInsideItsFra
     EXPECT_EQ(kWidth, shown.cx);
     EXPECT_EQ(3 * kHeight, shown.cy);
     EXPECT_EQ(0, gDocument.signs[0].scrollOffset);
+}
+
+TEST_F(StripMakerTest, OpensCentredOverTheFormAndInsideTheWorkArea)
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ASSERT_TRUE(GetMonitorInfoA(MonitorFromWindow(gApp.form, MONITOR_DEFAULTTONEAREST), &monitor));
+    const RECT area = monitor.rcWork;
+    RECT form{};
+    GetWindowRect(gApp.form, &form);
+    const int formWidth = form.right - form.left, formHeight = form.bottom - form.top;
+    const struct {
+        const char* what;
+        int left, top;
+        bool centred;
+    } cases[] = {
+        {"the Form in the middle", (area.left + area.right - formWidth) / 2, (area.top + area.bottom - formHeight) / 2, true},
+        {"the Form in the top-left corner", area.left, area.top, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetWindowPos(gApp.form, nullptr, c.left, c.top, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
+        Open();
+        GetWindowRect(gApp.form, &form);
+        RECT maker{};
+        GetWindowRect(maker_, &maker);
+        EXPECT_GE(maker.left, area.left);
+        EXPECT_GE(maker.top, area.top);
+        EXPECT_LE(maker.right, area.right);
+        EXPECT_LE(maker.bottom, area.bottom);
+        if (c.centred) {
+            EXPECT_LE(std::abs((maker.left - form.left) - (form.right - maker.right)), 1) << "equal margins left and right";
+            EXPECT_LE(std::abs((maker.top - form.top) - (form.bottom - maker.bottom)), 1) << "and above and below";
+        } else {
+            EXPECT_EQ(area.left, maker.left) << "as near the Form's middle as the work area allows";
+            EXPECT_EQ(area.top, maker.top);
+        }
+        Close();
+    }
 }
 
 TEST_F(StripMakerTest, AVeryLongNameIsCondensedIntoItsFrameNotCut)
