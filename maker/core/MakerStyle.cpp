@@ -75,6 +75,10 @@ void ApplySetting(std::string_view key, std::string_view value, MakerStyle& styl
     } else if (key == "other") {
         if (auto v = ParseRgb(value))
             style.otherLabels = *v;
+    } else if (key == "labels") {
+        // The table as saved follows, and replaces the default one even when it is empty.
+        style.labels.clear();
+        labelsSeen = true;
     } else if (key == "label") {
         if (auto entry = ParseLabelEntry(value)) {
             // The saved table replaces the default one as a whole.
@@ -174,6 +178,7 @@ std::string EncodeMakerFile(const MakerDocument& document)
     text += "led=" + std::to_string(static_cast<int>(style.led)) + "\r\n";
     text += "pitch=" + std::to_string(style.ledPitch) + "\r\n";
     text += "other=" + FormatRgb(style.otherLabels) + "\r\n";
+    text += "labels=" + std::to_string(style.labels.size()) + "\r\n";
     for (const LabelColour& entry : style.labels)
         text += "label=" + entry.label + "=" + FormatRgb(entry.colour) + "\r\n";
     text += std::string(kFramesLine) + "\r\n";

@@ -66,7 +66,9 @@ struct MakerDocument {
 
 // The saved file: a first line "RolvaStrip 1", "key=value" lines of the style, a line
 // "frames", then the list. Decoding takes any bytes: nothing unless the first line is right;
-// unknown keys and bad values are skipped and leave the defaults.
+// unknown keys and bad values are skipped and leave the defaults. The label table is saved
+// after a line "labels=<count>", so an emptied table stays empty; a file without that line
+// keeps the default table unless it has label lines of its own.
 std::string EncodeMakerFile(const MakerDocument& document);
 std::optional<MakerDocument> DecodeMakerFile(std::string_view bytes);
 

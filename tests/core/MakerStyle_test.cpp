@@ -68,6 +68,12 @@ TEST(MakerFile, RoundTripsTheStyleAndTheListText)
     EXPECT_EQ(0x0000FFu, back->style.otherLabels);
     ASSERT_EQ(1u, back->style.labels.size());
     EXPECT_EQ(0x010203u, back->style.labels[0].colour);
+
+    // A table emptied in the dialog comes back empty, not as the default one.
+    document.style.labels.clear();
+    const auto emptied = DecodeMakerFile(EncodeMakerFile(document));
+    ASSERT_TRUE(emptied.has_value());
+    EXPECT_TRUE(emptied->style.labels.empty());
 }
 
 TEST(MakerFile, RefusesOtherFilesAndKeepsDefaultsForBadValues)
