@@ -33,16 +33,18 @@ ScreenPoint PlaceInsideArea(ScreenRect window, ScreenRect area)
 
 ScreenPoint CentreOver(Extent window, ScreenRect owner, ScreenRect area)
 {
+    // The start of a span of the given length centred on the owner's span, kept where its end
+    // can still be counted.
     const auto start = [](int ownerStart, int ownerEnd, int length) {
         const long long room = static_cast<long long>(ownerEnd) - ownerStart - length;
-        return static_cast<int>(std::clamp<long long>(ownerStart + room / 2 - (room < 0 && room % 2 ? 1 : 0),
-                                                      INT_MIN, INT_MAX));
+        const long long centred = ownerStart + room / 2 - (room < 0 && room % 2 != 0 ? 1 : 0);
+        return static_cast<int>(std::clamp<long long>(centred, INT_MIN, static_cast<long long>(INT_MAX) - length));
     };
-    const int left = start(owner.left, owner.right, window.width);
-    const int top = start(owner.top, owner.bottom, window.height);
-    const ScreenRect centred{left, top, static_cast<int>(std::min<long long>(static_cast<long long>(left) + window.width, INT_MAX)),
-                             static_cast<int>(std::min<long long>(static_cast<long long>(top) + window.height, INT_MAX))};
-    return PlaceInsideArea(centred, area);
+    const int width = std::max(window.width, 0);
+    const int height = std::max(window.height, 0);
+    const int left = start(owner.left, owner.right, width);
+    const int top = start(owner.top, owner.bottom, height);
+    return PlaceInsideArea({left, top, left + width, top + height}, area);
 }
 
 Extent OuterSizeHoldingLayout(Extent specifiedOuter, Extent layout, Extent frame)
