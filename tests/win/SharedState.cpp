@@ -24,6 +24,8 @@ namespace {
 
 const std::string kPanelControl = "panel control ";
 
+SharedState gStartState;  // what start-up left; what could not be put back becomes part of it
+
 std::string Flag(bool on) { return on ? "yes" : "no"; }
 
 std::string HandleText(const void* handle)
@@ -368,10 +370,6 @@ void PutSharedStateBack(const SharedState& start)
     for (const DialogAnswerer::Seen& box : strayBoxes.SeenSoFar())
         ADD_FAILURE() << "a box opened while the scene was put back, and was cancelled: \"" << box.caption << "\" "
                       << box.text;
-}
-
-namespace {
-SharedState gStartState;
 }
 
 void RememberStartState() { gStartState = TakeSharedState(); }
