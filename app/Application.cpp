@@ -9,11 +9,7 @@
 
 namespace rolva {
 
-Application gApp;
-
-const char kFormClass[] = "NORMAL0";
-const char kDialogClass[] = "NORMALDLG";
-const char kFormTitle[] = "RolvaVer4";
+MenuSet gMenus;
 
 namespace {
 
@@ -58,7 +54,7 @@ HWND StartApplication(HINSTANCE instance)
     // when the class is unregistered, at the latest when the process ends, so the program never
     // deletes it and it stays valid for every window of the two classes until then.
     gApp.buttonFace = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-    gApp.menus = BuildMenus();
+    gMenus = BuildMenus();
 
     RegisterWindowClass(kDialogClass, DefWindowProcA, LoadIconA(nullptr, IDI_APPLICATION),
                         LoadIconA(nullptr, IDI_WINLOGO));
@@ -80,7 +76,7 @@ void RunMessageLoop()
 void EndApplication()
 {
     gDocument.backgroundBitmap.Reset();
-    DestroyMenus(gApp.menus);
+    DestroyMenus(gMenus);
     for (FontHandle& font : gApp.fonts)
         font.Reset();
 }

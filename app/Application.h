@@ -1,39 +1,15 @@
-// The application-wide windows and resources: created once at start-up, alive for the whole run.
+// Start-up, the main message loop and the end of the run: the top of the program.
 #pragma once
 
 #include <windows.h>
 
-#include "app/Handles.h"
 #include "app/Menus.h"
-#include "app/WindowRecords.h"
-#include "document/core/SignKind.h"
+#include "base/WindowRegistry.h"
 
 namespace rolva {
 
-// One window font per top-level window, in this order.
-enum WindowFont { kFontForm, kFontPanel, kFontAbout, kFontSplash, kFontSettings, kWindowFontCount };
-
-struct Application {
-    HINSTANCE instance = nullptr;
-    HWND form = nullptr;
-    HWND controlPanel = nullptr;
-    HWND splash = nullptr;    // gone once the splash has closed
-    HWND about = nullptr;     // set while the About window is open
-    HWND settings = nullptr;  // set while the settings dialog is open
-    HWND maker = nullptr;     // set while the strip maker is open
-    FontHandle fonts[kWindowFontCount];
-    HBRUSH buttonFace = nullptr;  // class background of NORMALDLG and NORMAL0: the classes own it
-    MenuSet menus;
-    TopLevelWindow formRecord;
-    TopLevelWindow panelRecord;
-    ChildWindow ledFileLists[kSignCount];
-};
-
-extern Application gApp;
-
-extern const char kFormClass[];    // "NORMAL0"
-extern const char kDialogClass[];  // "NORMALDLG", shared by every other top-level window
-extern const char kFormTitle[];    // "RolvaVer4"
+// The Form's menus, built at start-up and freed by EndApplication.
+extern MenuSet gMenus;
 
 // Start-up up to and including the Form's creation; returns the Form (NULL when it failed).
 HWND StartApplication(HINSTANCE instance);

@@ -3,15 +3,17 @@
 #include <windows.h>
 
 #include "app/Application.h"
+#include "document/core/SignKind.h"
 #include "app/Form.h"
 #include "app/MenuIds.h"
-#include "app/Modal.h"
+#include "app/NamedWindows.h"
+#include "base/Modal.h"
 #include "app/RecentFiles.h"
 #include "app/WindowPlacement.h"
 #include "clip/ClipCommand.h"
 #include "display/RollAnimation.h"
-#include "document/FileCommands.h"
-#include "document/SceneFile.h"
+#include "scene/FileCommands.h"
+#include "scene/SceneFile.h"
 #include "info/Help.h"
 #include "maker/StripMaker.h"
 
@@ -40,15 +42,6 @@ HWND ForemostModalWindow()
 }
 
 }  // namespace
-
-bool RollThreadsIdle()
-{
-    for (int sign = 0; sign < kSignCount; ++sign) {
-        if (IsRolling(sign))
-            return false;
-    }
-    return true;
-}
 
 void RunCommand(int id)
 {

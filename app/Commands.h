@@ -4,9 +4,6 @@
 
 namespace rolva {
 
-// False while either sign's roll thread runs.
-bool RollThreadsIdle();
-
 // A menu command by its ID; unknown IDs are ignored.
 void RunCommand(int id);
 

@@ -1,16 +1,17 @@
 #include "app/DropFiles.h"
 
+#include "display/RollAnimation.h"
 #include <string>
 #include <vector>
 
 #include "app/Commands.h"
-#include "app/Handles.h"
+#include "base/Handles.h"
 #include "app/core/DropRules.h"
 #include "display/SignWindows.h"
-#include "document/FileStreams.h"
-#include "document/SceneFile.h"
+#include "base/FileStreams.h"
+#include "scene/SceneFile.h"
 #include "document/SignDocument.h"
-#include "settings/SettingsActions.h"
+#include "scene/SignPictures.h"
 
 namespace rolva {
 
@@ -82,10 +83,10 @@ void Form_OnDropFiles(HWND form, HDROP drop)
         OpenSceneFile(action.path);
         break;
     case DropActionKind::SetSignStrip:
-        SetSignStrip(nullptr, sign, action.path);
+        SetSignStrip(sign, action.path);
         break;
     case DropActionKind::SetSignFolder:
-        SetSignFolder(nullptr, sign, action.path);
+        SetSignFolder(sign, action.path);
         break;
     case DropActionKind::Ignore:
         break;

@@ -1,11 +1,13 @@
 #include "app/Form.h"
+#include "display/SignPainting.h"
 
 #include "app/Application.h"
 #include "app/Commands.h"
 #include "app/DropFiles.h"
 #include "app/RecentFiles.h"
-#include "app/FormIds.h"
-#include "app/WindowProcs.h"
+#include "scene/SceneFile.h"
+#include "display/FormIds.h"
+#include "base/WindowProcs.h"
 #include "app/WindowPlacement.h"
 #include "app/NamedWindows.h"
 #include "display/PictureLoader.h"
@@ -51,8 +53,9 @@ void CentreOnScreen(const TopLevelWindow& window)
 void Form_OnCreate(HWND form)
 {
     gApp.form = form;
-    SetMenu(form, gApp.menus.bar);
+    SetMenu(form, gMenus.bar);
     LoadRecentFiles();
+    SetSceneFileListener(AddRecentFile);
     AcceptFileDrops(form);
 
     HFONT font = gApp.fonts[kFontForm].Get();
@@ -72,10 +75,8 @@ void Form_OnCreate(HWND form)
     gApp.panelRecord.Attach(panel);
     CentreOnScreen(gApp.panelRecord);
 
-    for (int i = 0; i < kSignCount; ++i) {
-        gApp.ledFileLists[i].Attach(GetDlgItem(form, kLedFileListIds[i]));
-        gDocument.signs[i].manuscriptFrames = 1;
-    }
+    for (SignSlot& slot : gDocument.signs)
+        slot.manuscriptFrames = 1;
 
     LoadWindowPlacement();
     KeepWindowsOnScreen();
@@ -106,18 +107,6 @@ void Form_OnDestroy(HWND form)
 }
 
 }  // namespace
-
-void DrawFormBackground(HDC dc)
-{
-    HBITMAP background = gDocument.backgroundBitmap.Get();
-    if (!background)
-        return;
-    BITMAP info{};
-    GetObjectA(background, sizeof info, &info);
-    MemoryDc memory(dc);
-    ScopedSelect select(memory.Get(), background);
-    BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory.Get(), 0, 0, SRCCOPY);
-}
 
 namespace {
 

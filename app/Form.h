@@ -8,7 +8,4 @@ namespace rolva {
 
 LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Paints the document's background picture at (0, 0), unscaled; the rest stays button face.
-void DrawFormBackground(HDC dc);
-
 }  // namespace rolva

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "app/Application.h"
-#include "app/Handles.h"
+#include "base/Handles.h"
 #include "display/PictureLoader.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)

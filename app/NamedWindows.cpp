@@ -1,6 +1,7 @@
 #include "app/NamedWindows.h"
 
-#include "app/Application.h"
+#include "base/Modal.h"
+#include "base/WindowSpec.h"
 #include "info/AboutWindow.h"
 #include "info/SplashWindow.h"
 #include "maker/StripMaker.h"
@@ -14,47 +15,35 @@ namespace {
 struct NamedWindow {
     const char* name;
     bool modal;  // run by RunModal rather than living for the whole run
-    const char* text;
-    DWORD exStyle;
-    DWORD style;
-    int width;
-    int height;
-    WNDPROC procedure;
-    HWND* handle;  // where the application keeps it
+    const WindowSpec& spec;
 };
 
 const NamedWindow kNamedWindows[] = {
-    {"Ctrl", false, "ｺﾝﾄﾛｰﾙｳｨﾝﾄﾞｳ", 0, WS_CAPTION, 270, 211, ControlPanelProc, &gApp.controlPanel},
-    {"Splash", false, "", WS_EX_STATICEDGE | WS_EX_TOPMOST, 0, 456, 295, SplashWindowProc, &gApp.splash},
-    {"About", true, "Rolvaのバージョン情報", 0, WS_CAPTION, 456, 339, AboutWindowProc, &gApp.about},
-    {"Set", true, "設定", 0, WS_CAPTION, 600, 448, SettingsDialogProc, &gApp.settings},
-    {"Maker", true, "幕の作成", 0, WS_CAPTION | WS_SYSMENU, 760, 560, StripMakerProc, &gApp.maker},
+    {"Ctrl", false, kControlPanelWindow},
+    {"Splash", false, kSplashWindow},
+    {"About", true, kAboutWindow},
+    {"Set", true, kSettingsWindow},
+    {"Maker", true, kStripMakerWindow},
 };
 
-HWND CreateByName(HWND owner, const char* name, bool modal)
+HWND CreateByName(HWND owner, const char* name, bool modal, LPARAM initParam)
 {
     for (const NamedWindow& w : kNamedWindows) {
-        if (w.modal != modal || lstrcmpA(name, w.name) != 0)
-            continue;
-        HWND window = CreateWindowExA(w.exStyle, kDialogClass, w.text, w.style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                      w.width, w.height, owner, nullptr, gApp.instance, nullptr);
-        *w.handle = window;
-        InitNamedWindow(window, w.procedure);
-        return window;
+        if (w.modal == modal && lstrcmpA(name, w.name) == 0)
+            return CreateSpecWindow(owner, w.spec, initParam);
     }
     return nullptr;
 }
 
 }  // namespace
 
-void InitNamedWindow(HWND window, WNDPROC procedure)
+HWND CreateNamedWindow(HWND owner, const char* name) { return CreateByName(owner, name, false, 0); }
+
+HWND CreateModalWindow(HWND owner, const char* name, LPARAM initParam)
 {
-    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
-    SendMessageA(window, WM_INITDIALOG, 0, 0);
+    return CreateByName(owner, name, true, initParam);
 }
 
-HWND CreateNamedWindow(HWND owner, const char* name) { return CreateByName(owner, name, false); }
-
-HWND CreateModalWindow(HWND owner, const char* name) { return CreateByName(owner, name, true); }
+int RunModal(HWND owner, const char* name) { return RunModalWindow(owner, CreateModalWindow(owner, name)); }
 
 }  // namespace rolva

@@ -1,5 +1,7 @@
 #include "app/RecentFiles.h"
 
+#include "base/ExecutableFiles.h"
+#include "display/RollAnimation.h"
 #include <windows.h>
 
 #include <vector>
@@ -8,10 +10,10 @@
 #include "app/Commands.h"
 #include "app/MenuIds.h"
 #include "app/WindowPlacement.h"
-#include "document/FileMessages.h"
-#include "document/FileStreams.h"
-#include "document/SceneFile.h"
-#include "document/SystemText.h"
+#include "base/FileMessages.h"
+#include "base/FileStreams.h"
+#include "scene/SceneFile.h"
+#include "base/SystemText.h"
 
 namespace rolva {
 
@@ -72,7 +74,7 @@ void InsertMenuEntry(HMENU menu, int position, UINT type, UINT id, const std::st
 // The list between the separator under 名前をつけて保存 and a separator of its own above 終了.
 void ShowRecentMenu()
 {
-    HMENU file = gApp.menus.file;
+    HMENU file = gMenus.file;
     if (!file || !IsMenu(file))
         return;
     for (int i = 0; i < static_cast<int>(kRecentFileCount); ++i)

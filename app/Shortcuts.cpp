@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "app/Application.h"
-#include "app/Handles.h"
+#include "base/Handles.h"
 #include "app/MenuIds.h"
 #include "panel/PanelKeyboard.h"
 

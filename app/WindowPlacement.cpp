@@ -4,27 +4,14 @@
 
 #include <vector>
 
+#include "base/ExecutableFiles.h"
 #include "app/Application.h"
-#include "app/core/WindowGeometry.h"
-#include "document/FileStreams.h"
+#include "base/core/WindowGeometry.h"
+#include "base/FileStreams.h"
+#include "document/FileDecoding.h"
 #include "document/core/SettingsFile.h"
 
 namespace rolva {
-
-std::string FileBesideExecutable(const char* ending)
-{
-    std::vector<char> buffer(MAX_PATH, '\0');
-    DWORD length = 0;
-    // Grown until the whole path fits, so an executable deep in a long path is named right.
-    while ((length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()))) >=
-               buffer.size() &&
-           buffer.size() < 32768)
-        buffer.resize(buffer.size() * 2);
-    std::string path(buffer.data(), length);
-    if (path.size() >= 4)
-        path.resize(path.size() - 4);
-    return path + ending;
-}
 
 void LoadWindowPlacement()
 {

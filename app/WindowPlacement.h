@@ -3,12 +3,7 @@
 // restored places, even when the Form was minimised).
 #pragma once
 
-#include <string>
-
 namespace rolva {
-
-// The executable's path with its last four characters replaced by the given ending.
-std::string FileBesideExecutable(const char* ending);
 
 // Applies each stored value in file order; a missing or short file leaves the rest as it is.
 void LoadWindowPlacement();

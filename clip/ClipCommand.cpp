@@ -2,14 +2,15 @@
 
 #include <cstdio>
 
-#include "app/Application.h"
+#include "base/FileChoosers.h"
+#include "base/WindowRegistry.h"
 #include "clip/ClipDialog.h"
 #include "clip/ClipProgressWindow.h"
-#include "document/FileCommands.h"
-#include "document/FileMessages.h"
-#include "document/FileStreams.h"
-#include "document/SystemText.h"
-#include "document/core/PathText.h"
+#include "scene/FileCommands.h"
+#include "base/FileMessages.h"
+#include "base/FileStreams.h"
+#include "base/SystemText.h"
+#include "base/core/PathText.h"
 
 namespace rolva {
 

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <string>
 
-#include "app/Application.h"
-#include "app/WindowProcs.h"
+#include "base/WindowRegistry.h"
+#include "base/WindowProcs.h"
 #include "clip/ClipDialogIds.h"
 #include "clip/core/FrameSequence.h"
 

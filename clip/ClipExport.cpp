@@ -5,7 +5,7 @@
 #include "clip/GifEncoder.h"
 #include "clip/core/ClipPixels.h"
 #include "clip/core/GifBytes.h"
-#include "document/FileStreams.h"
+#include "base/FileStreams.h"
 
 namespace rolva {
 

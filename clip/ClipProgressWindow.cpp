@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "app/Application.h"
-#include "app/WindowProcs.h"
+#include "base/WindowRegistry.h"
+#include "base/WindowProcs.h"
 #include "clip/ClipDialog.h"
 #include "clip/ClipDialogIds.h"
 

@@ -1,7 +1,7 @@
 #include "clip/ClipScene.h"
 
-#include "app/Application.h"
-#include "app/Form.h"
+#include "base/WindowRegistry.h"
+#include "display/SignPainting.h"
 #include "clip/core/FrameSequence.h"
 #include "display/LedSign.h"
 #include "display/PictureLoader.h"
@@ -11,10 +11,10 @@
 #include "display/core/NumericText.h"
 #include "document/ScenePaths.h"
 #include "document/SignDocument.h"
-#include "document/SystemText.h"
+#include "base/SystemText.h"
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
-#include "display/Dib32.h"
+#include "base/Dib32.h"
 
 namespace rolva {
 

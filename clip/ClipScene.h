@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Handles.h"
+#include "base/Handles.h"
 #include "clip/core/ClipTimeline.h"
 
 namespace rolva {

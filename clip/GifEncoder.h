@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/Handles.h"
+#include "base/Handles.h"
 
 namespace rolva {
 

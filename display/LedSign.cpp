@@ -2,15 +2,15 @@
 
 #include <utility>
 
-#include "app/Handles.h"
+#include "base/Handles.h"
 #include "display/PictureLoader.h"
 #include "display/SignWindows.h"
 #include "display/core/LedFiles.h"
 #include "display/core/NumericText.h"
-#include "document/FileStreams.h"
+#include "base/FileStreams.h"
 #include "document/ScenePaths.h"
 #include "document/SignDocument.h"
-#include "document/SystemText.h"
+#include "base/SystemText.h"
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
 

@@ -7,12 +7,12 @@
 #include <memory>
 #include <vector>
 
-#include "app/Handles.h"
-#include "app/SystemLibrary.h"
+#include "base/Handles.h"
+#include "base/SystemLibrary.h"
 #include "display/core/BmpCompleteness.h"
 #include "display/core/HiMetric.h"
 #include "display/core/PictureDimensions.h"
-#include "document/FileStreams.h"
+#include "base/FileStreams.h"
 #include "document/SignDocument.h"
 
 namespace rolva {

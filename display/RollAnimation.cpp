@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include "app/FormIds.h"
-#include "app/Handles.h"
+#include "display/FormIds.h"
+#include "base/Handles.h"
 #include "display/LedSign.h"
 #include "display/SignWindows.h"
 #include "display/core/NumericText.h"
@@ -163,6 +163,15 @@ void ResetSign(int sign)
     SetPanelText(kNumberDisplayIds[sign], "");
     if (slot.kind == static_cast<std::uint8_t>(SignKind::Led))
         StartSign(sign);
+}
+
+bool RollThreadsIdle()
+{
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        if (IsRolling(sign))
+            return false;
+    }
+    return true;
 }
 
 }  // namespace rolva

@@ -15,6 +15,9 @@ void ResetSign(int sign);
 // True while the sign's roll thread runs.
 bool IsRolling(int sign);
 
+// False while either sign's roll thread runs.
+bool RollThreadsIdle();
+
 // Enables or disables the sign's keys, fields and arrows (never its 強 key).
 void EnableSignKeys(int sign, bool enable);
 

@@ -1,6 +1,7 @@
 #include "display/SignPainting.h"
 
-#include "app/Handles.h"
+#include "base/Handles.h"
+#include "document/SignDocument.h"
 
 namespace rolva {
 
@@ -37,6 +38,18 @@ void PaintSign(HDC dc, int x, int y, int width, int height, int cornerRadius, HB
             BitBlt(dc, x, y + top, columns, rows, memory.Get(), 0, firstRow, SRCCOPY);
     }
     SelectClipRgn(dc, hadClip ? previous.Get() : nullptr);
+}
+
+void DrawFormBackground(HDC dc)
+{
+    HBITMAP background = gDocument.backgroundBitmap.Get();
+    if (!background)
+        return;
+    BITMAP info{};
+    GetObjectA(background, sizeof info, &info);
+    MemoryDc memory(dc);
+    ScopedSelect select(memory.Get(), background);
+    BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory.Get(), 0, 0, SRCCOPY);
 }
 
 }  // namespace rolva

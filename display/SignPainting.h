@@ -16,4 +16,7 @@ HRGN CreateSignRegion(int width, int height, int cornerRadius);
 // Any clip region dc had is put back afterwards.
 void PaintSign(HDC dc, int x, int y, int width, int height, int cornerRadius, HBITMAP picture, int pictureTop);
 
+// The Form's background picture, unscaled at the top left of dc; nothing when there is none.
+void DrawFormBackground(HDC dc);
+
 }  // namespace rolva

@@ -7,10 +7,10 @@
 
 #include <cstdlib>
 
-#include "app/Handles.h"
+#include "base/Handles.h"
 #include "display/core/StripBand.h"
 #include "document/SignDocument.h"
-#include "display/Dib32.h"
+#include "base/Dib32.h"
 
 namespace rolva {
 

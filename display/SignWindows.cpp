@@ -2,8 +2,8 @@
 
 #include "display/SignPainting.h"
 
-#include "app/FormIds.h"
-#include "app/WindowRecords.h"
+#include "display/FormIds.h"
+#include "base/WindowRecords.h"
 #include "document/SignDocument.h"
 
 namespace rolva {

@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "document/FileStreams.h"
+#include "base/FileStreams.h"
 #include "document/SignDocument.h"
-#include "document/SystemText.h"
-#include "document/core/PathText.h"
+#include "base/SystemText.h"
+#include "base/core/PathText.h"
 
 namespace rolva {
 

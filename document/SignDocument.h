@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Handles.h"
+#include "base/Handles.h"
 #include "document/core/SignKind.h"
 
 namespace rolva {

@@ -2,11 +2,11 @@
 
 #include <iterator>
 
-#include "app/Application.h"
-#include "app/Handles.h"
-#include "app/Modal.h"
-#include "app/WindowFit.h"
-#include "app/WindowProcs.h"
+#include "base/WindowRegistry.h"
+#include "base/Handles.h"
+#include "base/Modal.h"
+#include "base/WindowFit.h"
+#include "base/WindowProcs.h"
 #include "document/SignDocument.h"
 #include "info/AboutIds.h"
 #include "info/Help.h"
@@ -122,5 +122,7 @@ LRESULT CALLBACK AboutWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 {
     return DispatchWithoutThrowing(About_Dispatch, window, message, wParam, lParam);
 }
+
+const WindowSpec kAboutWindow = {"Rolvaのバージョン情報", 0, WS_CAPTION, 456, 339, AboutWindowProc, &gApp.about};
 
 }  // namespace rolva

@@ -4,8 +4,8 @@
 
 #include <shlwapi.h>
 
-#include "document/FileCommands.h"
-#include "document/SystemText.h"
+#include "scene/FileCommands.h"
+#include "base/SystemText.h"
 #include "info/core/CommandLinePath.h"
 
 namespace rolva {

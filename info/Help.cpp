@@ -4,10 +4,10 @@
 
 #include <shellapi.h>
 
-#include "app/Application.h"
-#include "app/Handles.h"
-#include "app/SystemLibrary.h"
-#include "app/WindowPlacement.h"
+#include "base/WindowRegistry.h"
+#include "base/Handles.h"
+#include "base/SystemLibrary.h"
+#include "base/ExecutableFiles.h"
 
 namespace rolva {
 

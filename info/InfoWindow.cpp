@@ -1,6 +1,6 @@
 #include "info/InfoWindow.h"
 
-#include "app/Handles.h"
+#include "base/Handles.h"
 #include "resources/ResourceIds.h"
 
 namespace rolva {

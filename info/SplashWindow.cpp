@@ -3,10 +3,10 @@
 #include <iterator>
 #include <string>
 
-#include "app/Application.h"
-#include "app/WindowFit.h"
-#include "app/WindowProcs.h"
-#include "app/Handles.h"
+#include "base/WindowRegistry.h"
+#include "base/WindowFit.h"
+#include "base/WindowProcs.h"
+#include "base/Handles.h"
 #include "document/SignDocument.h"
 #include "info/CommandLineFile.h"
 #include "info/InfoWindow.h"
@@ -189,5 +189,7 @@ LRESULT CALLBACK SplashWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 {
     return DispatchWithoutThrowing(Splash_Dispatch, window, message, wParam, lParam);
 }
+
+const WindowSpec kSplashWindow = {"", WS_EX_STATICEDGE | WS_EX_TOPMOST, 0, 456, 295, SplashWindowProc, &gApp.splash};
 
 }  // namespace rolva

@@ -6,8 +6,13 @@
 
 #include <windows.h>
 
+#include "base/WindowSpec.h"
+
 namespace rolva {
 
 LRESULT CALLBACK SplashWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The splash window ("Splash"), created at start-up.
+extern const WindowSpec kSplashWindow;
 
 }  // namespace rolva

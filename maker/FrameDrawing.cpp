@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "maker/core/LedDots.h"
-#include "display/Dib32.h"
+#include "base/Dib32.h"
 
 namespace rolva {
 

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/Handles.h"
+#include "base/Handles.h"
 #include "maker/core/FrameLayout.h"
 #include "maker/core/MakerStyle.h"
 

@@ -7,22 +7,22 @@
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
-#include "app/Modal.h"
-#include "app/WindowFit.h"
-#include "app/WindowProcs.h"
+#include "base/WindowRegistry.h"
+#include "base/Modal.h"
+#include "base/WindowFit.h"
+#include "base/WindowProcs.h"
 #include "display/SignWindows.h"
-#include "document/FileCommands.h"
+#include "scene/FileCommands.h"
 #include "document/SignDocument.h"
 #include "maker/FrameDrawing.h"
 #include "maker/MakerControls.h"
 #include "maker/MakerIds.h"
 #include "maker/StripPreview.h"
 #include "maker/StripWriter.h"
-#include "settings/PictureChoosers.h"
-#include "settings/SettingsActions.h"
-#include "document/SystemText.h"
-#include "document/core/PathText.h"
+#include "base/FileChoosers.h"
+#include "scene/SignPictures.h"
+#include "base/SystemText.h"
+#include "base/core/PathText.h"
 
 namespace rolva {
 
@@ -34,8 +34,6 @@ constexpr int kClosedResult = 0;
 const char* const kLedLookNames[kLedLookCount] = {
     "なし", "丸い点・オレンジ", "四角い点・オレンジ", "丸い点・フルカラー", "四角い点・フルカラー",
 };
-
-int gNextSign = 0;
 
 // What the open maker owns; lives from WM_INITDIALOG to WM_NCDESTROY.
 struct MakerState {
@@ -157,11 +155,11 @@ MakerDocument OpeningDocument(const MakerState& state, std::string& outputPath)
     return document;
 }
 
-void StripMaker_OnInitDialog(HWND dialog)
+void StripMaker_OnInitDialog(HWND dialog, int sign)
 {
     auto* state = new MakerState;
     SetWindowLongPtrA(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
-    state->sign = gNextSign;
+    state->sign = sign == 1 ? 1 : 0;
     state->led = gDocument.signs[state->sign].kind == static_cast<std::uint8_t>(SignKind::Led);
     state->width = SignWidth(state->sign);
     state->height = SignHeight(state->sign);
@@ -257,9 +255,9 @@ void StripMaker_OnWrite(HWND dialog)
     }
     // The same path as 参照...: the settings dialog's field follows when it is open.
     if (state.led)
-        SetSignFolder(gApp.settings, state.sign, path);
+        SetSignFolder(state.sign, path);
     else
-        SetSignStrip(gApp.settings, state.sign, path);
+        SetSignStrip(state.sign, path);
     state.wrote = true;
 }
 
@@ -311,7 +309,7 @@ LRESULT StripMaker_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 {
     switch (message) {
     case WM_INITDIALOG:
-        StripMaker_OnInitDialog(window);
+        StripMaker_OnInitDialog(window, static_cast<int>(lParam));
         return 0;
     case WM_COMMAND:
         StripMaker_OnCommand(window, LOWORD(wParam), HIWORD(wParam));
@@ -330,12 +328,9 @@ LRESULT StripMaker_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-void SetStripMakerSign(int sign) { gNextSign = sign == 1 ? 1 : 0; }
-
 void RunStripMaker(HWND owner, int sign)
 {
-    SetStripMakerSign(sign);
-    RunModal(owner, "Maker");
+    RunModalWindow(owner, CreateSpecWindow(owner, kStripMakerWindow, sign));
 }
 
 void MakeStripCommand(HWND owner)
@@ -357,5 +352,7 @@ LRESULT CALLBACK StripMakerProc(HWND window, UINT message, WPARAM wParam, LPARAM
 {
     return DispatchWithoutThrowing(StripMaker_Dispatch, window, message, wParam, lParam);
 }
+
+const WindowSpec kStripMakerWindow = {"幕の作成", 0, WS_CAPTION | WS_SYSMENU, 760, 560, StripMakerProc, &gApp.maker};
 
 }  // namespace rolva

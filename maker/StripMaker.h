@@ -1,10 +1,12 @@
 // The strip maker ("幕の作成"): a modal window over the settings dialog or the Form that draws a
 // sign's frames from a list of destinations, writes them (a roll strip, or an LED folder of
 // numbered pictures) and gives them to the sign as 参照... does. Run like the other modal
-// windows: created by name ("Maker") and run by RunModal.
+// windows, with the sign (0 or 1) as its WM_INITDIALOG lParam.
 #pragma once
 
 #include <windows.h>
+
+#include "base/WindowSpec.h"
 
 namespace rolva {
 
@@ -14,9 +16,9 @@ void RunStripMaker(HWND owner, int sign);
 // 設定 > 幕の作成...: asks which sign when both are shown, then runs the maker over owner.
 void MakeStripCommand(HWND owner);
 
-// The sign the next maker window is made for; RunStripMaker sets it.
-void SetStripMakerSign(int sign);
-
 LRESULT CALLBACK StripMakerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The strip maker ("Maker"), run modally; its WM_INITDIALOG lParam is the sign.
+extern const WindowSpec kStripMakerWindow;
 
 }  // namespace rolva

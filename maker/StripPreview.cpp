@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/Handles.h"
-#include "app/WindowProcs.h"
+#include "base/Handles.h"
+#include "base/WindowProcs.h"
 #include "maker/FrameDrawing.h"
 #include "maker/MakerControls.h"
 

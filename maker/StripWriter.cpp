@@ -4,12 +4,12 @@
 
 #include <cstdio>
 
-#include "app/Handles.h"
-#include "document/FileStreams.h"
-#include "document/core/PathText.h"
+#include "base/Handles.h"
+#include "base/FileStreams.h"
+#include "base/core/PathText.h"
 #include "maker/FrameDrawing.h"
 #include "maker/core/StripFile.h"
-#include "document/SystemText.h"
+#include "base/SystemText.h"
 
 namespace rolva {
 

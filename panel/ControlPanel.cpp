@@ -2,10 +2,10 @@
 
 #include <commctrl.h>
 
-#include "app/Application.h"
-#include "app/Handles.h"
-#include "app/WindowFit.h"
-#include "app/WindowProcs.h"
+#include "base/WindowRegistry.h"
+#include "base/Handles.h"
+#include "base/WindowFit.h"
+#include "base/WindowProcs.h"
 #include "display/RollAnimation.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanelIds.h"
@@ -280,5 +280,7 @@ LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPAR
 {
     return DispatchWithoutThrowing(ControlPanel_Dispatch, window, message, wParam, lParam);
 }
+
+const WindowSpec kControlPanelWindow = {"ｺﾝﾄﾛｰﾙｳｨﾝﾄﾞｳ", 0, WS_CAPTION, 270, 211, ControlPanelProc, &gApp.controlPanel};
 
 }  // namespace rolva

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "base/WindowSpec.h"
+
 #include <string>
 
 namespace rolva {
@@ -20,5 +22,8 @@ HWND PanelControl(int id);
 // The text of a panel control, and setting it.
 std::string PanelText(int id);
 void SetPanelText(int id, const std::string& text);
+
+// The control panel window ("Ctrl"), created at start-up.
+extern const WindowSpec kControlPanelWindow;
 
 }  // namespace rolva

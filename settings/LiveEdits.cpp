@@ -1,6 +1,6 @@
 #include "settings/LiveEdits.h"
 
-#include "app/Application.h"
+#include "base/WindowRegistry.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
 

@@ -2,16 +2,17 @@
 
 #include <string>
 
-#include "app/Application.h"
+#include "base/WindowRegistry.h"
 #include "display/LedSign.h"
 #include "display/PictureLoader.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
-#include "document/DocumentApply.h"
-#include "document/FileCommands.h"
+#include "scene/DocumentApply.h"
+#include "scene/FileCommands.h"
+#include "scene/SignPictures.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanelIds.h"
-#include "settings/PictureChoosers.h"
+#include "base/FileChoosers.h"
 #include "settings/SettingsIds.h"
 #include "settings/core/PictureFilter.h"
 
@@ -27,32 +28,11 @@ bool Confirmed(HWND dialog, const char* text)
     return MessageBoxA(dialog, text, kDeleteCaption, kQuestion) == IDYES;
 }
 
-// A new picture or folder, or a deleted picture, puts the sign on frame 0.
-void ResetRollState(SignSlot& slot)
-{
-    slot.scrollOffset = 0;
-    slot.targetFrame = 0;
-    slot.currentFrame = 0;
-}
-
-void RepaintFormForFirstSign(int sign)
-{
-    if (sign == 0)
-        InvalidateRect(gApp.form, nullptr, TRUE);
-}
-
-// The sign's path field in the dialog, when the dialog is open.
-void ShowPicturePath(HWND dialog, int sign, const std::string& path)
-{
-    if (dialog)
-        SetDlgItemTextA(dialog, kPicturePathIds[sign], path.c_str());
-}
-
 void ChooseLedFolder(HWND dialog, int sign)
 {
     const std::string folder = BrowseFolder(dialog, "画像のあるフォルダーを選択してください");
     if (!folder.empty())
-        SetSignFolder(dialog, sign, folder);
+        SetSignFolder(sign, folder);
 }
 
 void ChooseStrip(HWND dialog, int sign)
@@ -60,39 +40,14 @@ void ChooseStrip(HWND dialog, int sign)
     const std::string filter = PictureFilter(gDocument.gdiplusAvailable == 1);
     const std::string path = FileDialog(dialog, false, filter.c_str(), "方向幕ファイルの選択");
     if (!path.empty())
-        SetSignStrip(dialog, sign, path);
+        SetSignStrip(sign, path);
 }
 
 }  // namespace
 
-void SetSignFolder(HWND dialog, int sign, const std::string& folder)
-{
-    SignSlot& slot = gDocument.signs[sign];
-    slot.picturePath = folder;
-    ShowPicturePath(dialog, sign, folder);
-    MoveSignPictureHome(sign);
-    RepaintFormForFirstSign(sign);
-    ResetRollState(slot);
-    SetNumberDisplay(sign, "0");
-    StartSign(sign);  // lists the folder and shows its first picture
-}
-
-void SetSignStrip(HWND dialog, int sign, const std::string& path)
-{
-    SignSlot& slot = gDocument.signs[sign];
-    slot.picturePath = path;
-    ShowPicturePath(dialog, sign, path);
-    // The control shows the new strip before the old one is freed, so it never draws a freed one.
-    BitmapHandle strip(LoadPicture(path));
-    SetSignPicture(sign, strip.Get());
-    slot.pictureBitmap = std::move(strip);
-    RepaintFormForFirstSign(sign);
-    ResetRollState(slot);
-}
-
 void ChooseBackground(HWND dialog)
 {
-    const std::string path = OpenPictureFile(dialog);
+    const std::string path = ChooseFileToOpen(dialog, PictureFilter(gDocument.gdiplusAvailable == 1));
     if (path.empty())
         return;
     gDocument.backgroundPath = path;

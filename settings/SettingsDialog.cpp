@@ -4,11 +4,11 @@
 
 #include <memory>
 
-#include "app/Application.h"
-#include "app/Handles.h"
-#include "app/Modal.h"
-#include "app/WindowFit.h"
-#include "app/WindowProcs.h"
+#include "base/WindowRegistry.h"
+#include "base/Handles.h"
+#include "base/Modal.h"
+#include "base/WindowFit.h"
+#include "base/WindowProcs.h"
 #include "info/Help.h"
 #include "maker/StripMaker.h"
 #include "resources/ResourceIds.h"
@@ -17,6 +17,7 @@
 #include "settings/SettingsActions.h"
 #include "settings/SettingsControls.h"
 #include "settings/SettingsFill.h"
+#include "scene/SignPictures.h"
 #include "settings/SettingsIds.h"
 #include "settings/SettingsTooltips.h"
 
@@ -173,6 +174,13 @@ void SettingsDialog_OnNotify(HWND dialog, const NMHDR& header)
         ArrowStep(dialog, *field, reinterpret_cast<const NMUPDOWN&>(header));
 }
 
+// A sign was given a new picture, by this dialog or by the strip maker over it.
+void SettingsDialog_OnSignPathChanged(HWND dialog, int sign)
+{
+    if (sign == 0 || sign == 1)
+        SetDlgItemTextA(dialog, kPicturePathIds[sign], gDocument.signs[sign].picturePath.c_str());
+}
+
 }  // namespace
 
 namespace {
@@ -193,6 +201,9 @@ LRESULT SettingsDialog_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM
         // 0 lets an up-down take its step.
         SettingsDialog_OnNotify(window, *reinterpret_cast<const NMHDR*>(lParam));
         return 0;
+    case kSignPathChangedMessage:
+        SettingsDialog_OnSignPathChanged(window, static_cast<int>(wParam));
+        return 0;
     case WM_CLOSE:
         EndModal(window, kCloseRequestResult);
         return 0;
@@ -212,5 +223,7 @@ LRESULT CALLBACK SettingsDialogProc(HWND window, UINT message, WPARAM wParam, LP
 {
     return DispatchWithoutThrowing(SettingsDialog_Dispatch, window, message, wParam, lParam);
 }
+
+const WindowSpec kSettingsWindow = {"設定", 0, WS_CAPTION, 600, 448, SettingsDialogProc, &gApp.settings};
 
 }  // namespace rolva

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "document/core/DataFileKind.h"
-#include "document/core/PathText.h"
+#include "base/core/PathText.h"
 
 namespace rolva {
 

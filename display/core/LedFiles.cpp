@@ -1,6 +1,6 @@
 #include "display/core/LedFiles.h"
 
-#include "document/core/PathText.h"
+#include "base/core/PathText.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 // code page, read with its lead-byte test.
 #pragma once
 
-#include "document/core/PathText.h"
+#include "base/core/PathText.h"
 
 #include <cstddef>
 #include <cstdint>

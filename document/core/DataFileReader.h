@@ -4,7 +4,7 @@
 // FieldReader builds the decoders' stricter reading on it: a field counts only when read whole.
 #pragma once
 
-#include "document/core/ByteSource.h"
+#include "base/core/ByteSource.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 // Writing the data files and the settings file: little-endian numbers and int32-counted strings.
 #pragma once
 
-#include "document/core/ByteSource.h"
+#include "base/core/ByteSource.h"
 
 #include <cstdint>
 #include <string>

@@ -2,7 +2,7 @@
 // exit, six little-endian int32 values (24 bytes) and nothing else.
 #pragma once
 
-#include "document/core/ByteSource.h"
+#include "base/core/ByteSource.h"
 #include "document/core/DataFileReader.h"
 #include "document/core/DataFileWriter.h"
 

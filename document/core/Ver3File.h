@@ -7,7 +7,7 @@
 // same first 20 elements (48 bytes plus two strings); anything after them is ignored.
 #pragma once
 
-#include "document/core/ByteSource.h"
+#include "base/core/ByteSource.h"
 #include "document/core/DataFileReader.h"
 #include "document/core/SignKind.h"
 

@@ -6,7 +6,7 @@
 // 1..fieldsRead in file order and then report what stopped the reading.
 #pragma once
 
-#include "document/core/ByteSource.h"
+#include "base/core/ByteSource.h"
 #include "document/core/DataFileReader.h"
 #include "document/core/DataFileWriter.h"
 #include "document/core/SignKind.h"

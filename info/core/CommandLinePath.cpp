@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "document/core/PathText.h"
+#include "base/core/PathText.h"
 
 namespace rolva {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "document/core/PathText.h"
+#include "base/core/PathText.h"
 
 namespace rolva {
 

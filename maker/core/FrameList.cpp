@@ -1,6 +1,6 @@
 #include "maker/core/FrameList.h"
 
-#include "document/core/PathText.h"
+#include "base/core/PathText.h"
 
 namespace rolva {
 

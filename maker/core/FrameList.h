@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "document/core/PathText.h"
+#include "base/core/PathText.h"
 
 namespace rolva {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "document/core/PathText.h"
+#include "base/core/PathText.h"
 
 namespace rolva {
 

@@ -22,7 +22,7 @@
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
 #include "panel/Keypad.h"
-#include "document/SystemText.h"
+#include "base/SystemText.h"
 
 using namespace rolva;
 

@@ -7,7 +7,7 @@
 
 #include "app/Application.h"
 #include "clip/ClipExport.h"
-#include "document/FileCommands.h"
+#include "scene/FileCommands.h"
 
 using namespace rolva;
 

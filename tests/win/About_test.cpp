@@ -9,7 +9,8 @@
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "app/MenuIds.h"
-#include "app/Modal.h"
+#include "app/NamedWindows.h"
+#include "base/Modal.h"
 #include "document/SignDocument.h"
 #include "info/AboutIds.h"
 

@@ -18,7 +18,7 @@
 #include "clip/ClipDialogIds.h"
 #include "clip/ClipExport.h"
 #include "clip/ClipProgressWindow.h"
-#include "app/Handles.h"
+#include "base/Handles.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
@@ -307,7 +307,7 @@ TEST_F(ClipExportTest, ReadOnlyTargetGivesTheSaveErrorAndStaysAsItWas)
 TEST_F(ClipExportTest, MenuItemUnderFileAndRefusedWhileRolling)
 {
     char label[64] = {};
-    GetMenuStringA(gApp.menus.file, kCommandSaveGif, label, sizeof label, MF_BYCOMMAND);
+    GetMenuStringA(gMenus.file, kCommandSaveGif, label, sizeof label, MF_BYCOMMAND);
     EXPECT_STREQ("GIFで保存(&G)...", label);
 
     // While a sign rolls the command shows nothing at all.

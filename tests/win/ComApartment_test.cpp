@@ -1,7 +1,7 @@
 // The UI thread's COM apartment: single-threaded while the scope lasts, and given back at its end.
 #include <gtest/gtest.h>
 
-#include "app/Handles.h"
+#include "base/Handles.h"
 
 namespace rolva {
 namespace {

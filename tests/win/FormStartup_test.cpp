@@ -3,9 +3,10 @@
 
 #include "TestSupport.h"
 #include "app/Application.h"
-#include "app/FormIds.h"
+#include "display/FormIds.h"
 #include "app/RecentFiles.h"
 #include "display/SignWindows.h"
+#include "document/core/SignKind.h"
 
 namespace rolva {
 namespace {

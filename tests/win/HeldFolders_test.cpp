@@ -11,13 +11,14 @@
 #include "app/Application.h"
 #include "display/LedSign.h"
 #include "display/RollAnimation.h"
-#include "document/CurrentFolder.h"
-#include "document/DataFiles.h"
-#include "document/FileCommands.h"
+#include "base/CurrentFolder.h"
+#include "scene/DataFiles.h"
+#include "scene/FileCommands.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
-#include "settings/PictureChoosers.h"
+#include "base/FileChoosers.h"
+#include "settings/core/PictureFilter.h"
 
 namespace rolva {
 namespace {
@@ -98,7 +99,7 @@ TEST_F(HeldFoldersTest, EveryChooserLeavesTheCurrentFolderWhereItWas)
         std::string answer;
     } cases[] = {
         {"file dialog", [] { return FileDialog(gApp.form, false, "BMP\0*.bmp\0", "open"); }, picture},
-        {"picture chooser", [] { return OpenPictureFile(gApp.form); }, picture},
+        {"picture chooser", [] { return ChooseFileToOpen(gApp.form, PictureFilter(gDocument.gdiplusAvailable == 1)); }, picture},
         {"folder chooser", [] { return BrowseFolder(gApp.form, "folder"); }, Chosen()},
     };
     for (const auto& c : cases) {

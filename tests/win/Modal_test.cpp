@@ -6,7 +6,8 @@
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "app/Commands.h"
-#include "app/Modal.h"
+#include "app/NamedWindows.h"
+#include "base/Modal.h"
 #include "info/AboutIds.h"
 
 namespace rolva {

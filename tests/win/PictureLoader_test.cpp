@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "TestSupport.h"
-#include "app/Handles.h"
+#include "base/Handles.h"
 #include "display/PictureLoader.h"
 #include "document/SignDocument.h"
 

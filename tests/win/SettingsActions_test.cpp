@@ -12,7 +12,7 @@
 #include "app/Application.h"
 #include "display/PictureLoader.h"
 #include "display/SignWindows.h"
-#include "document/DocumentApply.h"
+#include "scene/DocumentApply.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"

@@ -9,10 +9,10 @@
 
 #include "TestSupport.h"
 #include "app/Application.h"
-#include "app/Handles.h"
+#include "base/Handles.h"
 #include "app/NamedWindows.h"
 #include "display/SignWindows.h"
-#include "document/DocumentApply.h"
+#include "scene/DocumentApply.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"

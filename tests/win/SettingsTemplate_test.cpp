@@ -11,7 +11,7 @@
 
 #include "SettingsFixture.h"
 #include "TestSupport.h"
-#include "app/Handles.h"
+#include "base/Handles.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
 #include "settings/SettingsIds.h"

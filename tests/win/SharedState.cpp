@@ -13,8 +13,8 @@
 #include "display/LedSign.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
-#include "document/DocumentApply.h"
-#include "document/SceneFile.h"
+#include "scene/DocumentApply.h"
+#include "scene/SceneFile.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanel.h"
 

@@ -4,7 +4,7 @@
 
 #include "TestSupport.h"
 #include "app/Application.h"
-#include "app/Handles.h"
+#include "base/Handles.h"
 #include "app/NamedWindows.h"
 #include "document/SignDocument.h"
 #include "info/SplashIds.h"

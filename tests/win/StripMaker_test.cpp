@@ -78,8 +78,7 @@ protected:
 
     void Open(int sign = 0)
     {
-        SetStripMakerSign(sign);
-        maker_ = CreateModalWindow(gApp.form, "Maker");
+        maker_ = CreateModalWindow(gApp.form, "Maker", sign);
         ASSERT_NE(nullptr, maker_);
         test::PumpMessages();
     }

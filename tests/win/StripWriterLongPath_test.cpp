@@ -6,7 +6,7 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "document/SystemText.h"
+#include "base/SystemText.h"
 #include "maker/FrameDrawing.h"
 #include "maker/StripWriter.h"
 #include "maker/core/FrameList.h"

@@ -5,8 +5,8 @@
 #include <cctype>
 #include <string>
 
-#include "app/Handles.h"
-#include "app/SystemLibrary.h"
+#include "base/Handles.h"
+#include "base/SystemLibrary.h"
 
 namespace rolva {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Application.h"
-#include "app/Handles.h"
+#include "base/Handles.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
 

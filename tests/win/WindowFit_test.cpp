@@ -7,7 +7,7 @@
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "app/NamedWindows.h"
-#include "app/WindowFit.h"
+#include "base/WindowFit.h"
 
 namespace rolva {
 namespace {

@@ -10,6 +10,7 @@
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "app/WindowPlacement.h"
+#include "base/ExecutableFiles.h"
 
 namespace rolva {
 namespace {

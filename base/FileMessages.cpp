@@ -1,10 +1,10 @@
-#include "document/FileMessages.h"
+#include "base/FileMessages.h"
 
 #include <windows.h>
 
 #include <string>
 
-#include "app/Application.h"
+#include "base/WindowRegistry.h"
 
 namespace rolva {
 

@@ -1,13 +1,13 @@
 // The Ver4 data file on the document and the windows.
 #include <windows.h>
 
-#include "app/Application.h"
+#include "base/WindowRegistry.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
-#include "document/DataFiles.h"
-#include "document/DocumentApply.h"
-#include "document/FileMessages.h"
-#include "document/FileStreams.h"
+#include "scene/DataFiles.h"
+#include "scene/DocumentApply.h"
+#include "base/FileMessages.h"
+#include "base/FileStreams.h"
 #include "document/SignDocument.h"
 #include "document/core/Ver4File.h"
 #include "panel/ControlPanelIds.h"

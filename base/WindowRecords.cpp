@@ -1,4 +1,4 @@
-#include "app/WindowRecords.h"
+#include "base/WindowRecords.h"
 
 namespace rolva {
 

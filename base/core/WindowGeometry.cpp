@@ -1,4 +1,4 @@
-#include "app/core/WindowGeometry.h"
+#include "base/core/WindowGeometry.h"
 
 #include <algorithm>
 #include <climits>

@@ -6,8 +6,9 @@
 
 namespace rolva {
 
-// "About" or "Set"; any other name creates nothing and gives 0.
-int RunModal(HWND owner, const char* name);
+// Shows the window (made by CreateSpecWindow), disables owner and runs the nested loop until
+// the window ends; NULL gives 0 at once.
+int RunModalWindow(HWND owner, HWND window);
 
 // Enables the owner, destroys the window and ends the nested loop with the code.
 void EndModal(HWND window, int code);

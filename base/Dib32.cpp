@@ -1,4 +1,4 @@
-#include "display/Dib32.h"
+#include "base/Dib32.h"
 
 namespace rolva {
 

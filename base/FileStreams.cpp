@@ -1,9 +1,9 @@
-#include "document/FileStreams.h"
+#include "base/FileStreams.h"
 
 #include <vector>
 
-#include "document/SystemText.h"
-#include "document/core/LongPathText.h"
+#include "base/SystemText.h"
+#include "base/core/LongPathText.h"
 
 namespace rolva {
 

@@ -8,9 +8,8 @@
 
 #include <string>
 
-#include "app/Handles.h"
-#include "document/core/ByteSource.h"
-#include "document/core/DataFileReader.h"
+#include "base/Handles.h"
+#include "base/core/ByteSource.h"
 
 namespace rolva {
 
@@ -63,17 +62,5 @@ private:
     std::uint32_t lastError_ = 0;
     bool committed_ = false;
 };
-
-// Decodes the file at path into the record; false, with nothing decoded, when the file cannot be
-// opened. The file is closed again before this returns.
-template <typename Record, typename Decoder>
-bool DecodeFile(const std::string& path, Decoder decode, Record* record, ReadResult* result)
-{
-    FileByteSource file(path);
-    if (!file.IsOpen())
-        return false;
-    *result = decode(file, record);
-    return true;
-}
 
 }  // namespace rolva

@@ -1,4 +1,4 @@
-#include "document/SystemText.h"
+#include "base/SystemText.h"
 
 namespace rolva {
 

@@ -1,18 +1,19 @@
-#include "document/FileCommands.h"
+#include "scene/FileCommands.h"
 
+#include "base/FileChoosers.h"
+#include "display/RollAnimation.h"
 #include <commdlg.h>
 
 #include <vector>
 
-#include "app/Application.h"
-#include "app/Commands.h"
-#include "document/CurrentFolder.h"
-#include "document/DataFiles.h"
-#include "document/SceneFile.h"
-#include "document/FileStreams.h"
-#include "document/SystemText.h"
+#include "base/WindowRegistry.h"
+#include "base/CurrentFolder.h"
+#include "scene/DataFiles.h"
+#include "scene/SceneFile.h"
+#include "base/FileStreams.h"
+#include "base/SystemText.h"
 #include "document/core/DataFileKind.h"
-#include "document/core/PathText.h"
+#include "base/core/PathText.h"
 
 namespace rolva {
 
@@ -23,8 +24,6 @@ const char kOpenFilter[] = "RolvaVer4(*.rv4)\0*.rv4\0RolvaVer3(*.rv3)\0*.rv3\0Ro
 const char kSaveFilter[] = "RolvaVer4(*.rv4)\0*.rv4\0";
 const char kSaveTitle[] = "名前をつけて保存";
 
-// Room for long paths; the dialogs accept them where the system does.
-constexpr DWORD kPathBufferSize = 32768;
 
 // The same question the save dialog asks, for a file the dialog did not ask about.
 bool ReplaceConfirmed(const std::string& path)
@@ -35,26 +34,6 @@ bool ReplaceConfirmed(const std::string& path)
 }
 
 }  // namespace
-
-std::string FileDialog(HWND owner, bool save, const char* filter, const char* title, const char* defaultEnding)
-{
-    const CurrentFolderKeeper keepFolder;
-    std::vector<char> path(kPathBufferSize, '\0');
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // the 76-byte layout every system knows
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter;
-    dialog.lpstrFile = path.data();
-    dialog.nMaxFile = kPathBufferSize - 1;
-    dialog.nMaxFileTitle = 256;
-    dialog.lpstrTitle = title;
-    // With the ending added by the dialog itself, its overwrite question covers the file that
-    // is written, not the name as typed.
-    dialog.lpstrDefExt = save ? defaultEnding : nullptr;
-    dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | (save ? OFN_OVERWRITEPROMPT : 0);
-    const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
-    return chosen ? std::string(path.data()) : std::string();
-}
 
 void OpenDataFile(const std::string& path)
 {

@@ -1,5 +1,6 @@
-// The File menu's Open and Save As, the one wrapper of the system's file dialogs, and opening a
-// data file by its ending (also used for the file named on the command line).
+// The system's file and folder choosers, the one wrapper of each. Each gives a full path, or an
+// empty string when the user cancelled or nothing usable was chosen. The current folder is the
+// same after each as before it.
 #pragma once
 
 #include <windows.h>
@@ -15,10 +16,10 @@ namespace rolva {
 std::string FileDialog(HWND owner, bool save, const char* filter, const char* title,
                        const char* defaultEnding = nullptr);
 
-void OpenCommand();
-void SaveAsCommand();
+// The open dialog under the system's own title, offering the filter's types (first one chosen).
+std::string ChooseFileToOpen(HWND owner, const std::string& filter);
 
-// Reads a data file with the reader its ending names; other endings do nothing.
-void OpenDataFile(const std::string& path);
+// The folder chooser, rooted at the desktop, offering file-system folders only.
+std::string BrowseFolder(HWND owner, const char* title);
 
 }  // namespace rolva

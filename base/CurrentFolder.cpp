@@ -1,4 +1,4 @@
-#include "document/CurrentFolder.h"
+#include "base/CurrentFolder.h"
 
 #include <windows.h>
 

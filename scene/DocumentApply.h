@@ -5,10 +5,11 @@
 #include <cstdint>
 #include <string>
 
-#include "document/DataFiles.h"
+#include "scene/DataFiles.h"
 #include "display/LedSign.h"
-#include "document/FileMessages.h"
-#include "document/FileStreams.h"
+#include "base/FileMessages.h"
+#include "base/FileStreams.h"
+#include "document/FileDecoding.h"
 #include "document/ScenePaths.h"
 
 namespace rolva {

@@ -1,4 +1,4 @@
-#include "app/SystemLibrary.h"
+#include "base/SystemLibrary.h"
 
 #include <string>
 

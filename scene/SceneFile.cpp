@@ -1,11 +1,10 @@
-#include "document/SceneFile.h"
+#include "scene/SceneFile.h"
 
+#include "display/RollAnimation.h"
 #include <windows.h>
 
-#include "app/Application.h"
-#include "app/Commands.h"
-#include "app/RecentFiles.h"
-#include "document/FileCommands.h"
+#include "base/WindowRegistry.h"
+#include "scene/FileCommands.h"
 #include "document/core/DataFileKind.h"
 
 namespace rolva {
@@ -13,17 +12,26 @@ namespace rolva {
 namespace {
 
 std::string gSceneFile;
+SceneFileListener gListener = nullptr;
+
+void TellListener(const std::string& path)
+{
+    if (gListener)
+        gListener(path);
+}
 
 }  // namespace
 
 const std::string& SceneFilePath() { return gSceneFile; }
+
+void SetSceneFileListener(SceneFileListener listener) { gListener = listener; }
 
 void NoteSceneRead(const std::string& path, FileReadOutcome outcome)
 {
     switch (outcome) {
     case FileReadOutcome::Whole:
         gSceneFile = path;
-        AddRecentFile(path);
+        TellListener(path);
         break;
     case FileReadOutcome::Partly:
         gSceneFile.clear();
@@ -36,7 +44,7 @@ void NoteSceneRead(const std::string& path, FileReadOutcome outcome)
 void NoteSceneSaved(const std::string& path)
 {
     gSceneFile = path;
-    AddRecentFile(path);
+    TellListener(path);
 }
 
 void OpenSceneFile(const std::string& path)

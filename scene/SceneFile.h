@@ -1,16 +1,20 @@
 // The data file the scene on screen belongs to: the one it was last read from whole or saved to.
-// Save writes there without asking when it is a Ver4 file; every file read whole or saved also
-// goes to the top of the File menu's recent files.
+// Save writes there without asking when it is a Ver4 file; every file read whole or saved is
+// also told to the listener (the File menu's recent files).
 #pragma once
 
 #include <string>
 
-#include "document/DataFiles.h"
+#include "scene/DataFiles.h"
 
 namespace rolva {
 
 // "" when the scene came from no file, or from one that broke off while it was read.
 const std::string& SceneFilePath();
+
+// Called with each file the scene was read whole from or saved to; NULL calls nothing.
+using SceneFileListener = void (*)(const std::string& path);
+void SetSceneFileListener(SceneFileListener listener);
 
 // After a reader ran: a whole file becomes the scene's file; a file that broke off leaves a
 // scene that is neither the old one nor the new one, which then belongs to no file; a file not

@@ -1,4 +1,4 @@
-#include "document/core/PathText.h"
+#include "base/core/PathText.h"
 
 namespace rolva {
 

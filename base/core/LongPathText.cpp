@@ -1,4 +1,4 @@
-#include "document/core/LongPathText.h"
+#include "base/core/LongPathText.h"
 
 namespace rolva {
 

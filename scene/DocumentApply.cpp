@@ -1,10 +1,10 @@
-#include "document/DocumentApply.h"
+#include "scene/DocumentApply.h"
 
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include "app/Application.h"
+#include "base/WindowRegistry.h"
 #include "display/PictureLoader.h"
 #include "display/SignWindows.h"
 #include "document/ScenePaths.h"

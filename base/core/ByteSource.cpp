@@ -1,4 +1,4 @@
-#include "document/core/ByteSource.h"
+#include "base/core/ByteSource.h"
 
 #include <cstring>
 #include <utility>

@@ -1,7 +1,6 @@
-#include "app/Modal.h"
+#include "base/Modal.h"
 
-#include "app/Application.h"
-#include "app/NamedWindows.h"
+#include "base/WindowRegistry.h"
 
 namespace rolva {
 
@@ -23,9 +22,8 @@ void ForgetModalWindow(HWND window)
 
 }  // namespace
 
-int RunModal(HWND owner, const char* name)
+int RunModalWindow(HWND owner, HWND window)
 {
-    HWND window = CreateModalWindow(owner, name);
     if (!window)
         return 0;
     ShowWindow(window, SW_SHOW);

@@ -3,8 +3,8 @@
 
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
-#include "document/DataFiles.h"
-#include "document/DocumentApply.h"
+#include "scene/DataFiles.h"
+#include "scene/DocumentApply.h"
 #include "document/SignDocument.h"
 #include "document/core/Ver3File.h"
 #include "panel/ControlPanelIds.h"

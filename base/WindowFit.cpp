@@ -1,8 +1,8 @@
-#include "app/WindowFit.h"
+#include "base/WindowFit.h"
 
 #include <algorithm>
 
-#include "app/core/WindowGeometry.h"
+#include "base/core/WindowGeometry.h"
 
 namespace rolva {
 

@@ -1,4 +1,4 @@
-#include "settings/PictureChoosers.h"
+#include "base/FileChoosers.h"
 
 #include <commdlg.h>
 #include <shlobj.h>
@@ -6,16 +6,17 @@
 
 #include <vector>
 
-#include "app/Handles.h"
-#include "document/CurrentFolder.h"
-#include "document/SignDocument.h"
-#include "settings/core/PictureFilter.h"
+#include "base/Handles.h"
+#include "base/CurrentFolder.h"
 
 namespace rolva {
 
 namespace {
 
 constexpr DWORD kPathCapacity = 1024;
+
+// Room for long paths; the dialogs accept them where the system does.
+constexpr DWORD kPathBufferSize = 32768;
 
 // The file-system path of a chosen item, of any length (the fixed MAX_PATH buffer of
 // SHGetPathFromIDListA would refuse a longer one); empty for an item that is no folder on disk.
@@ -42,10 +43,29 @@ std::string FileSystemPath(LPCITEMIDLIST item)
 
 }  // namespace
 
-std::string OpenPictureFile(HWND owner)
+std::string FileDialog(HWND owner, bool save, const char* filter, const char* title, const char* defaultEnding)
 {
     const CurrentFolderKeeper keepFolder;
-    const std::string filter = PictureFilter(gDocument.gdiplusAvailable == 1);
+    std::vector<char> path(kPathBufferSize, '\0');
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // the 76-byte layout every system knows
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter;
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = kPathBufferSize - 1;
+    dialog.nMaxFileTitle = 256;
+    dialog.lpstrTitle = title;
+    // With the ending added by the dialog itself, its overwrite question covers the file that
+    // is written, not the name as typed.
+    dialog.lpstrDefExt = save ? defaultEnding : nullptr;
+    dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | (save ? OFN_OVERWRITEPROMPT : 0);
+    const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+    return chosen ? std::string(path.data()) : std::string();
+}
+
+std::string ChooseFileToOpen(HWND owner, const std::string& filter)
+{
+    const CurrentFolderKeeper keepFolder;
     std::vector<char> path(kPathCapacity + 4, '\0');
     OPENFILENAMEA dialog{};
     dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // the 76-byte layout every system knows
