@@ -12,8 +12,7 @@
 #include "document/ScenePaths.h"
 #include "document/SignDocument.h"
 #include "base/SystemText.h"
-#include "panel/ControlPanel.h"
-#include "panel/ControlPanelIds.h"
+#include "panel/SignRequests.h"
 #include "base/Dib32.h"
 
 namespace rolva {
@@ -92,8 +91,8 @@ bool ClipScene::AddSign(int index, const ClipRequest& request, int left, int top
                                : request.frames;
         RollTiming timing;
         timing.frameHeight = sign.height;
-        timing.speedMs = ReadNumericText(PanelText(kSpeedEditIds[index]));
-        timing.intervalMs = ReadNumericText(PanelText(kIntervalEditIds[index]));
+        timing.speedMs = PanelRequest(index).speed;
+        timing.intervalMs = PanelRequest(index).interval;
         sign.timeline = SignTimeline::Roll(frames, timing, request.holdMs);
     }
     signs_.push_back(std::move(sign));

@@ -6,13 +6,10 @@
 #include "display/PictureLoader.h"
 #include "display/SignWindows.h"
 #include "display/core/LedFiles.h"
-#include "display/core/NumericText.h"
 #include "base/FileStreams.h"
 #include "document/ScenePaths.h"
 #include "document/SignDocument.h"
 #include "base/SystemText.h"
-#include "panel/ControlPanel.h"
-#include "panel/ControlPanelIds.h"
 
 namespace rolva {
 
@@ -97,10 +94,10 @@ void ShowLedFrame(int sign, const std::string& path)
     UpdateWindow(SignFrameHandle(sign));
 }
 
-void SwitchLedFrame(int sign)
+void SwitchLedFrame(int sign, std::int32_t frame)
 {
     SignSlot& slot = gDocument.signs[sign];
-    slot.targetFrame = ReadNumericText(PanelText(kNumberDisplayIds[sign]));
+    slot.targetFrame = frame;
     // Files added or removed count at the next key press.
     const std::string folder = ExistingScenePath(slot.picturePath);
     const std::vector<std::string>& files = gListings[sign].Files(folder);

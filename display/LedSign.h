@@ -3,14 +3,15 @@
 // removed take effect at the next key press; a switch shows its picture at once.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace rolva {
 
-// Shows the frame the sign's number display names; a missing folder, an empty one or a frame
-// past the last file leaves the picture as it was.
-void SwitchLedFrame(int sign);
+// Shows the frame; a missing folder, an empty one or a frame past the last file leaves the
+// picture as it was.
+void SwitchLedFrame(int sign, std::int32_t frame);
 
 // Replaces the sign's picture with the given file (a file that is no picture shows nothing).
 void ShowLedFrame(int sign, const std::string& path);

@@ -3,16 +3,15 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <atomic>
+
 #include "display/FormIds.h"
 #include "base/Handles.h"
 #include "display/LedSign.h"
 #include "display/SignWindows.h"
-#include "display/core/NumericText.h"
 #include "display/core/RollPacer.h"
 #include "display/core/RollPlan.h"
 #include "document/SignDocument.h"
-#include "panel/ControlPanel.h"
-#include "panel/ControlPanelIds.h"
 
 namespace rolva {
 
@@ -29,6 +28,11 @@ HANDLE StopEvent(int sign)
     return gStopEvents[sign].Get();
 }
 
+// The roll listener, and each sign's roll number: counted up on the UI thread as each roll
+// starts, read by that roll's thread once at its start.
+std::atomic<HWND> gRollListener{nullptr};
+std::atomic<LONG> gLatestRolls[kSignCount] = {};
+
 DWORD ExitCodeOf(int sign) { return static_cast<DWORD>(sign + 1); }
 
 // Pauses for the given time, less what drawing took, unless a stop comes first; true when stopped.
@@ -44,6 +48,7 @@ template <int Sign>
 DWORD WINAPI RollThread(LPVOID)
 {
     SignSlot& slot = gDocument.signs[Sign];
+    const LONG roll = gLatestRolls[Sign].load();
     HANDLE stop = gStopEvents[Sign].Get();
     HWND frame = SignFrameHandle(Sign);
     HWND form = GetParent(frame);
@@ -68,7 +73,9 @@ DWORD WINAPI RollThread(LPVOID)
     }
     if (!stopped) {
         slot.currentFrame = plan.finalFrame;
-        EnableSignKeys(Sign, true);
+        // Posted, never sent: the UI thread may be waiting for this thread to end.
+        if (HWND listener = gRollListener.load())
+            PostMessageA(listener, kRollEndedMessage, Sign, roll);
     }
     // Gives back the fine timer asked for when this roll started.
     timeEndPeriod(1);
@@ -76,8 +83,6 @@ DWORD WINAPI RollThread(LPVOID)
 }
 
 const LPTHREAD_START_ROUTINE kRollThreads[kSignCount] = {RollThread<0>, RollThread<1>};
-
-std::int32_t PanelNumber(int id) { return ReadNumericText(PanelText(id)); }
 
 }  // namespace
 
@@ -90,36 +95,26 @@ bool IsRolling(int sign)
     return slot.rollThreadExitCode == STILL_ACTIVE;
 }
 
-void EnableSignKeys(int sign, bool enable)
-{
-    const int ids[] = {
-        kDigitKeyFirstIds[sign] + 0, kDigitKeyFirstIds[sign] + 1, kDigitKeyFirstIds[sign] + 2,
-        kDigitKeyFirstIds[sign] + 3, kDigitKeyFirstIds[sign] + 4, kDigitKeyFirstIds[sign] + 5,
-        kDigitKeyFirstIds[sign] + 6, kDigitKeyFirstIds[sign] + 7, kDigitKeyFirstIds[sign] + 8,
-        kDigitKeyFirstIds[sign] + 9, kOnKeyIds[sign],           kClearKeyIds[sign],
-        kForwardKeyIds[sign],        kBackKeyIds[sign],         kSpeedEditIds[sign],
-        kIntervalEditIds[sign],      kSpeedUpDownIds[sign],     kIntervalUpDownIds[sign],
-    };
-    for (int id : ids)
-        EnableWindow(PanelControl(id), enable ? TRUE : FALSE);
-}
+void SetRollListener(HWND window) { gRollListener = window; }
 
-void StartSign(int sign)
+bool IsLatestRoll(int sign, LPARAM roll) { return gLatestRolls[sign].load() == static_cast<LONG>(roll); }
+
+bool MoveSign(int sign, const SignRequest& request)
 {
     SignSlot& slot = gDocument.signs[sign];
     if (slot.kind == static_cast<std::uint8_t>(SignKind::Led)) {
-        SwitchLedFrame(sign);
-        return;
+        SwitchLedFrame(sign, request.targetFrame);
+        return false;
     }
     if (sign == 1 && slot.kind == static_cast<std::uint8_t>(SignKind::Hidden))
-        return;
+        return false;
     if (IsRolling(sign))
-        return;
+        return false;
 
-    slot.targetFrame = PanelNumber(kNumberDisplayIds[sign]);
-    slot.speed = PanelNumber(kSpeedEditIds[sign]);
-    slot.interval = PanelNumber(kIntervalEditIds[sign]);
-    EnableSignKeys(sign, false);
+    slot.targetFrame = request.targetFrame;
+    slot.speed = request.speed;
+    slot.interval = request.interval;
+    ++gLatestRolls[sign];
 
     ResetEvent(StopEvent(sign));
     // Sleeps shorter than the default timer tick (about 15.6 ms on Windows) would all last a
@@ -129,6 +124,7 @@ void StartSign(int sign)
     if (!thread)
         timeEndPeriod(1);
     slot.rollThread.Reset(thread);
+    return thread != nullptr;
 }
 
 void StopRoll(int sign)
@@ -150,19 +146,17 @@ void StopRoll(int sign)
     GetExitCodeThread(thread, &slot.rollThreadExitCode);
 }
 
-void ResetSign(int sign)
+void PutSignHome(int sign)
 {
     StopRoll(sign);
-    EnableSignKeys(sign, true);
     PlaceSignStrip(sign, 0, SignHeight(sign));
 
     SignSlot& slot = gDocument.signs[sign];
     slot.scrollOffset = 0;
     slot.targetFrame = 0;
     slot.currentFrame = 0;
-    SetPanelText(kNumberDisplayIds[sign], "");
     if (slot.kind == static_cast<std::uint8_t>(SignKind::Led))
-        StartSign(sign);
+        SwitchLedFrame(sign, 0);
 }
 
 bool RollThreadsIdle()

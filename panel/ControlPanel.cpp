@@ -6,10 +6,10 @@
 #include "base/Handles.h"
 #include "base/WindowFit.h"
 #include "base/WindowProcs.h"
-#include "display/RollAnimation.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanelIds.h"
 #include "panel/Keypad.h"
+#include "panel/SignRequests.h"
 #include "resources/ResourceIds.h"
 
 namespace rolva {
@@ -148,6 +148,7 @@ void SetKeyBitmap(HWND panel, int id, int bitmapIndex)
 void ControlPanel_OnInitDialog(HWND panel)
 {
     gControlPanelWindow = panel;
+    SetRollListener(panel);
     HFONT font = gApp.fonts[kFontPanel].Get();
     for (const ControlSpec& spec : kControls) {
         HWND control = CreateControl(panel, spec);
@@ -256,7 +257,11 @@ LRESULT ControlPanel_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_CTLCOLORSTATIC:
         return ControlPanel_OnCtlColorStatic(window, reinterpret_cast<HDC>(wParam),
                                              reinterpret_cast<HWND>(lParam), wParam, lParam);
+    case kRollEndedMessage:
+        OnRollEnded(static_cast<int>(wParam), lParam);
+        return 0;
     case WM_DESTROY:
+        SetRollListener(nullptr);
         gPanel.displayFont.Reset();
         return 0;
     case WM_CLOSE:

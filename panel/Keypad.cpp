@@ -1,9 +1,9 @@
 #include "panel/Keypad.h"
 
-#include "display/RollAnimation.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
+#include "panel/SignRequests.h"
 #include "panel/core/KeypadEntry.h"
 
 namespace rolva {

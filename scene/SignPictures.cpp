@@ -10,6 +10,7 @@
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
 #include "scene/DocumentApply.h"
+#include "panel/SignRequests.h"
 
 namespace rolva {
 

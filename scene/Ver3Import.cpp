@@ -8,6 +8,7 @@
 #include "document/SignDocument.h"
 #include "document/core/Ver3File.h"
 #include "panel/ControlPanelIds.h"
+#include "panel/SignRequests.h"
 
 namespace rolva {
 

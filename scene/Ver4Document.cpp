@@ -11,6 +11,7 @@
 #include "document/SignDocument.h"
 #include "document/core/Ver4File.h"
 #include "panel/ControlPanelIds.h"
+#include "panel/SignRequests.h"
 
 namespace rolva {
 

@@ -23,6 +23,7 @@
 #include "panel/ControlPanelIds.h"
 #include "panel/Keypad.h"
 #include "base/SystemText.h"
+#include "panel/SignRequests.h"
 
 using namespace rolva;
 
@@ -206,8 +207,7 @@ void BenchStripMaker()
 
     SetSignWidth(0, 200);
     SetSignHeight(0, 57);
-    SetStripMakerSign(0);
-    HWND maker = CreateModalWindow(gApp.form, "Maker");
+    HWND maker = CreateModalWindow(gApp.form, "Maker", 0);
     HWND edit = GetDlgItem(maker, kMakerListId);
     HWND preview = GetDlgItem(maker, kMakerPreviewId);
     SetWindowTextA(edit, list.c_str());

@@ -15,6 +15,7 @@
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
+#include "panel/SignRequests.h"
 
 namespace rolva {
 namespace {

@@ -16,6 +16,7 @@
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
 #include "panel/Keypad.h"
+#include "panel/SignRequests.h"
 
 namespace rolva {
 namespace {

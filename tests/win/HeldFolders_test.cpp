@@ -19,6 +19,7 @@
 #include "panel/ControlPanelIds.h"
 #include "base/FileChoosers.h"
 #include "settings/core/PictureFilter.h"
+#include "panel/SignRequests.h"
 
 namespace rolva {
 namespace {

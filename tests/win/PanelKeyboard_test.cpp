@@ -9,6 +9,7 @@
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
 #include "panel/PanelKeyboard.h"
+#include "panel/SignRequests.h"
 
 namespace rolva {
 namespace {

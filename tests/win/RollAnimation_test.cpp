@@ -13,6 +13,7 @@
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
 #include "panel/Keypad.h"
+#include "panel/SignRequests.h"
 
 #include <commctrl.h>
 

@@ -26,6 +26,7 @@
 #include "document/SignDocument.h"
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
+#include "panel/SignRequests.h"
 
 namespace rolva {
 namespace {

@@ -50,7 +50,9 @@ bool WaitUntil(const std::function<bool()>& done, DWORD limitMs)
 
 bool WaitUntilIdle(DWORD limitMs)
 {
-    return PumpUntil([] { return !IsRolling(0) && !IsRolling(1); }, limitMs);
+    const bool idle = PumpUntil([] { return !IsRolling(0) && !IsRolling(1); }, limitMs);
+    PumpMessages();  // the ended rolls' messages give the keys back
+    return idle;
 }
 
 bool SignRegionContains(int sign, int x, int y)
