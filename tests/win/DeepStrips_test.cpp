@@ -100,6 +100,7 @@ bool WaitForRollEnd(int sign)
             continue;
         test::PumpMessages(1);
     }
+    test::PumpMessages(1);  // the roll's end, posted to the panel, gives back the keys
     return true;
 }
 

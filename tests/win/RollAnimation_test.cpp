@@ -7,6 +7,7 @@
 
 #include "SharedState.h"
 #include "TestSupport.h"
+#include "base/WindowRegistry.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
@@ -44,6 +45,7 @@ bool WaitForRollEnd(int sign, DWORD limitMs = 10000)
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&msg);
     }
+    test::PumpMessages(1);  // the roll's end, posted to the panel, gives back the keys
     return true;
 }
 
@@ -138,6 +140,42 @@ TEST_F(RollTest, KeysOfTheRollingSignAreDisabledExceptReset)
     ResetSign(0);
     EXPECT_FALSE(IsRolling(0));
     EXPECT_TRUE(KeyEnabled(kOnKeyIds[0]));
+}
+
+// The keys come back through the panel's own queue: the end of an earlier roll, arriving late,
+// leaves a later roll's keys grey, and the end of the running roll gives them back.
+TEST_F(RollTest, OnlyTheRunningRollsEndGivesBackTheKeys)
+{
+    Ask(0, "1", "0", "0");
+    StartSign(0);
+    ASSERT_TRUE(WaitForRollEnd(0));
+    Ask(0, "6", "30", "0");
+    StartSign(0);
+    ASSERT_TRUE(IsRolling(0));
+    ASSERT_FALSE(KeyEnabled(kOnKeyIds[0]));
+
+    struct Case {
+        const char* what;
+        int sign;
+        LPARAM roll;
+        bool keysBack;
+    };
+    // Roll numbers count up by one per start, so the running roll's is one more than the last.
+    LPARAM running = 0;
+    while (!IsLatestRoll(0, running))
+        ++running;
+    const Case cases[] = {
+        {"an earlier roll's end", 0, running - 1, false},
+        {"the other sign's end", 1, running, false},
+        {"the running roll's end", 0, running, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PostMessageA(gApp.controlPanel, kRollEndedMessage, static_cast<WPARAM>(c.sign), c.roll);
+        test::PumpMessages(1);
+        EXPECT_EQ(c.keysBack, KeyEnabled(kOnKeyIds[0]));
+    }
+    ResetSign(0);
 }
 
 TEST_F(RollTest, ResetStopsAtOnceAndNoStepFollows)

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Shows that the floor check fails where it should: on a copy of the sources, plants a display
+# file that includes the top floor, a core that includes <windows.h>, two rooms of one floor that
+# include each other and a room the floor table does not know, and expects each to be reported.
+set -uo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+rooms=$(cd "$ROOT" && for d in */; do d=${d%/}; case $d in build | tests | tools | docs | help | samples | cmake) ;; *) echo "$d" ;; esac; done)
+for room in $rooms; do cp -r "$ROOT/$room" "$work/"; done
+
+python3 "$ROOT/tools/check-layers.py" "$work" >/dev/null || { echo "layers: the unplanted copy does not pass" >&2; exit 1; }
+
+echo '#include "app/Application.h"' >> "$work/display/SignWindows.cpp"
+echo '#include <windows.h>' >> "$work/display/core/RollPlan.cpp"
+echo '#include "maker/StripMaker.h"' >> "$work/clip/ClipScene.cpp"
+mkdir -p "$work/stray" && echo '#include "base/Handles.h"' > "$work/stray/Stray.cpp"
+
+out=$(python3 "$ROOT/tools/check-layers.py" "$work")
+status=$?
+failures=0
+expect() {
+  grep -qF "$1" <<<"$out" || { echo "layers: not reported: $1" >&2; failures=$((failures + 1)); }
+}
+[ $status -ne 0 ] || { echo "layers: planted includes passed the check" >&2; failures=$((failures + 1)); }
+expect 'display/SignWindows.cpp'
+expect 'a room above it'
+expect 'display/core/RollPlan.cpp'
+expect '<windows.h>'
+expect 'clip/ClipScene.cpp'
+expect 'on its own floor'
+expect 'stray/: a room with sources that the floor table does not name'
+[ $failures -eq 0 ] && echo "layers: every planted include was reported"
+exit $((failures > 0))
