@@ -59,9 +59,17 @@ void ShowClipResult(const ClipResult& result)
 
 void SaveClipCommand()
 {
-    const std::optional<ClipRequest> request = AskClipOptions(gApp.form);
+    // The choices of the last OK, offered again for the rest of the run; at first a rest on
+    // frame 0 and a roll to frame 1.
+    static ClipRequest remembered = [] {
+        ClipRequest request;
+        request.frames = {0, 1};
+        return request;
+    }();
+    const std::optional<ClipRequest> request = AskClipOptions(gApp.form, remembered);
     if (!request)
         return;
+    remembered = *request;
     const std::string chosen = FileDialog(gApp.form, true, kGifFilter, "GIFで保存", "gif");
     if (chosen.empty())
         return;

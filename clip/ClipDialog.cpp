@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/WindowRegistry.h"
+#include "base/EmptyDialog.h"
 #include "base/WindowProcs.h"
 #include "clip/ClipDialogIds.h"
 #include "clip/core/FrameSequence.h"
@@ -16,25 +17,6 @@ constexpr int kClientWidth = 430;
 constexpr int kClientHeight = 292;
 constexpr int kHighestFps = 50;
 constexpr int kLongestHoldMs = 600000;
-
-// A dialog template with no controls, its menu, class and title words empty. The headers pack
-// DLGTEMPLATE to 2 bytes, but the dialog functions require it on a DWORD boundary: a template on
-// the stack at an odd WORD would break that contract.
-struct alignas(DWORD) EmptyTemplate {
-    DLGTEMPLATE header;
-    WORD menu, windowClass, title;
-};
-static_assert(alignof(EmptyTemplate) >= sizeof(DWORD), "dialog templates start on a DWORD boundary");
-static_assert(offsetof(EmptyTemplate, menu) == sizeof(DLGTEMPLATE), "the three words follow the header directly");
-
-EmptyTemplate* TemplateFor(EmptyTemplate* storage)
-{
-    *storage = EmptyTemplate{};
-    storage->header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER;
-    storage->header.cx = 100;
-    storage->header.cy = 50;
-    return storage;
-}
 
 struct Control {
     const char* className;
@@ -65,13 +47,6 @@ const Control kControls[] = {
     {"BUTTON", "保存(&S)...", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 240, 256, 85, 26, IDOK},
     {"BUTTON", "キャンセル", BS_PUSHBUTTON | WS_TABSTOP, 335, 256, 85, 26, IDCANCEL},
 };
-
-// The last request made, offered again; starts as a rest on frame 0 and a roll to frame 1.
-ClipRequest gLastRequest = [] {
-    ClipRequest request;
-    request.frames = {0, 1};
-    return request;
-}();
 
 std::string FrameListText(const std::vector<std::int32_t>& frames)
 {
@@ -119,8 +94,10 @@ void PlaceClient(HWND dialog, int width, int height)
 
 void EnableFrameList(HWND dialog) { EnableWindow(GetDlgItem(dialog, kClipFramesEditId), Checked(dialog, kClipListedId)); }
 
-void ClipDialog_OnInitDialog(HWND dialog)
+void ClipDialog_OnInitDialog(HWND dialog, ClipRequest* request)
 {
+    // The caller's request: offered now, replaced by the one chosen on OK.
+    SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(request));
     SetWindowTextA(dialog, "GIFで保存");
     HFONT font = gApp.fonts[kFontSettings].Get();
     for (const Control& c : kControls) {
@@ -133,7 +110,7 @@ void ClipDialog_OnInitDialog(HWND dialog)
     }
     PlaceClient(dialog, kClientWidth, kClientHeight);
 
-    const ClipRequest& last = gLastRequest;
+    const ClipRequest& last = *request;
     CheckDlgButton(dialog, kClipSubjectIds[static_cast<int>(last.subject)], BST_CHECKED);
     CheckDlgButton(dialog, last.everyFrame ? kClipEveryFrameId : kClipListedId, BST_CHECKED);
     SetDlgItemTextA(dialog, kClipFramesEditId, FrameListText(last.frames).c_str());
@@ -152,15 +129,15 @@ void ClipDialog_OnOk(HWND dialog)
         MessageBoxA(dialog, problem, "GIFで保存", MB_ICONEXCLAMATION);
         return;
     }
-    gLastRequest = *request;
+    *reinterpret_cast<ClipRequest*>(GetWindowLongPtrA(dialog, DWLP_USER)) = *request;
     EndDialog(dialog, IDOK);
 }
 
-INT_PTR ClipDialog_Dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR ClipDialog_Dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
-        ClipDialog_OnInitDialog(dialog);
+        ClipDialog_OnInitDialog(dialog, reinterpret_cast<ClipRequest*>(lParam));
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
@@ -191,20 +168,6 @@ INT_PTR CALLBACK ClipDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 }
 
 }  // namespace
-
-INT_PTR RunEmptyDialog(HWND owner, DLGPROC procedure, LPARAM parameter)
-{
-    EmptyTemplate storage;
-    return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &TemplateFor(&storage)->header, owner, procedure,
-                                   parameter);
-}
-
-HWND CreateEmptyDialog(HWND owner, DLGPROC procedure, LPARAM parameter)
-{
-    EmptyTemplate storage;
-    return CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &TemplateFor(&storage)->header, owner, procedure,
-                                      parameter);
-}
 
 std::optional<ClipRequest> ReadClipOptions(HWND dialog, const char** problem)
 {
@@ -241,11 +204,12 @@ std::optional<ClipRequest> ReadClipOptions(HWND dialog, const char** problem)
     return request;
 }
 
-std::optional<ClipRequest> AskClipOptions(HWND owner)
+std::optional<ClipRequest> AskClipOptions(HWND owner, const ClipRequest& offered)
 {
-    if (RunEmptyDialog(owner, ClipDialogProc, 0) != IDOK)
+    ClipRequest chosen = offered;
+    if (RunEmptyDialog(owner, ClipDialogProc, reinterpret_cast<LPARAM>(&chosen)) != IDOK)
         return std::nullopt;
-    return gLastRequest;
+    return chosen;
 }
 
 }  // namespace rolva

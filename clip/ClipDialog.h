@@ -1,5 +1,5 @@
 // The "GIFで保存" dialog: what to record, the sequence, frames a second, the hold time, loop and
-// scale. Modal over the Form; the values chosen are offered again next time.
+// scale. Modal over the Form; it offers the request it is given.
 #pragma once
 
 #include <windows.h>
@@ -10,16 +10,11 @@
 
 namespace rolva {
 
-// The request, or none when the user cancelled.
-std::optional<ClipRequest> AskClipOptions(HWND owner);
+// The dialog offering the given request; the request chosen, or none when the user cancelled.
+std::optional<ClipRequest> AskClipOptions(HWND owner, const ClipRequest& offered);
 
 // The request the dialog's fields give, or none with the field at fault focused and a message
 // naming it in problem. Used by the dialog's OK button.
 std::optional<ClipRequest> ReadClipOptions(HWND dialog, const char** problem);
-
-// A modal dialog box of the given client size from an empty in-memory template: the callers
-// create their controls themselves (no dialog resource is involved).
-INT_PTR RunEmptyDialog(HWND owner, DLGPROC procedure, LPARAM parameter);
-HWND CreateEmptyDialog(HWND owner, DLGPROC procedure, LPARAM parameter);
 
 }  // namespace rolva

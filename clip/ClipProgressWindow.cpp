@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/EmptyDialog.h"
 #include "base/WindowRegistry.h"
 #include "base/WindowProcs.h"
 #include "clip/ClipDialog.h"
