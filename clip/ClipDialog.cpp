@@ -5,6 +5,7 @@
 
 #include "base/WindowRegistry.h"
 #include "base/WindowProcs.h"
+#include "base/WindowText.h"
 #include "clip/ClipDialogIds.h"
 #include "clip/core/FrameSequence.h"
 
@@ -81,13 +82,7 @@ std::string FrameListText(const std::vector<std::int32_t>& frames)
     return text;
 }
 
-std::string FieldText(HWND dialog, int id)
-{
-    HWND field = GetDlgItem(dialog, id);
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(field)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(field, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
+std::string FieldText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 
 // A single whole number from min to max, or none.
 std::optional<std::int32_t> FieldNumber(HWND dialog, int id, std::int32_t min, std::int32_t max)

@@ -6,6 +6,7 @@
 #include "base/Handles.h"
 #include "base/WindowFit.h"
 #include "base/WindowProcs.h"
+#include "base/WindowText.h"
 #include "display/RollAnimation.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanelIds.h"
@@ -235,13 +236,7 @@ void ControlPanel_OnCommand(int id, int notification)
 
 HWND PanelControl(int id) { return GetDlgItem(gControlPanelWindow, id); }
 
-std::string PanelText(int id)
-{
-    HWND control = PanelControl(id);
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
+std::string PanelText(int id) { return WindowText(PanelControl(id)); }
 
 void SetPanelText(int id, const std::string& text) { SetDlgItemTextA(gControlPanelWindow, id, text.c_str()); }
 
