@@ -214,11 +214,8 @@ std::string ChooseOutput(HWND dialog, bool led)
 {
     if (led)
         return BrowseFolder(dialog, "幕の画像を書き出すフォルダーを選択してください");
-    std::string path = FileDialog(dialog, true, "ビットマップ(*.bmp)\0*.bmp\0", "幕の保存先");
-    // The name after the last real separator: the second byte of 表 or ソ is a backslash byte.
-    if (!path.empty() && PathName(path, IsSystemLeadByte).find('.') == std::string_view::npos)
-        path += ".bmp";
-    return path;
+    return WithEndingIfNone(FileDialog(dialog, true, "ビットマップ(*.bmp)\0*.bmp\0", "幕の保存先"), ".bmp",
+                            IsSystemLeadByte);
 }
 
 void StripMaker_OnBrowse(HWND dialog)
