@@ -19,15 +19,6 @@ namespace {
 const char kCaption[] = "GIFで保存";
 const char kGifFilter[] = "GIF画像(*.gif)\0*.gif\0";
 
-// The chosen name with ".gif" added when it has no extension of its own. The name is found with
-// the code page's lead-byte test: the second byte of 表 or ソ is a backslash byte.
-std::string WithGifExtension(std::string path)
-{
-    if (PathName(path, IsSystemLeadByte).find('.') == std::string_view::npos)
-        path += ".gif";
-    return path;
-}
-
 }  // namespace
 
 void ShowClipResult(const ClipResult& result)
@@ -73,7 +64,7 @@ void SaveClipCommand()
     const std::string chosen = FileDialog(gApp.form, true, kGifFilter, "GIFで保存", "gif");
     if (chosen.empty())
         return;
-    const std::string path = WithGifExtension(chosen);
+    const std::string path = WithEndingIfNone(chosen, ".gif", IsSystemLeadByte);
     // The file dialog asked about the name as typed; a name that got its extension here is asked about now.
     if (path != chosen && FileAttributesOf(path) != INVALID_FILE_ATTRIBUTES &&
         MessageBoxA(gApp.form, (path + " は既に存在します。\r\n上書きしますか?").c_str(), kCaption,

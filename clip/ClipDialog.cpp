@@ -3,9 +3,11 @@
 #include <cstddef>
 #include <string>
 
+#include "base/ControlTable.h"
 #include "base/WindowRegistry.h"
 #include "base/EmptyDialog.h"
 #include "base/WindowProcs.h"
+#include "base/WindowText.h"
 #include "clip/ClipDialogIds.h"
 #include "clip/core/FrameSequence.h"
 
@@ -18,34 +20,30 @@ constexpr int kClientHeight = 292;
 constexpr int kHighestFps = 50;
 constexpr int kLongestHoldMs = 600000;
 
-struct Control {
-    const char* className;
-    const char* text;
-    DWORD style;
-    int x, y, width, height, id;
-};
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 
-const Control kControls[] = {
-    {"BUTTON", "記録するもの", BS_GROUPBOX, 10, 6, 410, 50, 0},
-    {"BUTTON", "一つ目の表示器(&1)", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 22, 26, 132, 20, kClipSubjectIds[0]},
-    {"BUTTON", "二つ目の表示器(&2)", BS_AUTORADIOBUTTON, 160, 26, 132, 20, kClipSubjectIds[1]},
-    {"BUTTON", "画面全体(&W)", BS_AUTORADIOBUTTON, 298, 26, 116, 20, kClipSubjectIds[2]},
-    {"BUTTON", "コマの順番", BS_GROUPBOX | WS_GROUP, 10, 62, 410, 72, 0},
-    {"BUTTON", "番号を順に(&N):", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 22, 82, 110, 20, kClipListedId},
-    {"BUTTON", "全コマを順に(&A)", BS_AUTORADIOBUTTON, 22, 108, 200, 20, kClipEveryFrameId},
-    {"EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_GROUP | WS_TABSTOP, 135, 81, 275, 22, kClipFramesEditId},
-    {"STATIC", "コマ数/秒(&F):", SS_LEFT | WS_GROUP, 12, 145, 100, 18, 0},
-    {"EDIT", "", ES_NUMBER | WS_BORDER | WS_TABSTOP, 115, 142, 50, 22, kClipFpsEditId},
-    {"STATIC", "(1～50)", SS_LEFT, 172, 145, 70, 18, 0},
-    {"STATIC", "停止時間(&H):", SS_LEFT, 12, 173, 100, 18, 0},
-    {"EDIT", "", ES_NUMBER | WS_BORDER | WS_TABSTOP, 115, 170, 70, 22, kClipHoldEditId},
-    {"STATIC", "ミリ秒", SS_LEFT, 192, 173, 60, 18, 0},
-    {"BUTTON", "繰り返し再生する(&L)", BS_AUTOCHECKBOX | WS_TABSTOP, 12, 198, 200, 20, kClipLoopId},
-    {"STATIC", "大きさ:", SS_LEFT, 12, 226, 60, 18, 0},
-    {"BUTTON", "等倍(&E)", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 75, 224, 70, 20, kClipScaleIds[0]},
-    {"BUTTON", "2倍(&D)", BS_AUTORADIOBUTTON, 150, 224, 70, 20, kClipScaleIds[1]},
-    {"BUTTON", "保存(&S)...", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 240, 256, 85, 26, IDOK},
-    {"BUTTON", "キャンセル", BS_PUSHBUTTON | WS_TABSTOP, 335, 256, 85, 26, IDCANCEL},
+// The edits have a client edge; the labels and group boxes have no ID of their own.
+const ControlRow kControls[] = {
+    {0, "BUTTON", "記録するもの", 0, kChild | BS_GROUPBOX, 10, 6, 410, 50},
+    {kClipSubjectIds[0], "BUTTON", "一つ目の表示器(&1)", 0, kChild | BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 22, 26, 132, 20},
+    {kClipSubjectIds[1], "BUTTON", "二つ目の表示器(&2)", 0, kChild | BS_AUTORADIOBUTTON, 160, 26, 132, 20},
+    {kClipSubjectIds[2], "BUTTON", "画面全体(&W)", 0, kChild | BS_AUTORADIOBUTTON, 298, 26, 116, 20},
+    {0, "BUTTON", "コマの順番", 0, kChild | BS_GROUPBOX | WS_GROUP, 10, 62, 410, 72},
+    {kClipListedId, "BUTTON", "番号を順に(&N):", 0, kChild | BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 22, 82, 110, 20},
+    {kClipEveryFrameId, "BUTTON", "全コマを順に(&A)", 0, kChild | BS_AUTORADIOBUTTON, 22, 108, 200, 20},
+    {kClipFramesEditId, "EDIT", "", WS_EX_CLIENTEDGE, kChild | ES_AUTOHSCROLL | WS_BORDER | WS_GROUP | WS_TABSTOP, 135, 81, 275, 22},
+    {0, "STATIC", "コマ数/秒(&F):", 0, kChild | SS_LEFT | WS_GROUP, 12, 145, 100, 18},
+    {kClipFpsEditId, "EDIT", "", WS_EX_CLIENTEDGE, kChild | ES_NUMBER | WS_BORDER | WS_TABSTOP, 115, 142, 50, 22},
+    {0, "STATIC", "(1～50)", 0, kChild | SS_LEFT, 172, 145, 70, 18},
+    {0, "STATIC", "停止時間(&H):", 0, kChild | SS_LEFT, 12, 173, 100, 18},
+    {kClipHoldEditId, "EDIT", "", WS_EX_CLIENTEDGE, kChild | ES_NUMBER | WS_BORDER | WS_TABSTOP, 115, 170, 70, 22},
+    {0, "STATIC", "ミリ秒", 0, kChild | SS_LEFT, 192, 173, 60, 18},
+    {kClipLoopId, "BUTTON", "繰り返し再生する(&L)", 0, kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 12, 198, 200, 20},
+    {0, "STATIC", "大きさ:", 0, kChild | SS_LEFT, 12, 226, 60, 18},
+    {kClipScaleIds[0], "BUTTON", "等倍(&E)", 0, kChild | BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 75, 224, 70, 20},
+    {kClipScaleIds[1], "BUTTON", "2倍(&D)", 0, kChild | BS_AUTORADIOBUTTON, 150, 224, 70, 20},
+    {IDOK, "BUTTON", "保存(&S)...", 0, kChild | BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 240, 256, 85, 26},
+    {IDCANCEL, "BUTTON", "キャンセル", 0, kChild | BS_PUSHBUTTON | WS_TABSTOP, 335, 256, 85, 26},
 };
 
 std::string FrameListText(const std::vector<std::int32_t>& frames)
@@ -56,13 +54,7 @@ std::string FrameListText(const std::vector<std::int32_t>& frames)
     return text;
 }
 
-std::string FieldText(HWND dialog, int id)
-{
-    HWND field = GetDlgItem(dialog, id);
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(field)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(field, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
+std::string FieldText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 
 // A single whole number from min to max, or none.
 std::optional<std::int32_t> FieldNumber(HWND dialog, int id, std::int32_t min, std::int32_t max)
@@ -99,15 +91,8 @@ void ClipDialog_OnInitDialog(HWND dialog, ClipRequest* request)
     // The caller's request: offered now, replaced by the one chosen on OK.
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(request));
     SetWindowTextA(dialog, "GIFで保存");
-    HFONT font = gApp.fonts[kFontSettings].Get();
-    for (const Control& c : kControls) {
-        const DWORD exStyle = std::string(c.className) == "EDIT" ? WS_EX_CLIENTEDGE : 0;
-        HWND control = CreateWindowExA(exStyle, c.className, c.text, WS_CHILD | WS_VISIBLE | c.style, c.x, c.y,
-                                       c.width, c.height, dialog,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
-                                       GetModuleHandleA(nullptr), nullptr);
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
-    }
+    // The dialog runs with this module's instance (RunEmptyDialog), the one its controls take.
+    CreateControls(dialog, kControls, gApp.fonts[kFontSettings].Get());
     PlaceClient(dialog, kClientWidth, kClientHeight);
 
     const ClipRequest& last = *request;

@@ -1,7 +1,6 @@
 #include "info/AboutWindow.h"
 
-#include <iterator>
-
+#include "base/ControlTable.h"
 #include "base/WindowRegistry.h"
 #include "base/Handles.h"
 #include "base/Modal.h"
@@ -19,17 +18,17 @@ namespace {
 
 constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE;
 
-const InfoChild kAboutChildren[] = {
-    {kAboutBannerId, "STATIC", 0, kChildStyle | SS_BITMAP, 0, 0, 450, 50, ""},
-    {kAboutOkId, "BUTTON", 0, kChildStyle, 368, 114, 70, 23, "OK"},
-    {kAboutPanelId, "STATIC", WS_EX_STATICEDGE, kChildStyle, 3, 53, 442, 255, ""},
-    {kAboutPlanningCreditId, "STATIC", 0, kChildStyle, 258, 65, 141, 14, "企画：Varnholt(架空)"},
-    {kAboutProductionCreditId, "STATIC", 0, kChildStyle, 258, 88, 141, 15, "製作：Rolva製作室"},
-    {kAboutAppSiteId, "BUTTON", 0, kChildStyle, 11, 191, 142, 25, "VarnholtアプリHP"},
-    {kAboutMakerSiteId, "BUTTON", 0, kChildStyle, 11, 221, 142, 25, "Varnholt(架空)HP"},
-    {kAboutIconId, "STATIC", WS_EX_STATICEDGE, kChildStyle | SS_ICON, 405, 65, 34, 34, ""},
-    {kAboutGdiplusLineId, "STATIC", 0, kChildStyle, 13, 286, 311, 16, "現在のシステムでは「GDI+」がサポートされています。"},
-    {kAboutInfoSiteId, "BUTTON", 0, kChildStyle, 11, 251, 142, 25, "TarrowbyHP"},
+const ControlRow kAboutChildren[] = {
+    {kAboutBannerId, "STATIC", "", 0, kChildStyle | SS_BITMAP, 0, 0, 450, 50},
+    {kAboutOkId, "BUTTON", "OK", 0, kChildStyle, 368, 114, 70, 23},
+    {kAboutPanelId, "STATIC", "", WS_EX_STATICEDGE, kChildStyle, 3, 53, 442, 255},
+    {kAboutPlanningCreditId, "STATIC", "企画：Varnholt(架空)", 0, kChildStyle, 258, 65, 141, 14},
+    {kAboutProductionCreditId, "STATIC", "製作：Rolva製作室", 0, kChildStyle, 258, 88, 141, 15},
+    {kAboutAppSiteId, "BUTTON", "VarnholtアプリHP", 0, kChildStyle, 11, 191, 142, 25},
+    {kAboutMakerSiteId, "BUTTON", "Varnholt(架空)HP", 0, kChildStyle, 11, 221, 142, 25},
+    {kAboutIconId, "STATIC", "", WS_EX_STATICEDGE, kChildStyle | SS_ICON, 405, 65, 34, 34},
+    {kAboutGdiplusLineId, "STATIC", "現在のシステムでは「GDI+」がサポートされています。", 0, kChildStyle, 13, 286, 311, 16},
+    {kAboutInfoSiteId, "BUTTON", "TarrowbyHP", 0, kChildStyle, 11, 251, 142, 25},
 };
 
 // The buttons' sites: the third button opens the second site, as in the Help menu's order.
@@ -61,8 +60,7 @@ void FinishAbout(HWND about)
 void About_OnInitDialog(HWND about)
 {
     gApp.about = about;
-    CreateInfoChildren(about, kAboutChildren, static_cast<int>(std::size(kAboutChildren)),
-                       gApp.fonts[kFontAbout].Get());
+    CreateControls(about, kAboutChildren, gApp.fonts[kFontAbout].Get());
     gAbout.banner.Reset(static_cast<HBITMAP>(LoadOwnImage(about, IDB_BANNER, IMAGE_BITMAP)));
     SendDlgItemMessageA(about, kAboutBannerId, STM_SETIMAGE, IMAGE_BITMAP,
                         reinterpret_cast<LPARAM>(gAbout.banner.Get()));

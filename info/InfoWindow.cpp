@@ -14,16 +14,6 @@ HINSTANCE InstanceOf(HWND window) { return reinterpret_cast<HINSTANCE>(GetWindow
 
 }  // namespace
 
-void CreateInfoChildren(HWND window, const InfoChild* children, int count, HFONT font)
-{
-    for (int i = 0; i < count; ++i) {
-        const InfoChild& c = children[i];
-        HWND child = CreateWindowExA(c.exStyle, c.windowClass, c.text, c.style, c.x, c.y, c.width, c.height, window,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), InstanceOf(window), nullptr);
-        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
-    }
-}
-
 void DrawInfoBackground(HWND window, HDC dc, int top)
 {
     // Loaded for each erase and dropped at once: the window keeps no picture of its own.

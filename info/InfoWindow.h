@@ -1,22 +1,10 @@
 // What the splash and the About window share: the bus-and-train background behind transparent
-// controls, a table of children, and the centring on the desktop.
+// controls and the centring on the desktop.
 #pragma once
 
 #include <windows.h>
 
 namespace rolva {
-
-struct InfoChild {
-    int id;
-    const char* windowClass;
-    DWORD exStyle;
-    DWORD style;
-    int x, y, width, height;  // client coordinates of the window
-    const char* text;
-};
-
-// Creates the children in table order, each given the window's font.
-void CreateInfoChildren(HWND window, const InfoChild* children, int count, HFONT font);
 
 // Bitmap 102, its black pixels in the grey-text colour and its white ones in button face,
 // with its top-left corner at (0, top).

@@ -1,8 +1,8 @@
 #include "info/SplashWindow.h"
 
-#include <iterator>
 #include <string>
 
+#include "base/ControlTable.h"
 #include "base/WindowRegistry.h"
 #include "base/WindowFit.h"
 #include "base/WindowProcs.h"
@@ -19,14 +19,15 @@ namespace {
 
 constexpr DWORD kTextStyle = WS_CHILD | WS_VISIBLE;
 
-const InfoChild kSplashChildren[] = {
-    {kSplashCreditStripId, "STATIC", WS_EX_STATICEDGE, kTextStyle, 11, 241, 421, 17, ""},
-    {kSplashFirstCreditId, "STATIC", 0, kTextStyle, 33, 243, 192, 13, "企画：Varnholt(架空)"},
-    {kSplashSecondCreditId, "STATIC", 0, kTextStyle, 240, 243, 174, 12, "製作：Rolva製作室"},
-    {kSplashNoticeId, "STATIC", 0, kTextStyle, 11, 211, 432, 27,
+const ControlRow kSplashChildren[] = {
+    {kSplashCreditStripId, "STATIC", "", WS_EX_STATICEDGE, kTextStyle, 11, 241, 421, 17},
+    {kSplashFirstCreditId, "STATIC", "企画：Varnholt(架空)", 0, kTextStyle, 33, 243, 192, 13},
+    {kSplashSecondCreditId, "STATIC", "製作：Rolva製作室", 0, kTextStyle, 240, 243, 174, 12},
+    {kSplashNoticeId, "STATIC",
      "このソフトウェアはフリーソフトです。内容を変えなければ自由に再配布できます。\r\n"
-     "再配布のときは、ヘルプファイル(Rolva.chm)もいっしょに入れてください。"},
-    {kSplashFrameId, "BUTTON", 0, kTextStyle | BS_GROUPBOX, 4, 8, 438, 256, ""},
+     "再配布のときは、ヘルプファイル(Rolva.chm)もいっしょに入れてください。",
+     0, kTextStyle, 11, 211, 432, 27},
+    {kSplashFrameId, "BUTTON", "", 0, kTextStyle | BS_GROUPBOX, 4, 8, 438, 256},
 };
 
 // The splash's own state; the program shows one splash per run.
@@ -135,8 +136,7 @@ void EndSplash(HWND splash, UINT_PTR timer)
 void Splash_OnInitDialog(HWND splash)
 {
     gApp.splash = splash;
-    CreateInfoChildren(splash, kSplashChildren, static_cast<int>(std::size(kSplashChildren)),
-                       gApp.fonts[kFontSplash].Get());
+    CreateControls(splash, kSplashChildren, gApp.fonts[kFontSplash].Get());
     GrowToHoldChildren(splash);  // before the region is cut to the client area
     StartSplash(splash);
 }

@@ -1,5 +1,6 @@
 #include "maker/MakerControls.h"
 
+#include "base/ControlTable.h"
 #include "maker/MakerIds.h"
 
 namespace rolva {
@@ -16,16 +17,7 @@ constexpr DWORD kMultiLine =
 // vertical bar keeps room for its thumb.
 constexpr DWORD kLabelTable = kMultiLine & ~WS_HSCROLL;
 
-struct ControlSpec {
-    int id;
-    const char* windowClass;
-    const char* text;
-    DWORD exStyle;
-    DWORD style;
-    int x, y, width, height;
-};
-
-const ControlSpec kControls[] = {
+const ControlRow kControls[] = {
     {kMakerListLabelId, "STATIC", "幕の一覧（1行に1枚。行き先|2行目|種別、区切りは | かタブ）：", 0, kChild, 10, 8, 370, 16},
     {kMakerListId, "EDIT", "", WS_EX_CLIENTEDGE, kMultiLine, 10, 26, 360, 326},
     {kMakerPreviewLabelId, "STATIC", "", 0, kChild, 384, 8, 360, 16},
@@ -51,15 +43,6 @@ const ControlSpec kControls[] = {
 
 }  // namespace
 
-void CreateMakerControls(HWND dialog, HFONT font)
-{
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
-    for (const ControlSpec& spec : kControls) {
-        HWND control = CreateWindowExA(spec.exStyle, spec.windowClass, spec.text, spec.style, spec.x, spec.y,
-                                       spec.width, spec.height, dialog,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
-    }
-}
+void CreateMakerControls(HWND dialog, HFONT font) { CreateControls(dialog, kControls, font); }
 
 }  // namespace rolva

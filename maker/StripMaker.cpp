@@ -11,6 +11,7 @@
 #include "base/Modal.h"
 #include "base/WindowFit.h"
 #include "base/WindowProcs.h"
+#include "base/WindowText.h"
 #include "display/SignWindows.h"
 #include "scene/FileCommands.h"
 #include "document/SignDocument.h"
@@ -53,13 +54,7 @@ MakerState* StateOf(HWND dialog)
     return reinterpret_cast<MakerState*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
 }
 
-std::string ItemText(HWND dialog, int id)
-{
-    HWND item = GetDlgItem(dialog, id);
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(item)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(item, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
+std::string ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 
 std::string LabelTableWithBreaks(const std::vector<LabelColour>& labels) { return FormatLabelTable(labels); }
 
@@ -219,11 +214,8 @@ std::string ChooseOutput(HWND dialog, bool led)
 {
     if (led)
         return BrowseFolder(dialog, "幕の画像を書き出すフォルダーを選択してください");
-    std::string path = FileDialog(dialog, true, "ビットマップ(*.bmp)\0*.bmp\0", "幕の保存先");
-    // The name after the last real separator: the second byte of 表 or ソ is a backslash byte.
-    if (!path.empty() && PathName(path, IsSystemLeadByte).find('.') == std::string_view::npos)
-        path += ".bmp";
-    return path;
+    return WithEndingIfNone(FileDialog(dialog, true, "ビットマップ(*.bmp)\0*.bmp\0", "幕の保存先"), ".bmp",
+                            IsSystemLeadByte);
 }
 
 void StripMaker_OnBrowse(HWND dialog)

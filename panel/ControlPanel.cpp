@@ -2,10 +2,14 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 #include "base/WindowRegistry.h"
+#include "base/ControlTable.h"
 #include "base/Handles.h"
 #include "base/WindowFit.h"
 #include "base/WindowProcs.h"
+#include "base/WindowText.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanelIds.h"
 #include "panel/Keypad.h"
@@ -37,64 +41,56 @@ constexpr DWORD kUpDownStyle =
     WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
 constexpr COLORREF kDisplayTextColour = 0x0064A5FF;  // orange: red 255, green 165, blue 100
 
-enum class ControlKind { Button, Display, Label, Edit, UpDown };
-
-struct ControlSpec {
-    int id;
-    ControlKind kind;
-    const char* text;
-    DWORD style;
-    int x, y, width, height;
-};
-
 // Creation order matters: each up-down takes the control created just before it as its buddy.
-const ControlSpec kControls[] = {
-    {1006, ControlKind::Button, "１つ目の幕", kGroupStyle, 3, 2, 127, 180},
-    {1007, ControlKind::Button, "２つ目の幕", kGroupStyle, 135, 2, 127, 180},
-    {1002, ControlKind::Display, "0", kDisplayStyle, 11, 15, 85, 24},
-    {1008, ControlKind::Button, "0", kKeyStyle, 12, 104, 26, 20},
-    {1009, ControlKind::Button, "1", kKeyStyle, 12, 83, 26, 20},
-    {1010, ControlKind::Button, "2", kKeyStyle, 41, 83, 26, 20},
-    {1011, ControlKind::Button, "3", kKeyStyle, 70, 83, 26, 20},
-    {1012, ControlKind::Button, "4", kKeyStyle, 12, 62, 26, 20},
-    {1013, ControlKind::Button, "5", kKeyStyle, 41, 62, 26, 20},
-    {1014, ControlKind::Button, "6", kKeyStyle, 70, 62, 26, 20},
-    {1015, ControlKind::Button, "7", kKeyStyle, 12, 41, 26, 20},
-    {1016, ControlKind::Button, "8", kKeyStyle, 41, 41, 26, 20},
-    {1017, ControlKind::Button, "9", kKeyStyle, 70, 41, 26, 20},
-    {1018, ControlKind::Button, "強", kKeyStyle, 100, 15, 26, 20},
-    {1019, ControlKind::Button, "ON", kNotifyKeyStyle, 70, 104, 26, 20},
-    {1003, ControlKind::Display, "0", kDisplayStyle, 142, 15, 85, 24},
-    {1020, ControlKind::Button, "0", kKeyStyle, 144, 104, 26, 20},
-    {1021, ControlKind::Button, "1", kKeyStyle, 144, 83, 26, 20},
-    {1022, ControlKind::Button, "2", kKeyStyle, 173, 83, 26, 20},
-    {1023, ControlKind::Button, "3", kKeyStyle, 201, 83, 26, 20},
-    {1024, ControlKind::Button, "4", kKeyStyle, 144, 62, 26, 20},
-    {1025, ControlKind::Button, "5", kKeyStyle, 173, 62, 26, 20},
-    {1026, ControlKind::Button, "6", kKeyStyle, 201, 62, 26, 20},
-    {1027, ControlKind::Button, "7", kKeyStyle, 144, 41, 26, 20},
-    {1028, ControlKind::Button, "8", kKeyStyle, 173, 41, 26, 20},
-    {1029, ControlKind::Button, "9", kKeyStyle, 201, 41, 26, 20},
-    {1030, ControlKind::Button, "ON", kKeyStyle, 201, 104, 26, 20},
-    {1031, ControlKind::Button, "強", kKeyStyle, 230, 15, 26, 20},
-    {1032, ControlKind::Label, "速度：", kLabelStyle, 12, 132, 30, 12},
-    {1033, ControlKind::Edit, "0", kEditStyle, 42, 129, 80, 20},
-    {1034, ControlKind::UpDown, "", kUpDownStyle, 104, 127, 19, 20},
-    {1035, ControlKind::Label, "間隔：", kLabelStyle, 12, 158, 30, 12},
-    {1036, ControlKind::Edit, "0", kEditStyle, 42, 154, 80, 20},
-    {1037, ControlKind::UpDown, "", kUpDownStyle, 106, 154, 17, 19},
-    {1038, ControlKind::Label, "速度：", kLabelStyle, 143, 132, 30, 12},
-    {1039, ControlKind::Label, "間隔：", kLabelStyle, 143, 158, 30, 12},
-    {1040, ControlKind::Edit, "0", kEditStyle, 172, 129, 80, 20},
-    {1041, ControlKind::UpDown, "", kUpDownStyle, 234, 128, 18, 19},
-    {1042, ControlKind::Edit, "0", kEditStyle, 172, 154, 80, 20},
-    {1043, ControlKind::UpDown, "", kUpDownStyle, 236, 153, 16, 22},
-    {1044, ControlKind::Button, "C", kSideKeyStyle, 41, 104, 26, 20},
-    {1045, ControlKind::Button, "C", kSideKeyStyle, 173, 104, 26, 20},
-    {1046, ControlKind::Button, "送", kSideKeyStyle, 100, 62, 26, 20},
-    {1047, ControlKind::Button, "戻", kSideKeyStyle, 100, 83, 26, 20},
-    {1048, ControlKind::Button, "送", kSideKeyStyle, 230, 62, 26, 20},
-    {1049, ControlKind::Button, "戻", kSideKeyStyle, 230, 83, 26, 20},
+// The up-downs are windows of their own class made right after their edits so the automatic
+// buddy holds everywhere; CreateUpDownControl with no buddy undoes it on some systems.
+const ControlRow kControls[] = {
+    {kSignGroupIds[0], "BUTTON", "１つ目の幕", 0, kGroupStyle, 3, 2, 127, 180},
+    {kSignGroupIds[1], "BUTTON", "２つ目の幕", 0, kGroupStyle, 135, 2, 127, 180},
+    {kNumberDisplayIds[0], "STATIC", "0", WS_EX_CLIENTEDGE, kDisplayStyle, 11, 15, 85, 24},
+    {kDigitKeyFirstIds[0] + 0, "BUTTON", "0", 0, kKeyStyle, 12, 104, 26, 20},
+    {kDigitKeyFirstIds[0] + 1, "BUTTON", "1", 0, kKeyStyle, 12, 83, 26, 20},
+    {kDigitKeyFirstIds[0] + 2, "BUTTON", "2", 0, kKeyStyle, 41, 83, 26, 20},
+    {kDigitKeyFirstIds[0] + 3, "BUTTON", "3", 0, kKeyStyle, 70, 83, 26, 20},
+    {kDigitKeyFirstIds[0] + 4, "BUTTON", "4", 0, kKeyStyle, 12, 62, 26, 20},
+    {kDigitKeyFirstIds[0] + 5, "BUTTON", "5", 0, kKeyStyle, 41, 62, 26, 20},
+    {kDigitKeyFirstIds[0] + 6, "BUTTON", "6", 0, kKeyStyle, 70, 62, 26, 20},
+    {kDigitKeyFirstIds[0] + 7, "BUTTON", "7", 0, kKeyStyle, 12, 41, 26, 20},
+    {kDigitKeyFirstIds[0] + 8, "BUTTON", "8", 0, kKeyStyle, 41, 41, 26, 20},
+    {kDigitKeyFirstIds[0] + 9, "BUTTON", "9", 0, kKeyStyle, 70, 41, 26, 20},
+    {kResetKeyIds[0], "BUTTON", "強", 0, kKeyStyle, 100, 15, 26, 20},
+    {kOnKeyIds[0], "BUTTON", "ON", 0, kNotifyKeyStyle, 70, 104, 26, 20},
+    {kNumberDisplayIds[1], "STATIC", "0", WS_EX_CLIENTEDGE, kDisplayStyle, 142, 15, 85, 24},
+    {kDigitKeyFirstIds[1] + 0, "BUTTON", "0", 0, kKeyStyle, 144, 104, 26, 20},
+    {kDigitKeyFirstIds[1] + 1, "BUTTON", "1", 0, kKeyStyle, 144, 83, 26, 20},
+    {kDigitKeyFirstIds[1] + 2, "BUTTON", "2", 0, kKeyStyle, 173, 83, 26, 20},
+    {kDigitKeyFirstIds[1] + 3, "BUTTON", "3", 0, kKeyStyle, 201, 83, 26, 20},
+    {kDigitKeyFirstIds[1] + 4, "BUTTON", "4", 0, kKeyStyle, 144, 62, 26, 20},
+    {kDigitKeyFirstIds[1] + 5, "BUTTON", "5", 0, kKeyStyle, 173, 62, 26, 20},
+    {kDigitKeyFirstIds[1] + 6, "BUTTON", "6", 0, kKeyStyle, 201, 62, 26, 20},
+    {kDigitKeyFirstIds[1] + 7, "BUTTON", "7", 0, kKeyStyle, 144, 41, 26, 20},
+    {kDigitKeyFirstIds[1] + 8, "BUTTON", "8", 0, kKeyStyle, 173, 41, 26, 20},
+    {kDigitKeyFirstIds[1] + 9, "BUTTON", "9", 0, kKeyStyle, 201, 41, 26, 20},
+    {kOnKeyIds[1], "BUTTON", "ON", 0, kKeyStyle, 201, 104, 26, 20},
+    {kResetKeyIds[1], "BUTTON", "強", 0, kKeyStyle, 230, 15, 26, 20},
+    {kSpeedLabelIds[0], "STATIC", "速度：", 0, kLabelStyle, 12, 132, 30, 12},
+    {kSpeedEditIds[0], "EDIT", "0", WS_EX_CLIENTEDGE, kEditStyle, 42, 129, 80, 20},
+    {kSpeedUpDownIds[0], UPDOWN_CLASSA, "", 0, kUpDownStyle, 104, 127, 19, 20},
+    {kIntervalLabelIds[0], "STATIC", "間隔：", 0, kLabelStyle, 12, 158, 30, 12},
+    {kIntervalEditIds[0], "EDIT", "0", WS_EX_CLIENTEDGE, kEditStyle, 42, 154, 80, 20},
+    {kIntervalUpDownIds[0], UPDOWN_CLASSA, "", 0, kUpDownStyle, 106, 154, 17, 19},
+    {kSpeedLabelIds[1], "STATIC", "速度：", 0, kLabelStyle, 143, 132, 30, 12},
+    {kIntervalLabelIds[1], "STATIC", "間隔：", 0, kLabelStyle, 143, 158, 30, 12},
+    {kSpeedEditIds[1], "EDIT", "0", WS_EX_CLIENTEDGE, kEditStyle, 172, 129, 80, 20},
+    {kSpeedUpDownIds[1], UPDOWN_CLASSA, "", 0, kUpDownStyle, 234, 128, 18, 19},
+    {kIntervalEditIds[1], "EDIT", "0", WS_EX_CLIENTEDGE, kEditStyle, 172, 154, 80, 20},
+    {kIntervalUpDownIds[1], UPDOWN_CLASSA, "", 0, kUpDownStyle, 236, 153, 16, 22},
+    {kClearKeyIds[0], "BUTTON", "C", 0, kSideKeyStyle, 41, 104, 26, 20},
+    {kClearKeyIds[1], "BUTTON", "C", 0, kSideKeyStyle, 173, 104, 26, 20},
+    {kForwardKeyIds[0], "BUTTON", "送", 0, kSideKeyStyle, 100, 62, 26, 20},
+    {kBackKeyIds[0], "BUTTON", "戻", 0, kSideKeyStyle, 100, 83, 26, 20},
+    {kForwardKeyIds[1], "BUTTON", "送", 0, kSideKeyStyle, 230, 62, 26, 20},
+    {kBackKeyIds[1], "BUTTON", "戻", 0, kSideKeyStyle, 230, 83, 26, 20},
 };
 
 // What the panel owns besides its controls.
@@ -104,39 +100,14 @@ struct PanelState {
 };
 PanelState gPanel;
 
-HWND CreateControl(HWND panel, const ControlSpec& spec)
+// Every control takes the panel's font; an up-down first gets a placeholder range.
+bool ControlPanel_OnControlMade(HWND control, const ControlRow& row)
 {
-    const char* windowClass = "BUTTON";
-    DWORD exStyle = 0;
-    switch (spec.kind) {
-    case ControlKind::Button:
-        break;
-    case ControlKind::Display:
-        windowClass = "STATIC";
-        exStyle = WS_EX_CLIENTEDGE;
-        break;
-    case ControlKind::Label:
-        windowClass = "STATIC";
-        break;
-    case ControlKind::Edit:
-        windowClass = "EDIT";
-        exStyle = WS_EX_CLIENTEDGE;
-        break;
-    case ControlKind::UpDown:
-        // Created as a window right after its edit so the automatic buddy holds everywhere;
-        // CreateUpDownControl with no buddy undoes it on some systems.
-        windowClass = UPDOWN_CLASSA;
-        break;
-    }
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(panel, GWLP_HINSTANCE));
-    HWND control = CreateWindowExA(exStyle, windowClass, spec.text, spec.style, spec.x, spec.y, spec.width,
-                                   spec.height, panel, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                                   instance, nullptr);
-    if (spec.kind == ControlKind::UpDown) {
+    if (std::strcmp(row.windowClass, UPDOWN_CLASSA) == 0) {
         SendMessageA(control, UDM_SETRANGE, 0, MAKELPARAM(0, 100));
         SendMessageA(control, UDM_SETPOS, 0, MAKELPARAM(0, 0));
     }
-    return control;
+    return true;
 }
 
 void SetKeyBitmap(HWND panel, int id, int bitmapIndex)
@@ -149,11 +120,7 @@ void ControlPanel_OnInitDialog(HWND panel)
 {
     gControlPanelWindow = panel;
     SetRollListener(panel);
-    HFONT font = gApp.fonts[kFontPanel].Get();
-    for (const ControlSpec& spec : kControls) {
-        HWND control = CreateControl(panel, spec);
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
-    }
+    CreateControls(panel, kControls, gApp.fonts[kFontPanel].Get(), ControlPanel_OnControlMade);
 
     gPanel.displayFont.Reset(CreateFontA(22, 18, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0,
                                          "ＭＳ ゴシック"));
@@ -236,13 +203,7 @@ void ControlPanel_OnCommand(int id, int notification)
 
 HWND PanelControl(int id) { return GetDlgItem(gControlPanelWindow, id); }
 
-std::string PanelText(int id)
-{
-    HWND control = PanelControl(id);
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
+std::string PanelText(int id) { return WindowText(PanelControl(id)); }
 
 void SetPanelText(int id, const std::string& text) { SetDlgItemTextA(gControlPanelWindow, id, text.c_str()); }
 

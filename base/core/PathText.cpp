@@ -47,4 +47,13 @@ std::string_view PathFolder(std::string_view path, LeadByteTest isLeadByte)
     return last == std::string_view::npos ? std::string_view() : path.substr(0, last);
 }
 
+std::string WithEndingIfNone(std::string_view path, std::string_view ending, LeadByteTest isLeadByte)
+{
+    std::string result(path);
+    // '.' is never the second byte of a double-byte character, so a byte search is exact.
+    if (!path.empty() && PathName(path, isLeadByte).find('.') == std::string_view::npos)
+        result += ending;
+    return result;
+}
+
 }  // namespace rolva

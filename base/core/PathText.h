@@ -24,4 +24,9 @@ std::string JoinFolderPath(std::string_view folder, std::string_view name, LeadB
 std::string_view PathName(std::string_view path, LeadByteTest isLeadByte);
 std::string_view PathFolder(std::string_view path, LeadByteTest isLeadByte);
 
+// The path with ending (".gif") added when its name has no dot, so a name the person typed
+// with an ending of their own keeps it. A dot in a folder does not count; an empty path stays
+// empty, naming nothing.
+std::string WithEndingIfNone(std::string_view path, std::string_view ending, LeadByteTest isLeadByte);
+
 }  // namespace rolva

@@ -90,5 +90,37 @@ TEST(PathText, JoinAddsOneSeparator)
         EXPECT_EQ(c.joined, JoinFolderPath(c.folder, "b.bmp", c.isLeadByte)) << c.folder;
 }
 
+TEST(PathText, AddsTheEndingOnlyWhereTheNameHasNone)
+{
+    const struct {
+        std::string path;
+        LeadByteTest isLeadByte;
+        std::string result;
+    } cases[] = {
+        {"C:\\scenes\\bus", test::IsLeadByte932, "C:\\scenes\\bus.gif"},
+        {"bus", test::IsLeadByte932, "bus.gif"},
+        {"C:\\scenes\\bus.gif", test::IsLeadByte932, "C:\\scenes\\bus.gif"},
+        // Whatever ending the person typed stays, in any case, even another one.
+        {"C:\\scenes\\bus.GIF", test::IsLeadByte932, "C:\\scenes\\bus.GIF"},
+        {"C:\\scenes\\bus.Bmp", test::IsLeadByte932, "C:\\scenes\\bus.Bmp"},
+        {"C:\\scenes\\bus.", test::IsLeadByte932, "C:\\scenes\\bus."},
+        // A dot in a folder is not the name's.
+        {"C:\\v1.2\\bus", test::IsLeadByte932, "C:\\v1.2\\bus.gif"},
+        {"C:/v1.2/bus", test::IsLeadByte932, "C:/v1.2/bus.gif"},
+        // Names ending in a 0x5C trail byte: the name is the whole character, not what follows it.
+        {"C:\\a.b\\" + kHyou, test::IsLeadByte932, "C:\\a.b\\" + kHyou + ".gif"},
+        {"C:\\scenes\\a." + kSo, test::IsLeadByte932, "C:\\scenes\\a." + kSo},
+        {"C:\\" + kSo + "\\" + kHyou + kSo, test::IsLeadByte932, "C:\\" + kSo + "\\" + kHyou + kSo + ".gif"},
+        // The code page decides: in 1252 the 0x5C after 0x95 ends the folder "x.y\x95"; in 932
+        // the two bytes are 表, and the name "x.y表b" has a dot.
+        {"C:\\x.y\x95\\b", test::IsLeadByte1252, "C:\\x.y\x95\\b.gif"},
+        {"C:\\x.y\x95\\b", test::IsLeadByte932, "C:\\x.y\x95\\b"},
+        // No name at all: nothing to add an ending to.
+        {"", test::IsLeadByte932, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.result, WithEndingIfNone(c.path, ".gif", c.isLeadByte)) << c.path;
+}
+
 }  // namespace
 }  // namespace rolva

@@ -4,6 +4,7 @@
 
 #include "app/Application.h"
 #include "base/Handles.h"
+#include "base/WindowText.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
 
@@ -175,12 +176,7 @@ std::string ClassOf(HWND window)
     return name;
 }
 
-std::string TextOf(HWND window)
-{
-    std::string text(GetWindowTextLengthA(window) + 1, '\0');
-    text.resize(GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
-    return text;
-}
+std::string TextOf(HWND window) { return WindowText(window); }
 
 COLORREF ScreenPixel(HWND window, int x, int y)
 {
