@@ -87,11 +87,13 @@ TEST_F(UserFileWriterTest, WritesReplacesRefusesAndGivesUpAsTheTargetAllows)
             EXPECT_EQ(c.opened, TemporaryLeft());
             if (c.opened) {
                 EXPECT_EQ(0u, WriteAllBytes(sink, "new", 3));
-                if (c.commit)
+                if (c.commit) {
                     EXPECT_EQ(c.error == 0, sink.Commit());
+                }
             }
-            if (c.error != 0)
+            if (c.error != 0) {
                 EXPECT_EQ(c.error, sink.LastError());
+            }
         }
         EXPECT_FALSE(TemporaryLeft());
         const DWORD attributes = GetFileAttributesA(target_.c_str());
