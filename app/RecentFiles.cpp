@@ -42,12 +42,7 @@ std::string ReadRecentFileBytes()
 void WriteRecentFile()
 {
     const std::string text = EncodeRecentList(gRecent);
-    ReplacingFileSink file(RecentFilesPath());
-    if (!file.IsOpen())
-        return;
-    std::uint32_t written = 0;
-    if (file.Write(text.data(), static_cast<std::uint32_t>(text.size()), &written) && written == text.size())
-        file.Commit();
+    WriteUserFileBytes(RecentFilesPath(), text.data(), text.size());
 }
 
 int ExitItemPosition(HMENU file)

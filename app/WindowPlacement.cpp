@@ -101,9 +101,11 @@ void SaveWindowPlacement()
     record.panelLeft = panel.left;
     record.panelTop = panel.top;
 
-    ReplacingFileSink file(FileBesideExecutable(".ini"));
-    if (file.IsOpen() && EncodeSettings(record, file).ok)
-        file.Commit();
+    // Written whole or not at all; a place that cannot be kept is only lost for the next run.
+    WriteUserFile(FileBesideExecutable(".ini"), [&record](ByteSink& sink) {
+        const WriteResult written = EncodeSettings(record, sink);
+        return written.ok ? 0 : written.errorCode;
+    });
 }
 
 }  // namespace rolva

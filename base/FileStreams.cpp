@@ -35,6 +35,14 @@ DWORD WithRetries(Step step)
     }
 }
 
+// Neither a folder of that name nor a read-only file is replaced, as a rename onto them is
+// refused; asking again would not change that.
+bool RefusesReplacing(DWORD targetAttributes)
+{
+    return targetAttributes != INVALID_FILE_ATTRIBUTES &&
+           (targetAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0;
+}
+
 bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
 // Attributes a saved file keeps from the one it replaces; the others describe the new contents.
@@ -47,16 +55,18 @@ DWORD PutInPlace(const std::wstring& replacement, const std::wstring& target)
     // Nothing there yet: a plain rename, which never replaces a file that appears meanwhile.
     if (attributes == INVALID_FILE_ATTRIBUTES && IsMissing(GetLastError()))
         return WithRetries([&] { return MoveFileExW(replacement.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH); });
-    // Neither a folder of that name nor a read-only file is replaced, as a rename onto them is
-    // refused; asking again would not change that.
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
+    // Checked again: the target may have become read-only since the sink was made.
+    if (RefusesReplacing(attributes))
         return ERROR_ACCESS_DENIED;
 
     // ReplaceFileW gives the new file the old one's permissions, streams and creation time, where
     // a rename would drop them; the attributes are carried over here too, as not every system's
-    // ReplaceFileW does so.
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kKeptAttributes))
-        SetFileAttributesW(replacement.c_str(), (attributes & kKeptAttributes) | FILE_ATTRIBUTE_ARCHIVE);
+    // ReplaceFileW does so, added to those the new file was made with.
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kKeptAttributes)) {
+        const DWORD own = GetFileAttributesW(replacement.c_str());
+        const DWORD ownKept = own == INVALID_FILE_ATTRIBUTES ? 0 : own & kKeptAttributes;
+        SetFileAttributesW(replacement.c_str(), (attributes & kKeptAttributes) | ownKept | FILE_ATTRIBUTE_ARCHIVE);
+    }
     const DWORD error = WithRetries([&] {
         return ReplaceFileW(target.c_str(), replacement.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
                             nullptr);
@@ -95,9 +105,11 @@ DWORD FileAttributesOf(const std::string& path)
     return GetFileAttributesW(WideFileApiPath(path).c_str());
 }
 
-FileByteSource::FileByteSource(const std::string& path)
-    : file_(CreateFileW(WideFileApiPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                        FILE_ATTRIBUTE_NORMAL, nullptr))
+FileByteSource::FileByteSource(const std::string& path, FileSharing sharing)
+    : file_(CreateFileW(WideFileApiPath(path).c_str(), GENERIC_READ,
+                        sharing == FileSharing::Anyone ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE
+                                                       : FILE_SHARE_READ,
+                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
 {
     if (!file_)
         lastError_ = GetLastError();
@@ -124,18 +136,24 @@ bool FileByteSource::BytesLeft(std::uint64_t* bytesLeft)
     return true;
 }
 
-ReplacingFileSink::ReplacingFileSink(const std::string& targetPath)
+ReplacingFileSink::ReplacingFileSink(const std::string& targetPath, DWORD attributes)
     : target_(WideFileApiPath(targetPath)), temporary_(WideFileApiPath(targetPath + ".rolva-new"))
 {
-    file_.Reset(CreateFileW(temporary_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                            nullptr));
+    // Windows refuses to replace a read-only file but Wine's MoveFileEx replaces it: refused here
+    // on both, before a new file is made, as Commit would refuse it anyway.
+    if (RefusesReplacing(GetFileAttributesW(target_.c_str()))) {
+        lastError_ = ERROR_ACCESS_DENIED;
+        temporary_.clear();  // none was made, and one of that name is left alone
+        return;
+    }
+    file_.Reset(CreateFileW(temporary_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes, nullptr));
     if (!file_)
         lastError_ = GetLastError();
 }
 
 ReplacingFileSink::~ReplacingFileSink()
 {
-    if (committed_)
+    if (committed_ || temporary_.empty())
         return;
     file_.Reset();
     DeleteFileW(temporary_.c_str());
@@ -151,13 +169,23 @@ bool ReplacingFileSink::Write(const void* data, std::uint32_t size, std::uint32_
     return ok != FALSE;
 }
 
-bool ReplacingFileSink::Commit()
+bool ReplacingFileSink::Finish()
 {
+    if (finished_)
+        return true;
     if (!FlushFileBuffers(file_.Get())) {
         lastError_ = GetLastError();
         return false;
     }
     file_.Reset();
+    finished_ = true;
+    return true;
+}
+
+bool ReplacingFileSink::Commit()
+{
+    if (!Finish())
+        return false;
     const DWORD error = PutInPlace(temporary_, target_);
     if (error != 0) {
         lastError_ = error;
@@ -165,6 +193,22 @@ bool ReplacingFileSink::Commit()
     }
     committed_ = true;
     return true;
+}
+
+std::uint32_t WriteAllBytes(ByteSink& sink, const void* bytes, std::size_t size)
+{
+    if (size > UINT32_MAX)
+        return kErrorDiskFull;  // no file of the program's comes near; one write cannot say how far it got
+    std::uint32_t written = 0;
+    if (!sink.Write(bytes, static_cast<std::uint32_t>(size), &written))
+        return sink.LastError();
+    return written == size ? 0 : kErrorDiskFull;
+}
+
+std::uint32_t WriteUserFileBytes(const std::string& path, const void* bytes, std::size_t size, DWORD attributes)
+{
+    return WriteUserFile(
+        path, [&](ByteSink& sink) { return WriteAllBytes(sink, bytes, size); }, attributes);
 }
 
 }  // namespace rolva

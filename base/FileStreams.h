@@ -1,11 +1,15 @@
 // Files as the byte streams the format code reads and writes, and a safe replace for saving:
 // the new contents go to a file beside the old one, which is replaced only once they are
-// complete, so a failed save never loses what was there. Paths are ANSI text as everywhere in
-// the program; they reach the system through the W functions, which alone take long paths.
+// complete, so a failed save never loses what was there. Every file the program reads for the
+// user comes through FileByteSource and every one it writes goes through ReplacingFileSink.
+// Paths are ANSI text as everywhere in the program; they reach the system through the W
+// functions, which alone take long paths.
 #pragma once
 
 #include <windows.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "base/Handles.h"
@@ -21,10 +25,16 @@ std::wstring WideFileApiPath(const std::string& path);
 // GetFileAttributesW of the path, INVALID_FILE_ATTRIBUTES when there is nothing.
 DWORD FileAttributesOf(const std::string& path);
 
+// Who else may use a file while it is read.
+enum class FileSharing {
+    Readers,  // others may read it; one being written is not read
+    Anyone,   // others may read, write or delete it meanwhile (a picture another program has open)
+};
+
 class FileByteSource final : public ByteSource {
 public:
-    // Opened for reading with others allowed to read; check IsOpen().
-    explicit FileByteSource(const std::string& path);
+    // Opened for reading; check IsOpen().
+    explicit FileByteSource(const std::string& path, FileSharing sharing = FileSharing::Readers);
     bool IsOpen() const { return static_cast<bool>(file_); }
 
     bool Read(void* buffer, std::uint32_t size, std::uint32_t* bytesRead) override;
@@ -39,7 +49,10 @@ private:
 // Writes a new file beside the target and puts it in the target's place on Commit.
 class ReplacingFileSink final : public ByteSink {
 public:
-    explicit ReplacingFileSink(const std::string& targetPath);
+    // The new file is made with attributes (hidden keeps it out of a listing while it is written).
+    // A read-only target, or a folder of that name, is refused before anything is written, the
+    // same on every system: IsOpen() is false with LastError() ERROR_ACCESS_DENIED.
+    explicit ReplacingFileSink(const std::string& targetPath, DWORD attributes = FILE_ATTRIBUTE_NORMAL);
     ~ReplacingFileSink() override;  // removes the new file unless it was committed
     ReplacingFileSink(const ReplacingFileSink&) = delete;
     ReplacingFileSink& operator=(const ReplacingFileSink&) = delete;
@@ -48,11 +61,15 @@ public:
     bool Write(const void* data, std::uint32_t size, std::uint32_t* bytesWritten) override;
     std::uint32_t LastError() const override { return lastError_; }
 
-    // Flushes and closes the new file, then puts it in the target's place: ReplaceFileW where
-    // the target exists (which keeps its attributes and permissions), MoveFileExW where it does
-    // not, each tried again for a moment while another program (a virus scanner, an indexer, a
-    // sync tool) holds a file. False with LastError() set when any step failed; the target is
-    // then as it was.
+    // Flushes and closes the new file, which stays under its temporary name: for a set of files
+    // that are all written before any takes its name. False with LastError() set on failure.
+    bool Finish();
+
+    // Finishes the new file when that was not done, then puts it in the target's place:
+    // ReplaceFileW where the target exists (which keeps its attributes and permissions),
+    // MoveFileExW where it does not, each tried again for a moment while another program (a
+    // virus scanner, an indexer, a sync tool) holds a file. False with LastError() set when any
+    // step failed; the target is then as it was.
     bool Commit();
 
 private:
@@ -60,7 +77,29 @@ private:
     std::wstring temporary_;
     FileHandle file_;
     std::uint32_t lastError_ = 0;
+    bool finished_ = false;
     bool committed_ = false;
 };
+
+// A user's file written whole through a ReplacingFileSink, or not at all: 0, or the error code of
+// the step that failed. encode(ByteSink&) writes the contents and returns 0 or its error code.
+template <typename Encode>
+std::uint32_t WriteUserFile(const std::string& path, Encode encode, DWORD attributes = FILE_ATTRIBUTE_NORMAL)
+{
+    ReplacingFileSink file(path, attributes);
+    if (!file.IsOpen())
+        return file.LastError();
+    if (const std::uint32_t error = encode(static_cast<ByteSink&>(file)))
+        return error;
+    return file.Commit() ? 0 : file.LastError();
+}
+
+// The bytes as the whole of a user's file; a write that stores fewer bytes than asked counts as
+// failed (kErrorDiskFull).
+std::uint32_t WriteUserFileBytes(const std::string& path, const void* bytes, std::size_t size,
+                                 DWORD attributes = FILE_ATTRIBUTE_NORMAL);
+
+// The bytes every write through sink stores, as one write: 0 or the error code.
+std::uint32_t WriteAllBytes(ByteSink& sink, const void* bytes, std::size_t size);
 
 }  // namespace rolva

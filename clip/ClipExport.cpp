@@ -112,20 +112,10 @@ ClipResult ExportClip(const ClipRequest& request, const std::string& path, ClipP
     if (!clip)
         return EncoderFailure(E_UNEXPECTED);
 
-    // Windows refuses to replace a read-only file (ERROR_ACCESS_DENIED) but Wine's MoveFileEx
-    // replaces it: refuse it here, the same way on both, before any new file is made.
-    const DWORD attributes = FileAttributesOf(path);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    // A read-only target is refused by the writer before any new file is made (ERROR_ACCESS_DENIED).
+    if (const std::uint32_t error = WriteUserFileBytes(path, clip->data(), clip->size())) {
         ClipResult result = Failure(ClipOutcome::WriteFailed);
-        result.writeError = ERROR_ACCESS_DENIED;
-        return result;
-    }
-    ReplacingFileSink file(path);
-    std::uint32_t written = 0;
-    if (!file.IsOpen() || !file.Write(clip->data(), static_cast<std::uint32_t>(clip->size()), &written) ||
-        written != clip->size() || !file.Commit()) {
-        ClipResult result = Failure(ClipOutcome::WriteFailed);
-        result.writeError = file.LastError();
+        result.writeError = error;
         return result;
     }
     ClipResult result;

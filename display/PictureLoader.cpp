@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "base/Handles.h"
@@ -42,13 +44,12 @@ using GdipDisposeImageFn = GpStatus(WINAPI*)(void*);
 // GDI+ may fault on such a header (32-bit, under Wine) or spend half a minute making room for
 // it (64-bit) before it fails, so no decoder is given the file.
 // The first 64 KB reach the frame header of a JPEG behind the largest Exif segment.
-bool ClaimsTooManyPixels(const WCHAR* widePath)
+bool ClaimsTooManyPixels(const std::string& path)
 {
-    FileHandle file(CreateFileW(widePath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, 0, nullptr));
+    FileByteSource file(path, FileSharing::Anyone);
     std::vector<std::uint8_t> head(64 * 1024);
-    DWORD bytesRead = 0;
-    if (!file || !ReadFile(file.Get(), head.data(), static_cast<DWORD>(head.size()), &bytesRead, nullptr))
+    std::uint32_t bytesRead = 0;
+    if (!file.IsOpen() || !file.Read(head.data(), static_cast<std::uint32_t>(head.size()), &bytesRead))
         return false;  // left to the decoder, which fails on it as well
     return IsTooLargePicture(head.data(), bytesRead);
 }
@@ -96,11 +97,12 @@ public:
     bool Loaded() const { return static_cast<bool>(module_); }
     bool Running() const { return running_; }
 
-    HBITMAP Load(const WCHAR* path) const
+    // GDI+ opens and reads the file itself, by its long-path form as every file the program opens.
+    HBITMAP Load(const std::string& path) const
     {
         HBITMAP result = nullptr;
         GpBitmap* image = nullptr;
-        if (!ClaimsTooManyPixels(path) && createBitmap_(path, &image) == kGpOk) {
+        if (!ClaimsTooManyPixels(path) && createBitmap_(WideFileApiPath(path).c_str(), &image) == kGpOk) {
             // Transparent pixels are composed on ARGB 0, transparent black.
             if (createHbitmap_(image, &result, 0) != kGpOk)
                 result = nullptr;
@@ -160,42 +162,38 @@ HBITMAP LoadPictureGdiplus(const std::string& path)
 {
     if (path.empty())
         return nullptr;
-    const std::wstring widePath = WideFileApiPath(path);  // the long-path form, as every file the program opens
     if (gRunGdiplus) {
         gDocument.gdiplusAvailable = 1;
-        return gRunGdiplus->Load(widePath.c_str());
+        return gRunGdiplus->Load(path);
     }
     const GdiplusLibrary library;  // for this call only
     gDocument.gdiplusAvailable = library.Loaded() ? 1 : 0;
-    return library.Running() ? library.Load(widePath.c_str()) : nullptr;
+    return library.Running() ? library.Load(path) : nullptr;
 }
 
 HBITMAP LoadPictureOle(const std::string& path)
 {
     ComApartment com;  // OleLoadPicture needs COM; a loader must not count on start-up having set it up here
-    if (!com.Ready() || ClaimsTooManyPixels(WideFileApiPath(path).c_str()))
+    if (!com.Ready() || ClaimsTooManyPixels(path))
         return nullptr;
     // Shared with every other use: a picture another program has open still loads.
-    FileHandle file(CreateFileW(WideFileApiPath(path).c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0,
-                                nullptr));
-    if (!file)
+    std::optional<FileByteSource> file(std::in_place, path, FileSharing::Anyone);
+    std::uint64_t left = 0;
+    // 4 GB or more is no picture one read could take whole.
+    if (!file->IsOpen() || !file->BytesLeft(&left) || left == 0 || left >= 0xFFFFFFFFu)
         return nullptr;
-
-    const DWORD size = GetFileSize(file.Get(), nullptr);
-    if (size == 0 || size == INVALID_FILE_SIZE)
-        return nullptr;
+    const std::uint32_t size = static_cast<std::uint32_t>(left);
 
     HGLOBAL memory = GlobalAlloc(GMEM_ZEROINIT, size);
     if (!memory)
         return nullptr;
-    DWORD bytesRead = 0;
+    std::uint32_t bytesRead = 0;
     auto* bytes = static_cast<std::uint8_t*>(GlobalLock(memory));
-    const BOOL read = ReadFile(file.Get(), bytes, size, &bytesRead, nullptr);
+    const bool read = file->Read(bytes, size, &bytesRead);
     // Cut short by another program meanwhile, or a BMP file that ends before its pixels do.
     const bool whole = read && bytesRead == size && !IsCutShortBmp(bytes, size);
     GlobalUnlock(memory);
-    file.Reset();
+    file.reset();
     if (!whole) {
         GlobalFree(memory);
         return nullptr;

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <memory>
 
-#include "base/Handles.h"
 #include "base/FileStreams.h"
 #include "base/core/PathText.h"
 #include "maker/FrameDrawing.h"
@@ -15,53 +15,21 @@ namespace rolva {
 
 namespace {
 
-// Every path reaches the system through the W functions in its long-path form (WideFileApiPath):
-// the ANSI file functions stop at MAX_PATH, and a frame name with ".rolva-new" after a long folder
-// passes it sooner than the folder does.
-const char kTemporarySuffix[] = ".rolva-new";
-
 WriteResult Failure(std::string message)
 {
     return WriteResult{false, std::move(message)};
 }
 
+// The one text for a file the maker could not write, whatever the system said.
 std::string CannotWrite(const std::string& path)
 {
     return "「" + path + "」に書き込めませんでした。\r\n読み取り専用でないか、ディスクの空きと名前を確かめてください。"
            "\r\n方向幕は元の画像のままです。";
 }
 
-bool WriteWholeFile(const std::string& path, const void* bytes, std::size_t size, DWORD attributes)
+std::string ListNotSaved(const std::string& path)
 {
-    FileHandle file(CreateFileW(WideFileApiPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes,
-                                nullptr));
-    if (!file)
-        return false;
-    DWORD written = 0;
-    const bool ok = WriteFile(file.Get(), bytes, static_cast<DWORD>(size), &written, nullptr) && written == size;
-    return ok;
-}
-
-bool IsReadOnly(const std::string& path)
-{
-    const DWORD attributes = FileAttributesOf(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-}
-
-// Writes under a temporary name beside path, then replaces path with it. A read-only target is
-// refused before anything is written.
-bool ReplaceWholeFile(const std::string& path, const void* bytes, std::size_t size, DWORD attributes)
-{
-    if (IsReadOnly(path))
-        return false;
-    const std::string temporary = path + kTemporarySuffix;
-    if (!WriteWholeFile(temporary, bytes, size, attributes) ||
-        !MoveFileExW(WideFileApiPath(temporary).c_str(), WideFileApiPath(path).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileW(WideFileApiPath(temporary).c_str());
-        return false;
-    }
-    return true;
+    return "幕は書き込みましたが、一覧の保存に失敗しました：\r\n" + path;
 }
 
 std::string TooMany(const FrameList& list)
@@ -104,7 +72,7 @@ std::string StripCheckMessage(StripCheck check, const FrameList& list, int width
 bool SaveMakerFile(const std::string& path, const MakerDocument& document, DWORD attributes)
 {
     const std::string text = EncodeMakerFile(document);
-    return ReplaceWholeFile(path, text.data(), text.size(), attributes);
+    return WriteUserFileBytes(path, text.data(), text.size(), attributes) == 0;
 }
 
 }  // namespace
@@ -121,10 +89,10 @@ WriteResult WriteRollStrip(const std::string& path, const FrameList& list, const
     if (!canvas)
         return Failure("幕を描くためのメモリーが足りません。");
     const auto bytes = EncodeBmp24(canvas->Pixels(), canvas->Width(), canvas->Height(), canvas->Width());
-    if (bytes.empty() || !ReplaceWholeFile(path, bytes.data(), bytes.size(), FILE_ATTRIBUTE_NORMAL))
+    if (bytes.empty() || WriteUserFileBytes(path, bytes.data(), bytes.size()) != 0)
         return Failure(CannotWrite(path));
     if (!SaveMakerFile(MakerFileOfStrip(path, IsSystemLeadByte), document, FILE_ATTRIBUTE_NORMAL))
-        return Failure("幕は書き込みましたが、一覧の保存に失敗しました：\r\n" + MakerFileOfStrip(path, IsSystemLeadByte));
+        return Failure(ListNotSaved(MakerFileOfStrip(path, IsSystemLeadByte)));
     return WriteResult{true, {}};
 }
 
@@ -147,29 +115,23 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
         return Failure("幕を描くためのメモリーが足りません。");
     TextCache texts(document.style);
     // Every frame is written under a hidden temporary name first (the sign lists no hidden
-    // file); only when all are there do they take their numbered names.
-    std::vector<std::string> written;
-    auto discard = [&written] {
-        for (const std::string& name : written)
-            DeleteFileW(WideFileApiPath(name).c_str());
-    };
+    // file); only when all are there do they take their numbered names. A sink that goes
+    // uncommitted removes its temporary file.
+    std::vector<std::unique_ptr<ReplacingFileSink>> written;
     for (std::size_t k = 0; k < list.frames.size(); ++k) {
         DrawFrame(canvas.Dc(), 0, width, height, list.frames[k], document.style, texts);
         ApplyFrameLook(canvas, 0, height, document.style);
         const auto bytes = EncodeBmp24(canvas.Pixels(), width, height, width);
         const std::string target = JoinFolderPath(folder, LedFrameFileName(k), IsSystemLeadByte);
-        const std::string temporary = target + kTemporarySuffix;
-        if (IsReadOnly(target) || bytes.empty() ||
-            !WriteWholeFile(temporary, bytes.data(), bytes.size(), FILE_ATTRIBUTE_HIDDEN)) {
-            DeleteFileW(WideFileApiPath(temporary).c_str());
-            discard();
+        auto frame = std::make_unique<ReplacingFileSink>(target, FILE_ATTRIBUTE_HIDDEN);
+        if (!frame->IsOpen() || bytes.empty() || WriteAllBytes(*frame, bytes.data(), bytes.size()) != 0 ||
+            !frame->Finish())
             return Failure(CannotWrite(target));
-        }
-        written.push_back(temporary);
+        written.push_back(std::move(frame));
     }
     for (std::size_t k = 0; k < written.size(); ++k) {
         const std::string target = JoinFolderPath(folder, LedFrameFileName(k), IsSystemLeadByte);
-        if (!MoveFileExW(WideFileApiPath(written[k]).c_str(), WideFileApiPath(target).c_str(), MOVEFILE_REPLACE_EXISTING))
+        if (!written[k]->Commit())
             return Failure(CannotWrite(target));  // cannot happen once the checks above passed
         SetFileAttributesW(WideFileApiPath(target).c_str(), FILE_ATTRIBUTE_NORMAL);
     }
@@ -178,23 +140,20 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
         DeleteFileW(WideFileApiPath(JoinFolderPath(folder, LedFrameFileName(k), IsSystemLeadByte)).c_str());
     // Hidden, so the sign does not take it for a frame.
     if (!SaveMakerFile(MakerFileOfFolder(folder, IsSystemLeadByte), document, FILE_ATTRIBUTE_HIDDEN))
-        return Failure("幕は書き込みましたが、一覧の保存に失敗しました：\r\n" + MakerFileOfFolder(folder, IsSystemLeadByte));
+        return Failure(ListNotSaved(MakerFileOfFolder(folder, IsSystemLeadByte)));
     return WriteResult{true, {}};
 }
 
 bool ReadMakerFile(const std::string& path, MakerDocument& document)
 {
-    FileHandle file(
-        CreateFileW(WideFileApiPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!file)
+    FileByteSource file(path);
+    std::uint64_t size = 0;
+    constexpr std::uint64_t kLargest = 4 * 1024 * 1024;  // far more than 999 lines of text
+    if (!file.IsOpen() || !file.BytesLeft(&size) || size > kLargest)
         return false;
-    const DWORD size = GetFileSize(file.Get(), nullptr);
-    constexpr DWORD kLargest = 4 * 1024 * 1024;  // far more than 999 lines of text
-    if (size == INVALID_FILE_SIZE || size > kLargest)
-        return false;
-    std::string bytes(size, '\0');
-    DWORD read = 0;
-    if (size && (!ReadFile(file.Get(), bytes.data(), size, &read, nullptr) || read != size))
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    std::uint32_t read = 0;
+    if (size && (!file.Read(bytes.data(), static_cast<std::uint32_t>(size), &read) || read != size))
         return false;
     auto decoded = DecodeMakerFile(bytes);
     if (!decoded)

@@ -139,19 +139,13 @@ bool WriteVer4File(const std::string& path)
         s.picturePath = slot.picturePath;
     }
 
-    ReplacingFileSink file(path);
-    if (!file.IsOpen()) {
-        // Saying nothing here would let the user believe the scene was saved.
-        ShowSaveErrorMessage(file.LastError());
-        return false;
-    }
-    const WriteResult written = EncodeVer4(record, file);
-    if (!written.ok) {
-        ShowSaveErrorMessage(written.errorCode);
-        return false;
-    }
-    if (!file.Commit()) {
-        ShowSaveErrorMessage(file.LastError());
+    const std::uint32_t error = WriteUserFile(path, [&record](ByteSink& sink) {
+        const WriteResult written = EncodeVer4(record, sink);
+        return written.ok ? 0 : written.errorCode;
+    });
+    // Saying nothing here would let the user believe the scene was saved.
+    if (error != 0) {
+        ShowSaveErrorMessage(error);
         return false;
     }
     return true;

@@ -1,0 +1,233 @@
+// The one writer of the user's files: a new file, a replaced one keeping how it was kept, a
+// read-only target refused before anything is written, a write given up leaving the old file,
+// and a target another program holds tried again and then reported. No temporary is ever left.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "TestSupport.h"
+#include "base/FileStreams.h"
+
+namespace rolva {
+namespace {
+
+const char kTemporarySuffix[] = ".rolva-new";
+constexpr DWORD kWatched = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY;
+
+class UserFileWriterTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        char temp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temp);
+        folder_ = std::string(temp) + "rolva-user-file-writer";
+        test::RemoveTree(folder_);
+        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
+        target_ = folder_ + "\\target.dat";
+    }
+    void TearDown() override { test::RemoveTree(folder_); }
+
+    bool TemporaryLeft() const
+    {
+        return GetFileAttributesA((target_ + kTemporarySuffix).c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+    // The target's contents, read after clearing read-only so the fixture can read and remove it.
+    std::string Contents() const
+    {
+        SetFileAttributesA(target_.c_str(), GetFileAttributesA(target_.c_str()) & ~FILE_ATTRIBUTE_READONLY);
+        return test::ReadFileBytes(target_);
+    }
+
+    std::string folder_;
+    std::string target_;
+};
+
+TEST_F(UserFileWriterTest, WritesReplacesRefusesAndGivesUpAsTheTargetAllows)
+{
+    struct Case {
+        const char* name;
+        const char* old;           // the target's contents before, nullptr when there is none
+        DWORD oldAttributes;       // the target's attributes before
+        DWORD madeWith;            // the attributes the new file is made with
+        bool commit;               // false: the sink goes without Commit
+        std::uint32_t error;       // what the writer reports, 0 when it saved
+        bool opened;               // whether a new file was made at all
+        const char* after;         // the target's contents after, nullptr when there is none
+        DWORD attributesAfter;     // the watched attributes of the target after
+    };
+    const Case cases[] = {
+        {"a new file", nullptr, 0, FILE_ATTRIBUTE_NORMAL, true, 0, true, "new", 0},
+        {"a hidden file replaced stays hidden", "old", FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_NORMAL, true, 0, true,
+         "new", FILE_ATTRIBUTE_HIDDEN},
+        {"a system file replaced stays so", "old", FILE_ATTRIBUTE_SYSTEM, FILE_ATTRIBUTE_NORMAL, true, 0, true, "new",
+         FILE_ATTRIBUTE_SYSTEM},
+        {"made hidden over a plain file", "old", FILE_ATTRIBUTE_NORMAL, FILE_ATTRIBUTE_HIDDEN, true, 0, true, "new",
+         FILE_ATTRIBUTE_HIDDEN},
+        {"made hidden as a new file", nullptr, 0, FILE_ATTRIBUTE_HIDDEN, true, 0, true, "new", FILE_ATTRIBUTE_HIDDEN},
+        {"a plain file replaced stays plain", "old", FILE_ATTRIBUTE_NORMAL, FILE_ATTRIBUTE_NORMAL, true, 0, true, "new",
+         0},
+        {"read-only refused", "old", FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_NORMAL, true, ERROR_ACCESS_DENIED, false,
+         "old", FILE_ATTRIBUTE_READONLY},
+        {"hidden read-only refused", "old", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_NORMAL,
+         true, ERROR_ACCESS_DENIED, false, "old", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN},
+        {"given up over an old file", "old", FILE_ATTRIBUTE_NORMAL, FILE_ATTRIBUTE_NORMAL, false, 0, true, "old", 0},
+        {"given up with no file before", nullptr, 0, FILE_ATTRIBUTE_NORMAL, false, 0, true, nullptr, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.old) {
+            test::WriteFileBytes(target_, c.old);
+            ASSERT_TRUE(SetFileAttributesA(target_.c_str(), c.oldAttributes));
+        }
+        {
+            ReplacingFileSink sink(target_, c.madeWith);
+            EXPECT_EQ(c.opened, sink.IsOpen());
+            // Refused before anything is written: not even an empty new file beside the target.
+            EXPECT_EQ(c.opened, TemporaryLeft());
+            if (c.opened) {
+                EXPECT_EQ(0u, WriteAllBytes(sink, "new", 3));
+                if (c.commit) {
+                    EXPECT_EQ(c.error == 0, sink.Commit());
+                }
+            }
+            if (c.error != 0) {
+                EXPECT_EQ(c.error, sink.LastError());
+            }
+        }
+        EXPECT_FALSE(TemporaryLeft());
+        const DWORD attributes = GetFileAttributesA(target_.c_str());
+        if (c.after) {
+            ASSERT_NE(INVALID_FILE_ATTRIBUTES, attributes);
+            EXPECT_EQ(c.attributesAfter, attributes & kWatched) << std::hex << attributes;
+            EXPECT_EQ(c.after, Contents());
+        } else {
+            EXPECT_EQ(INVALID_FILE_ATTRIBUTES, attributes);
+        }
+        if (attributes != INVALID_FILE_ATTRIBUTES) {
+            SetFileAttributesA(target_.c_str(), FILE_ATTRIBUTE_NORMAL);
+            ASSERT_TRUE(DeleteFileA(target_.c_str()));
+        }
+    }
+}
+
+TEST_F(UserFileWriterTest, RefusedTargetsNeverReachTheEncoder)
+{
+    // A read-only file and a folder of the target's name: the error the save message shows.
+    test::WriteFileBytes(target_, "old");
+    ASSERT_TRUE(SetFileAttributesA(target_.c_str(), FILE_ATTRIBUTE_READONLY));
+    const std::string folderTarget = folder_ + "\\taken";
+    ASSERT_TRUE(CreateDirectoryA(folderTarget.c_str(), nullptr));
+    for (const std::string& path : {target_, folderTarget}) {
+        SCOPED_TRACE(path);
+        bool encoded = false;
+        const std::uint32_t error = WriteUserFile(path, [&encoded](ByteSink&) {
+            encoded = true;
+            return 0u;
+        });
+        EXPECT_EQ(static_cast<std::uint32_t>(ERROR_ACCESS_DENIED), error);
+        EXPECT_FALSE(encoded);
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((path + kTemporarySuffix).c_str()));
+    }
+    EXPECT_EQ("old", Contents());
+    EXPECT_NE(0u, GetFileAttributesA(folderTarget.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+TEST_F(UserFileWriterTest, AnEncoderFailureIsReportedAndNothingIsReplaced)
+{
+    test::WriteFileBytes(target_, "old");
+    const std::uint32_t error = WriteUserFile(target_, [](ByteSink& sink) {
+        std::uint32_t written = 0;
+        sink.Write("half", 4, &written);
+        return static_cast<std::uint32_t>(ERROR_DISK_FULL);
+    });
+    EXPECT_EQ(static_cast<std::uint32_t>(ERROR_DISK_FULL), error);
+    EXPECT_EQ("old", Contents());
+    EXPECT_FALSE(TemporaryLeft());
+}
+
+TEST_F(UserFileWriterTest, AFinishedFileWaitsUnderItsTemporaryNameUntilCommitted)
+{
+    // The LED frames: all written first, then all renamed.
+    test::WriteFileBytes(target_, "old");
+    {
+        ReplacingFileSink sink(target_, FILE_ATTRIBUTE_HIDDEN);
+        ASSERT_EQ(0u, WriteAllBytes(sink, "new", 3));
+        ASSERT_TRUE(sink.Finish());
+        EXPECT_EQ("old", Contents());
+        const DWORD waiting = GetFileAttributesA((target_ + kTemporarySuffix).c_str());
+        ASSERT_NE(INVALID_FILE_ATTRIBUTES, waiting);
+        EXPECT_NE(0u, waiting & FILE_ATTRIBUTE_HIDDEN);
+        EXPECT_EQ("new", test::ReadFileBytes(target_ + kTemporarySuffix));
+    }
+    // Never committed: the old file stays and the finished new one goes.
+    EXPECT_EQ("old", Contents());
+    EXPECT_FALSE(TemporaryLeft());
+
+    ReplacingFileSink sink(target_);
+    ASSERT_EQ(0u, WriteAllBytes(sink, "new", 3));
+    ASSERT_TRUE(sink.Finish());
+    EXPECT_TRUE(sink.Commit());
+    EXPECT_EQ("new", Contents());
+    EXPECT_FALSE(TemporaryLeft());
+}
+
+struct HeldFile {
+    HANDLE handle;
+    DWORD releaseAfterMs;  // INFINITE: held until the test lets go
+};
+
+DWORD WINAPI ReleaseLater(LPVOID parameter)
+{
+    const HeldFile* held = static_cast<const HeldFile*>(parameter);
+    Sleep(held->releaseAfterMs);
+    CloseHandle(held->handle);
+    return 0;
+}
+
+TEST_F(UserFileWriterTest, ATargetHeldByAnotherHandleIsTriedAgainThenReported)
+{
+    struct Case {
+        const char* name;
+        DWORD releaseAfterMs;  // INFINITE: longer than the writer waits
+        bool saved;
+    };
+    const Case cases[] = {
+        {"let go of while the writer waits", 120, true},
+        {"held for longer than the writer waits", INFINITE, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::WriteFileBytes(target_, "old");
+        // No sharing at all: neither replacing nor renaming can take its name meanwhile.
+        HeldFile held{CreateFileA(target_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                  nullptr),
+                      c.releaseAfterMs};
+        ASSERT_NE(INVALID_HANDLE_VALUE, held.handle);
+        HANDLE releaser = c.releaseAfterMs == INFINITE ? nullptr
+                                                       : CreateThread(nullptr, 0, ReleaseLater, &held, 0, nullptr);
+        const DWORD start = GetTickCount();
+        const std::uint32_t error = WriteUserFileBytes(target_, "new", 3);
+        const DWORD took = GetTickCount() - start;
+        if (releaser) {
+            WaitForSingleObject(releaser, INFINITE);
+            CloseHandle(releaser);
+        } else {
+            CloseHandle(held.handle);
+        }
+        if (c.saved) {
+            EXPECT_EQ(0u, error);
+            EXPECT_EQ("new", Contents());
+        } else {
+            // Reported only after it was tried again for the while a scanner may hold a file.
+            EXPECT_NE(0u, error);
+            EXPECT_GE(took, 400u);
+            EXPECT_EQ("old", Contents());
+        }
+        EXPECT_FALSE(TemporaryLeft());
+        ASSERT_TRUE(DeleteFileA(target_.c_str()));
+    }
+}
+
+}  // namespace
+}  // namespace rolva
