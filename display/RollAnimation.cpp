@@ -127,6 +127,14 @@ bool MoveSign(int sign, const SignRequest& request)
     return thread != nullptr;
 }
 
+void JoinEndedRoll(int sign)
+{
+    // Bounded all the same: the UI thread must never hang on a thread that misbehaves.
+    constexpr DWORD kLongestJoinMs = 1000;
+    if (HANDLE thread = gDocument.signs[sign].rollThread.Get())
+        WaitForSingleObject(thread, kLongestJoinMs);
+}
+
 void StopRoll(int sign)
 {
     SignSlot& slot = gDocument.signs[sign];

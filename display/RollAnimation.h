@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+#include "base/AppMessages.h"
+
 namespace rolva {
 
 // What a sign is asked to do: go to a frame, with the pause after every pixel and the extra
@@ -19,9 +21,8 @@ struct SignRequest {
     std::int32_t interval = 0;
 };
 
-// Posted to the roll listener when a roll reaches its frame: wParam is the sign, lParam the
+// kRollEndedMessage is posted to the roll listener when a roll reaches its frame, with the
 // roll's number (see IsLatestRoll). A roll that was stopped posts nothing.
-constexpr UINT kRollEndedMessage = WM_APP + 41;
 
 // The window that gets kRollEndedMessage; NULL posts nothing.
 void SetRollListener(HWND window);
@@ -43,6 +44,10 @@ bool RollThreadsIdle();
 // Whether the roll number (from kRollEndedMessage) is the sign's latest roll, so that a late
 // message of an earlier roll changes nothing.
 bool IsLatestRoll(int sign, LPARAM roll);
+
+// After the sign's kRollEndedMessage: waits the moment until its thread has returned (it makes
+// no window call after posting), so that IsRolling is false once the keys are back.
+void JoinEndedRoll(int sign);
 
 // Asks the sign's roll thread to stop and waits until it has ended, still carrying out the
 // window calls it makes meanwhile. Afterwards no step of that roll happens any more.

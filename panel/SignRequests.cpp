@@ -50,8 +50,10 @@ void EnableSignKeys(int sign, bool enable)
 
 void OnRollEnded(int sign, LPARAM roll)
 {
-    if ((sign == 0 || sign == 1) && IsLatestRoll(sign, roll))
-        EnableSignKeys(sign, true);
+    if ((sign != 0 && sign != 1) || !IsLatestRoll(sign, roll))
+        return;
+    JoinEndedRoll(sign);  // an ON pressed at once must find the sign idle
+    EnableSignKeys(sign, true);
 }
 
 }  // namespace rolva

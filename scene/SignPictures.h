@@ -7,13 +7,12 @@
 
 #include <string>
 
+#include "base/AppMessages.h"
 #include "document/SignDocument.h"
 
 namespace rolva {
 
-// Sent to the open settings dialog after a sign's picture path changed; wParam is the sign.
-constexpr UINT kSignPathChangedMessage = WM_APP + 40;
-
+// Each sends kSignPathChangedMessage to the settings dialog when it is open.
 void SetSignFolder(int sign, const std::string& folder);
 void SetSignStrip(int sign, const std::string& path);
 

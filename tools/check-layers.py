@@ -25,6 +25,8 @@ FLOORS = [
 ]
 FLOOR_OF = {room: level for level, rooms in enumerate(FLOORS) for room in rooms}
 
+SOURCE_ENDINGS = (".cpp", ".h", ".hpp", ".c", ".inl")
+
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 
 # The C headers of the standard library; every other <name.h> is a header of the system's. The
@@ -48,7 +50,7 @@ def SourceFiles(root):
     for room in sorted(FLOOR_OF):
         for folder, _, names in os.walk(os.path.join(root, room)):
             for name in sorted(names):
-                if name.endswith((".cpp", ".h")):
+                if name.endswith(SOURCE_ENDINGS):
                     yield room, os.path.join(folder, name)
 
 
@@ -56,22 +58,26 @@ def Faults(root):
     for room, path in SourceFiles(root):
         shown = os.path.relpath(path, root)
         in_core = "/core/" in shown.replace(os.sep, "/")
-        with open(path, encoding="utf-8", errors="replace") as source:
+        with open(path, encoding="utf-8-sig", errors="replace") as source:
             for number, line in enumerate(source, 1):
                 match = INCLUDE.match(line)
                 if not match:
                     continue
                 kind, header = match.groups()
+                header = header.replace("\\", "/")
                 where = f"{shown}:{number}"
-                if kind == "<":
-                    if (in_core or IsConstantsHeader(shown)) and IsSystemHeader(header):
-                        yield f"{where}: a core or an ID table includes the system header <{header}>"
-                    continue
                 target = header.split("/")[0]
-                if target not in FLOOR_OF:
-                    if "/" in header:
+                # The source root is on the include path, so <room/X.h> is a room's header too.
+                if "/" not in header or target not in FLOOR_OF:
+                    beside = os.path.exists(os.path.join(os.path.dirname(path), header))
+                    system = kind == "<" or not beside
+                    if system and (in_core or IsConstantsHeader(shown)) and IsSystemHeader(header):
+                        yield f"{where}: a core or an ID table includes the system header <{header}>"
+                    elif kind == '"' and "/" in header and not beside:
                         yield f"{where}: \"{header}\" is in no room of the floor table"
                     continue
+                if IsConstantsHeader(shown) and not IsConstantsHeader(header):
+                    yield f"{where}: an ID table includes \"{header}\", which is no ID table"
                 if in_core and "/core/" not in header and not IsConstantsHeader(header):
                     yield f"{where}: a core includes the shell header \"{header}\""
                 if target == room:
@@ -89,7 +95,7 @@ def HasSources(root, folder):
     if folder in ("tests", "build", "tools") or folder.startswith("."):
         return False
     for _, _, names in os.walk(os.path.join(root, folder)):
-        if any(name.endswith((".cpp", ".h")) for name in names):
+        if any(name.endswith(SOURCE_ENDINGS) for name in names):
             return True
     return False
 

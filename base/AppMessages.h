@@ -1,0 +1,16 @@
+// The program's own window messages, numbered in one place so that no two share a number.
+// Each is posted or sent by a lower room to a window of a higher one that asked for it.
+#pragma once
+
+#include <windows.h>
+
+namespace rolva {
+
+// To the open settings dialog after a sign's picture path changed; wParam is the sign.
+constexpr UINT kSignPathChangedMessage = WM_APP + 40;
+
+// To the roll listener when a roll reaches its frame: wParam is the sign, lParam the roll's
+// number.
+constexpr UINT kRollEndedMessage = WM_APP + 41;
+
+}  // namespace rolva
