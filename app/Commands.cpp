@@ -3,19 +3,19 @@
 #include <windows.h>
 
 #include "app/Application.h"
-#include "document/core/SignKind.h"
 #include "app/Form.h"
 #include "app/MenuIds.h"
 #include "app/NamedWindows.h"
-#include "base/Modal.h"
 #include "app/RecentFiles.h"
 #include "app/WindowPlacement.h"
+#include "base/Modal.h"
 #include "clip/ClipCommand.h"
 #include "display/RollAnimation.h"
-#include "scene/FileCommands.h"
-#include "scene/SceneFile.h"
+#include "document/core/SignKind.h"
 #include "info/Help.h"
 #include "maker/StripMaker.h"
+#include "scene/FileCommands.h"
+#include "scene/SceneFile.h"
 
 namespace rolva {
 

@@ -1,16 +1,16 @@
 #include "app/DropFiles.h"
 
-#include "display/RollAnimation.h"
 #include <string>
 #include <vector>
 
 #include "app/Commands.h"
-#include "base/Handles.h"
 #include "app/core/DropRules.h"
-#include "display/SignWindows.h"
 #include "base/FileStreams.h"
-#include "scene/SceneFile.h"
+#include "base/Handles.h"
+#include "display/RollAnimation.h"
+#include "display/SignWindows.h"
 #include "document/SignDocument.h"
+#include "scene/SceneFile.h"
 #include "scene/SignPictures.h"
 
 namespace rolva {

@@ -1,19 +1,19 @@
 #include "app/Form.h"
-#include "display/SignPainting.h"
 
 #include "app/Application.h"
 #include "app/Commands.h"
 #include "app/DropFiles.h"
-#include "app/RecentFiles.h"
-#include "scene/SceneFile.h"
-#include "display/FormIds.h"
-#include "base/WindowProcs.h"
-#include "app/WindowPlacement.h"
 #include "app/NamedWindows.h"
+#include "app/RecentFiles.h"
+#include "app/WindowPlacement.h"
+#include "base/WindowProcs.h"
+#include "display/FormIds.h"
 #include "display/PictureLoader.h"
-#include "info/Help.h"
+#include "display/SignPainting.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
+#include "info/Help.h"
+#include "scene/SceneFile.h"
 
 namespace rolva {
 

@@ -1,7 +1,5 @@
 #include "app/RecentFiles.h"
 
-#include "base/ExecutableFiles.h"
-#include "display/RollAnimation.h"
 #include <windows.h>
 
 #include <vector>
@@ -10,10 +8,12 @@
 #include "app/Commands.h"
 #include "app/MenuIds.h"
 #include "app/WindowPlacement.h"
+#include "base/ExecutableFiles.h"
 #include "base/FileMessages.h"
 #include "base/FileStreams.h"
-#include "scene/SceneFile.h"
 #include "base/SystemText.h"
+#include "display/RollAnimation.h"
+#include "scene/SceneFile.h"
 
 namespace rolva {
 

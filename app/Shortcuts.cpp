@@ -3,8 +3,8 @@
 #include <initializer_list>
 
 #include "app/Application.h"
-#include "base/Handles.h"
 #include "app/MenuIds.h"
+#include "base/Handles.h"
 #include "panel/PanelKeyboard.h"
 
 namespace rolva {

@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "base/ExecutableFiles.h"
 #include "app/Application.h"
-#include "base/core/WindowGeometry.h"
+#include "base/ExecutableFiles.h"
 #include "base/FileStreams.h"
+#include "base/core/WindowGeometry.h"
 #include "document/FileDecoding.h"
 #include "document/core/SettingsFile.h"
 

@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "base/Handles.h"
 #include "base/CurrentFolder.h"
+#include "base/Handles.h"
 
 namespace rolva {
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <windows.h>
-
 #include <objbase.h>
 
 namespace rolva {

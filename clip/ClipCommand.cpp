@@ -3,14 +3,14 @@
 #include <cstdio>
 
 #include "base/FileChoosers.h"
-#include "base/WindowRegistry.h"
-#include "clip/ClipDialog.h"
-#include "clip/ClipProgressWindow.h"
-#include "scene/FileCommands.h"
 #include "base/FileMessages.h"
 #include "base/FileStreams.h"
 #include "base/SystemText.h"
+#include "base/WindowRegistry.h"
 #include "base/core/PathText.h"
+#include "clip/ClipDialog.h"
+#include "clip/ClipProgressWindow.h"
+#include "scene/FileCommands.h"
 
 namespace rolva {
 

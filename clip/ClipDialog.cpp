@@ -4,9 +4,9 @@
 #include <string>
 
 #include "base/ControlTable.h"
-#include "base/WindowRegistry.h"
 #include "base/EmptyDialog.h"
 #include "base/WindowProcs.h"
+#include "base/WindowRegistry.h"
 #include "base/WindowText.h"
 #include "clip/ClipDialogIds.h"
 #include "clip/core/FrameSequence.h"

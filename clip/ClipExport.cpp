@@ -2,10 +2,10 @@
 
 #include <optional>
 
+#include "base/FileStreams.h"
 #include "clip/GifEncoder.h"
 #include "clip/core/ClipPixels.h"
 #include "clip/core/GifBytes.h"
-#include "base/FileStreams.h"
 
 namespace rolva {
 

@@ -3,8 +3,8 @@
 #include <commctrl.h>
 
 #include "base/EmptyDialog.h"
-#include "base/WindowRegistry.h"
 #include "base/WindowProcs.h"
+#include "base/WindowRegistry.h"
 #include "clip/ClipDialog.h"
 #include "clip/ClipDialogIds.h"
 

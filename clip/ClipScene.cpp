@@ -1,7 +1,8 @@
 #include "clip/ClipScene.h"
 
+#include "base/Dib32.h"
+#include "base/SystemText.h"
 #include "base/WindowRegistry.h"
-#include "display/SignPainting.h"
 #include "clip/core/FrameSequence.h"
 #include "display/LedSign.h"
 #include "display/PictureLoader.h"
@@ -11,9 +12,7 @@
 #include "display/core/NumericText.h"
 #include "document/ScenePaths.h"
 #include "document/SignDocument.h"
-#include "base/SystemText.h"
 #include "panel/SignRequests.h"
-#include "base/Dib32.h"
 
 namespace rolva {
 

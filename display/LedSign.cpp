@@ -2,14 +2,14 @@
 
 #include <utility>
 
+#include "base/FileStreams.h"
 #include "base/Handles.h"
+#include "base/SystemText.h"
 #include "display/PictureLoader.h"
 #include "display/SignWindows.h"
 #include "display/core/LedFiles.h"
-#include "base/FileStreams.h"
 #include "document/ScenePaths.h"
 #include "document/SignDocument.h"
-#include "base/SystemText.h"
 
 namespace rolva {
 

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "base/FileStreams.h"
 #include "base/Handles.h"
 #include "base/SystemLibrary.h"
 #include "display/core/BmpCompleteness.h"
 #include "display/core/HiMetric.h"
 #include "display/core/PictureDimensions.h"
-#include "base/FileStreams.h"
 #include "document/SignDocument.h"
 
 namespace rolva {

@@ -5,8 +5,8 @@
 
 #include <atomic>
 
-#include "display/FormIds.h"
 #include "base/Handles.h"
+#include "display/FormIds.h"
 #include "display/LedSign.h"
 #include "display/SignWindows.h"
 #include "display/core/RollPacer.h"

@@ -3,14 +3,13 @@
 // control shows one band while the other takes the next cut, so no band changes while shown.
 // During a roll only the sign's roll thread touches its bands; SetSignPicture runs while the
 // sign is at rest.
-#include "display/SignWindows.h"
-
 #include <cstdlib>
 
+#include "base/Dib32.h"
 #include "base/Handles.h"
+#include "display/SignWindows.h"
 #include "display/core/StripBand.h"
 #include "document/SignDocument.h"
-#include "base/Dib32.h"
 
 namespace rolva {
 

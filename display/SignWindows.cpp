@@ -1,9 +1,8 @@
 #include "display/SignWindows.h"
 
-#include "display/SignPainting.h"
-
-#include "display/FormIds.h"
 #include "base/WindowRecords.h"
+#include "display/FormIds.h"
+#include "display/SignPainting.h"
 #include "document/SignDocument.h"
 
 namespace rolva {

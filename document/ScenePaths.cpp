@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "base/FileStreams.h"
-#include "document/SignDocument.h"
 #include "base/SystemText.h"
 #include "base/core/PathText.h"
+#include "document/SignDocument.h"
 
 namespace rolva {
 

@@ -1,11 +1,11 @@
 #include "info/AboutWindow.h"
 
 #include "base/ControlTable.h"
-#include "base/WindowRegistry.h"
 #include "base/Handles.h"
 #include "base/Modal.h"
 #include "base/WindowFit.h"
 #include "base/WindowProcs.h"
+#include "base/WindowRegistry.h"
 #include "document/SignDocument.h"
 #include "info/AboutIds.h"
 #include "info/Help.h"

@@ -1,12 +1,11 @@
 #include "info/CommandLineFile.h"
 
 #include <windows.h>
-
 #include <shlwapi.h>
 
-#include "scene/FileCommands.h"
 #include "base/SystemText.h"
 #include "info/core/CommandLinePath.h"
+#include "scene/FileCommands.h"
 
 namespace rolva {
 

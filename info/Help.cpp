@@ -1,13 +1,12 @@
 #include "info/Help.h"
 
 #include <windows.h>
-
 #include <shellapi.h>
 
-#include "base/WindowRegistry.h"
+#include "base/ExecutableFiles.h"
 #include "base/Handles.h"
 #include "base/SystemLibrary.h"
-#include "base/ExecutableFiles.h"
+#include "base/WindowRegistry.h"
 
 namespace rolva {
 

@@ -3,10 +3,10 @@
 #include <string>
 
 #include "base/ControlTable.h"
-#include "base/WindowRegistry.h"
+#include "base/Handles.h"
 #include "base/WindowFit.h"
 #include "base/WindowProcs.h"
-#include "base/Handles.h"
+#include "base/WindowRegistry.h"
 #include "document/SignDocument.h"
 #include "info/CommandLineFile.h"
 #include "info/InfoWindow.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "maker/core/LedDots.h"
 #include "base/Dib32.h"
+#include "maker/core/LedDots.h"
 
 namespace rolva {
 

@@ -7,23 +7,23 @@
 #include <string>
 #include <vector>
 
-#include "base/WindowRegistry.h"
+#include "base/FileChoosers.h"
 #include "base/Modal.h"
+#include "base/SystemText.h"
 #include "base/WindowFit.h"
 #include "base/WindowProcs.h"
+#include "base/WindowRegistry.h"
 #include "base/WindowText.h"
+#include "base/core/PathText.h"
 #include "display/SignWindows.h"
-#include "scene/FileCommands.h"
 #include "document/SignDocument.h"
 #include "maker/FrameDrawing.h"
 #include "maker/MakerControls.h"
 #include "maker/MakerIds.h"
 #include "maker/StripPreview.h"
 #include "maker/StripWriter.h"
-#include "base/FileChoosers.h"
+#include "scene/FileCommands.h"
 #include "scene/SignPictures.h"
-#include "base/SystemText.h"
-#include "base/core/PathText.h"
 
 namespace rolva {
 

@@ -6,10 +6,10 @@
 #include <memory>
 
 #include "base/FileStreams.h"
+#include "base/SystemText.h"
 #include "base/core/PathText.h"
 #include "maker/FrameDrawing.h"
 #include "maker/core/StripFile.h"
-#include "base/SystemText.h"
 
 namespace rolva {
 

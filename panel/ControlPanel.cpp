@@ -4,11 +4,11 @@
 
 #include <cstring>
 
-#include "base/WindowRegistry.h"
 #include "base/ControlTable.h"
 #include "base/Handles.h"
 #include "base/WindowFit.h"
 #include "base/WindowProcs.h"
+#include "base/WindowRegistry.h"
 #include "base/WindowText.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanelIds.h"

@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
-#include "base/WindowSpec.h"
-
 #include <string>
+
+#include "base/WindowSpec.h"
 
 namespace rolva {
 

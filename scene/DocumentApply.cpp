@@ -1,7 +1,6 @@
 #include "scene/DocumentApply.h"
 
 #include <windows.h>
-
 #include <commctrl.h>
 
 #include "base/WindowRegistry.h"

@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <string>
 
-#include "scene/DataFiles.h"
-#include "display/LedSign.h"
 #include "base/FileMessages.h"
 #include "base/FileStreams.h"
+#include "display/LedSign.h"
 #include "document/FileDecoding.h"
 #include "document/ScenePaths.h"
+#include "scene/DataFiles.h"
 
 namespace rolva {
 

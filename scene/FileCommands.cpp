@@ -1,19 +1,19 @@
 #include "scene/FileCommands.h"
 
-#include "base/FileChoosers.h"
-#include "display/RollAnimation.h"
 #include <commdlg.h>
 
 #include <vector>
 
-#include "base/WindowRegistry.h"
 #include "base/CurrentFolder.h"
-#include "scene/DataFiles.h"
-#include "scene/SceneFile.h"
+#include "base/FileChoosers.h"
 #include "base/FileStreams.h"
 #include "base/SystemText.h"
-#include "document/core/DataFileKind.h"
+#include "base/WindowRegistry.h"
 #include "base/core/PathText.h"
+#include "display/RollAnimation.h"
+#include "document/core/DataFileKind.h"
+#include "scene/DataFiles.h"
+#include "scene/SceneFile.h"
 
 namespace rolva {
 

@@ -1,11 +1,11 @@
 #include "scene/SceneFile.h"
 
-#include "display/RollAnimation.h"
 #include <windows.h>
 
 #include "base/WindowRegistry.h"
-#include "scene/FileCommands.h"
+#include "display/RollAnimation.h"
 #include "document/core/DataFileKind.h"
+#include "scene/FileCommands.h"
 
 namespace rolva {
 

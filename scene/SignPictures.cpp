@@ -9,8 +9,8 @@
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
-#include "scene/DocumentApply.h"
 #include "panel/SignRequests.h"
+#include "scene/DocumentApply.h"
 
 namespace rolva {
 

@@ -3,12 +3,12 @@
 
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
-#include "scene/DataFiles.h"
-#include "scene/DocumentApply.h"
 #include "document/SignDocument.h"
 #include "document/core/Ver3File.h"
 #include "panel/ControlPanelIds.h"
 #include "panel/SignRequests.h"
+#include "scene/DataFiles.h"
+#include "scene/DocumentApply.h"
 
 namespace rolva {
 

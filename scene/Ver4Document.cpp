@@ -1,17 +1,17 @@
 // The Ver4 data file on the document and the windows.
 #include <windows.h>
 
+#include "base/FileMessages.h"
+#include "base/FileStreams.h"
 #include "base/WindowRegistry.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
-#include "scene/DataFiles.h"
-#include "scene/DocumentApply.h"
-#include "base/FileMessages.h"
-#include "base/FileStreams.h"
 #include "document/SignDocument.h"
 #include "document/core/Ver4File.h"
 #include "panel/ControlPanelIds.h"
 #include "panel/SignRequests.h"
+#include "scene/DataFiles.h"
+#include "scene/DocumentApply.h"
 
 namespace rolva {
 

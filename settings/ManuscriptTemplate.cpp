@@ -1,7 +1,7 @@
 #include "settings/ManuscriptTemplate.h"
 
-#include "base/WindowRegistry.h"
 #include "base/Handles.h"
+#include "base/WindowRegistry.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
 #include "settings/core/ManuscriptGeometry.h"

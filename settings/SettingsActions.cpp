@@ -2,17 +2,17 @@
 
 #include <string>
 
+#include "base/FileChoosers.h"
 #include "base/WindowRegistry.h"
 #include "display/LedSign.h"
 #include "display/PictureLoader.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
+#include "document/SignDocument.h"
+#include "panel/ControlPanelIds.h"
 #include "scene/DocumentApply.h"
 #include "scene/FileCommands.h"
 #include "scene/SignPictures.h"
-#include "document/SignDocument.h"
-#include "panel/ControlPanelIds.h"
-#include "base/FileChoosers.h"
 #include "settings/SettingsIds.h"
 #include "settings/core/PictureFilter.h"
 

@@ -4,20 +4,20 @@
 
 #include <memory>
 
-#include "base/WindowRegistry.h"
 #include "base/Handles.h"
 #include "base/Modal.h"
 #include "base/WindowFit.h"
 #include "base/WindowProcs.h"
+#include "base/WindowRegistry.h"
 #include "info/Help.h"
 #include "maker/StripMaker.h"
 #include "resources/ResourceIds.h"
+#include "scene/SignPictures.h"
 #include "settings/LiveEdits.h"
 #include "settings/ManuscriptTemplate.h"
 #include "settings/SettingsActions.h"
 #include "settings/SettingsControls.h"
 #include "settings/SettingsFill.h"
-#include "scene/SignPictures.h"
 #include "settings/SettingsIds.h"
 #include "settings/SettingsTooltips.h"
 

@@ -1,7 +1,7 @@
 #include "app/core/DropRules.h"
 
-#include "document/core/DataFileKind.h"
 #include "base/core/PathText.h"
+#include "document/core/DataFileKind.h"
 
 namespace rolva {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "document/core/DataFileKind.h"
 #include "base/core/PathText.h"
+#include "document/core/DataFileKind.h"
 
 namespace rolva {
 

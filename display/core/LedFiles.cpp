@@ -1,9 +1,9 @@
 #include "display/core/LedFiles.h"
 
-#include "base/core/PathText.h"
-
 #include <algorithm>
 #include <array>
+
+#include "base/core/PathText.h"
 
 namespace rolva {
 namespace {

@@ -3,14 +3,14 @@
 // code page, read with its lead-byte test.
 #pragma once
 
-#include "base/core/PathText.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "base/core/PathText.h"
 
 namespace rolva {
 

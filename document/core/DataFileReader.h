@@ -4,10 +4,10 @@
 // FieldReader builds the decoders' stricter reading on it: a field counts only when read whole.
 #pragma once
 
-#include "base/core/ByteSource.h"
-
 #include <cstdint>
 #include <string>
+
+#include "base/core/ByteSource.h"
 
 namespace rolva {
 

@@ -1,10 +1,10 @@
 // Writing the data files and the settings file: little-endian numbers and int32-counted strings.
 #pragma once
 
-#include "base/core/ByteSource.h"
-
 #include <cstdint>
 #include <string>
+
+#include "base/core/ByteSource.h"
 
 namespace rolva {
 

@@ -2,11 +2,11 @@
 // exit, six little-endian int32 values (24 bytes) and nothing else.
 #pragma once
 
+#include <cstdint>
+
 #include "base/core/ByteSource.h"
 #include "document/core/DataFileReader.h"
 #include "document/core/DataFileWriter.h"
-
-#include <cstdint>
 
 namespace rolva {
 

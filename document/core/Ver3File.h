@@ -7,12 +7,12 @@
 // same first 20 elements (48 bytes plus two strings); anything after them is ignored.
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "base/core/ByteSource.h"
 #include "document/core/DataFileReader.h"
 #include "document/core/SignKind.h"
-
-#include <cstdint>
-#include <string>
 
 namespace rolva {
 

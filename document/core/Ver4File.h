@@ -6,13 +6,13 @@
 // 1..fieldsRead in file order and then report what stopped the reading.
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "base/core/ByteSource.h"
 #include "document/core/DataFileReader.h"
 #include "document/core/DataFileWriter.h"
 #include "document/core/SignKind.h"
-
-#include <cstdint>
-#include <string>
 
 namespace rolva {
 

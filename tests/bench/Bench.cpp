@@ -8,8 +8,9 @@
 #include <string>
 
 #include "app/Application.h"
-#include "clip/ClipExport.h"
 #include "app/NamedWindows.h"
+#include "base/SystemText.h"
+#include "clip/ClipExport.h"
 #include "display/LedSign.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
@@ -22,7 +23,6 @@
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
 #include "panel/Keypad.h"
-#include "base/SystemText.h"
 #include "panel/SignRequests.h"
 
 using namespace rolva;

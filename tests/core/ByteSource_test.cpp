@@ -1,9 +1,9 @@
-#include "base/core/ByteSource.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
+
+#include "base/core/ByteSource.h"
 
 namespace rolva {
 namespace {

@@ -1,8 +1,8 @@
-#include "base/core/LongPathText.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "base/core/LongPathText.h"
 
 namespace rolva {
 namespace {

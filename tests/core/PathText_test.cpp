@@ -1,10 +1,9 @@
-#include "base/core/PathText.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "CodePages.h"
+#include "base/core/PathText.h"
 
 namespace rolva {
 namespace {

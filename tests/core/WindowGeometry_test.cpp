@@ -1,8 +1,8 @@
-#include "base/core/WindowGeometry.h"
-
 #include <gtest/gtest.h>
 
 #include <climits>
+
+#include "base/core/WindowGeometry.h"
 
 namespace rolva {
 namespace {

@@ -4,6 +4,7 @@
 // read-only target that leave nothing behind.
 #include <gtest/gtest.h>
 
+#include <windows.h>
 #include <wincodec.h>
 
 #include <string>
@@ -14,11 +15,11 @@
 #include "app/Application.h"
 #include "app/Commands.h"
 #include "app/MenuIds.h"
+#include "base/Handles.h"
 #include "clip/ClipCommand.h"
 #include "clip/ClipDialogIds.h"
 #include "clip/ClipExport.h"
 #include "clip/ClipProgressWindow.h"
-#include "base/Handles.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"

@@ -1,9 +1,9 @@
 // The control panel as a person sees and uses it: its window, every control with its place,
 // the key pictures, the number displays, the speed and interval fields and what each key does.
+#include <gtest/gtest.h>
+
 #include <windows.h>
 #include <commctrl.h>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
 // Controls made from a table: each as its row says, in row order, with the parent's instance and
 // the table's font, an up-down buddied to the row before it, and the table's own step seen first.
-#include <windows.h>
-
-#include <commctrl.h>
 #include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
 
 #include <iterator>
 #include <string>

@@ -13,12 +13,12 @@
 #include "display/PictureLoader.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
-#include "scene/DataFiles.h"
-#include "scene/FileCommands.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
 #include "panel/SignRequests.h"
+#include "scene/DataFiles.h"
+#include "scene/FileCommands.h"
 
 namespace rolva {
 namespace {

@@ -3,8 +3,8 @@
 
 #include "TestSupport.h"
 #include "app/Application.h"
-#include "display/FormIds.h"
 #include "app/RecentFiles.h"
+#include "display/FormIds.h"
 #include "display/SignWindows.h"
 #include "document/core/SignKind.h"
 

@@ -9,17 +9,17 @@
 #include "SettingsFixture.h"
 #include "TestSupport.h"
 #include "app/Application.h"
+#include "base/CurrentFolder.h"
+#include "base/FileChoosers.h"
 #include "display/LedSign.h"
 #include "display/RollAnimation.h"
-#include "base/CurrentFolder.h"
-#include "scene/DataFiles.h"
-#include "scene/FileCommands.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
-#include "base/FileChoosers.h"
-#include "settings/core/PictureFilter.h"
 #include "panel/SignRequests.h"
+#include "scene/DataFiles.h"
+#include "scene/FileCommands.h"
+#include "settings/core/PictureFilter.h"
 
 namespace rolva {
 namespace {

@@ -2,6 +2,7 @@
 // other programs hold open, COM on the loading thread and GDI+ kept for a whole run.
 #include <gtest/gtest.h>
 
+#include <windows.h>
 #include <ole2.h>
 
 #include <cstdint>

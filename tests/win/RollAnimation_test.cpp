@@ -2,6 +2,9 @@
 // once (even in the middle of a long pause), and the thread's exit codes.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <functional>
 
@@ -15,8 +18,6 @@
 #include "panel/ControlPanelIds.h"
 #include "panel/Keypad.h"
 #include "panel/SignRequests.h"
-
-#include <commctrl.h>
 
 namespace rolva {
 namespace {

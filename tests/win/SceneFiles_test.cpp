@@ -1,10 +1,9 @@
 // Scenes the Windows way, on the real windows: files dropped on the Form, 上書き保存, the Ctrl+O
 // and Ctrl+S shortcuts through the main loop's translation, and the File menu's recent files.
-#include <windows.h>
-
-#include <shlobj.h>
-
 #include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shlobj.h>
 
 #include <cstring>
 #include <string>
@@ -20,13 +19,13 @@
 #include "app/Shortcuts.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
-#include "scene/DataFiles.h"
-#include "scene/FileCommands.h"
-#include "scene/SceneFile.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
 #include "panel/SignRequests.h"
+#include "scene/DataFiles.h"
+#include "scene/FileCommands.h"
+#include "scene/SceneFile.h"
 
 namespace rolva {
 namespace {

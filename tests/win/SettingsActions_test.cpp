@@ -12,10 +12,10 @@
 #include "app/Application.h"
 #include "display/PictureLoader.h"
 #include "display/SignWindows.h"
-#include "scene/DocumentApply.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
+#include "scene/DocumentApply.h"
 #include "settings/SettingsIds.h"
 
 namespace rolva {

@@ -1,10 +1,10 @@
 // The settings dialog as a window: opened from the Settings menu it mirrors the scene, shows
 // its help picture, colours its fields, carries its tips, ignores Escape and Enter and ends
 // with 1 from its close button and 0 from a close request, handing the focus back to the panel.
-#include <windows.h>
-
-#include <commctrl.h>
 #include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <map>
@@ -14,9 +14,9 @@
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "app/Commands.h"
-#include "base/Handles.h"
 #include "app/MenuIds.h"
 #include "app/NamedWindows.h"
+#include "base/Handles.h"
 #include "base/Modal.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"

@@ -9,13 +9,13 @@
 
 #include "TestSupport.h"
 #include "app/Application.h"
-#include "base/Handles.h"
 #include "app/NamedWindows.h"
+#include "base/Handles.h"
 #include "display/SignWindows.h"
-#include "scene/DocumentApply.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
+#include "scene/DocumentApply.h"
 #include "settings/SettingsIds.h"
 
 namespace rolva::test {

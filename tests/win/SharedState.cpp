@@ -13,10 +13,10 @@
 #include "display/LedSign.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
-#include "scene/DocumentApply.h"
-#include "scene/SceneFile.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanel.h"
+#include "scene/DocumentApply.h"
+#include "scene/SceneFile.h"
 
 namespace rolva::test {
 

@@ -4,8 +4,8 @@
 
 #include "TestSupport.h"
 #include "app/Application.h"
-#include "base/Handles.h"
 #include "app/NamedWindows.h"
+#include "base/Handles.h"
 #include "document/SignDocument.h"
 #include "info/SplashIds.h"
 
