@@ -146,6 +146,12 @@ ReplacingFileSink::ReplacingFileSink(const std::string& targetPath, DWORD attrib
         temporary_.clear();  // none was made, and one of that name is left alone
         return;
     }
+    // A new file left by an earlier run that ended before replacing would lend the new one its
+    // attributes (read-only, hidden), or on Windows refuse CREATE_ALWAYS outright: it goes first.
+    if (GetFileAttributesW(temporary_.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        SetFileAttributesW(temporary_.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(temporary_.c_str());
+    }
     file_.Reset(CreateFileW(temporary_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes, nullptr));
     if (!file_)
         lastError_ = GetLastError();

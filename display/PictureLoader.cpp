@@ -179,8 +179,8 @@ HBITMAP LoadPictureOle(const std::string& path)
     // Shared with every other use: a picture another program has open still loads.
     std::optional<FileByteSource> file(std::in_place, path, FileSharing::Anyone);
     std::uint64_t left = 0;
-    // 4 GB or more is no picture one read could take whole.
-    if (!file->IsOpen() || !file->BytesLeft(&left) || left == 0 || left >= 0xFFFFFFFFu)
+    // OleLoadPicture takes the length as a LONG: 2 GB or more is no picture it could read.
+    if (!file->IsOpen() || !file->BytesLeft(&left) || left == 0 || left > 0x7FFFFFFFu)
         return nullptr;
     const std::uint32_t size = static_cast<std::uint32_t>(left);
 

@@ -172,6 +172,24 @@ TEST_F(UserFileWriterTest, AFinishedFileWaitsUnderItsTemporaryNameUntilCommitted
     EXPECT_FALSE(TemporaryLeft());
 }
 
+TEST_F(UserFileWriterTest, ATemporaryLeftByAnEarlierRunDoesNotStopASave)
+{
+    // A crash between writing and replacing leaves the new file beside the target, hidden or
+    // read-only as it was made; the next save of that target must still go through.
+    for (DWORD leftWith : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_SYSTEM}) {
+        SCOPED_TRACE(leftWith);
+        const std::string stale = target_ + kTemporarySuffix;
+        test::WriteFileBytes(stale, "stale");
+        ASSERT_TRUE(SetFileAttributesA(stale.c_str(), leftWith));
+        EXPECT_EQ(0u, WriteUserFileBytes(target_, "new", 3));
+        EXPECT_EQ(0u, GetFileAttributesA(target_.c_str()) & kWatched) << "the stale file's attributes came along";
+        EXPECT_EQ("new", Contents());
+        EXPECT_FALSE(TemporaryLeft());
+        SetFileAttributesA(target_.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(target_.c_str());
+    }
+}
+
 struct HeldFile {
     HANDLE handle;
     DWORD releaseAfterMs;  // INFINITE: held until the test lets go
