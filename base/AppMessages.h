@@ -13,4 +13,7 @@ constexpr UINT kSignPathChangedMessage = WM_APP + 40;
 // number.
 constexpr UINT kRollEndedMessage = WM_APP + 41;
 
+// To the strip maker itself, to say once it shows that a face saved with its list is missing.
+constexpr UINT kMakerFaceMissingMessage = WM_APP + 42;
+
 }  // namespace rolva

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "base/Dib32.h"
+#include "maker/core/FaceChoice.h"
 #include "maker/core/LedDots.h"
 
 namespace rolva {
@@ -209,9 +211,36 @@ int CALLBACK NoteFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found)
     return 0;  // one is enough
 }
 
+int CALLBACK AddInstalledFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM list)
+{
+    reinterpret_cast<std::vector<InstalledFace>*>(list)->push_back({font->lfFaceName, font->lfCharSet});
+    return 1;
+}
+
+// Every face with each character set it covers, in the system's order.
+std::vector<InstalledFace> InstalledFaces()
+{
+    std::vector<InstalledFace> faces;
+    LOGFONTA all{};
+    all.lfCharSet = DEFAULT_CHARSET;
+    WindowDc screen(nullptr);
+    EnumFontFamiliesExA(screen.Get(), &all, AddInstalledFace, reinterpret_cast<LPARAM>(&faces), 0);
+    return faces;
+}
+
+std::string MessageFontFace()
+{
+    // Built for the oldest systems, the structure has no field they would refuse.
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
+        return {};
+    return metrics.lfMessageFont.lfFaceName;
+}
+
 }  // namespace
 
-bool FontFaceInstalled(const std::string& face)
+bool SystemFaceInstalled(const std::string& face)
 {
     if (face.empty() || face.size() >= LF_FACESIZE)
         return false;
@@ -222,6 +251,28 @@ bool FontFaceInstalled(const std::string& face)
     WindowDc screen(nullptr);
     EnumFontFamiliesExA(screen.Get(), &wanted, NoteFace, reinterpret_cast<LPARAM>(&found), 0);
     return found;
+}
+
+namespace {
+
+FaceCheck gFaceCheck = SystemFaceInstalled;
+
+}  // namespace
+
+bool FontFaceInstalled(const std::string& face) { return gFaceCheck(face); }
+
+void SetFaceCheck(FaceCheck check) { gFaceCheck = check ? check : SystemFaceInstalled; }
+
+std::string InstalledFaceFor(const std::string& face)
+{
+    if (FontFaceInstalled(face))
+        return face;
+    std::vector<InstalledFace> installed;
+    for (InstalledFace& candidate : InstalledFaces()) {
+        if (FontFaceInstalled(candidate.name))
+            installed.push_back(std::move(candidate));
+    }
+    return ReplacementFace(installed, MessageFontFace());
 }
 
 }  // namespace rolva

@@ -106,4 +106,16 @@ std::unique_ptr<DibCanvas> DrawStrip(const std::vector<FrameLine>& frames, int w
 // Whether a font face of that name is installed.
 bool FontFaceInstalled(const std::string& face);
 
+// The face itself when installed; otherwise the first installed face that can draw Japanese
+// (not a vertical one), otherwise the face of the system's message font.
+std::string InstalledFaceFor(const std::string& face);
+
+// The check FontFaceInstalled and InstalledFaceFor make, replaceable so that a test can take a
+// face away; nullptr puts the system's own back.
+using FaceCheck = bool (*)(const std::string& face);
+void SetFaceCheck(FaceCheck check);
+
+// The system's own check: whether a face of that name is installed.
+bool SystemFaceInstalled(const std::string& face);
+
 }  // namespace rolva

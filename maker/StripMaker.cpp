@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/FileChoosers.h"
+#include "base/AppMessages.h"
 #include "base/Modal.h"
 #include "base/SystemText.h"
 #include "base/WindowFit.h"
@@ -47,6 +48,7 @@ struct MakerState {
     PreviewSource preview;  // borrowed by the preview window
     COLORREF customColours[16] = {};
     bool wrote = false;
+    std::string missingFace;  // a face saved with the list that this system lacks, said once shown
 };
 
 MakerState* StateOf(HWND dialog)
@@ -137,17 +139,34 @@ void Refresh(HWND dialog)
 
 // The sign's saved list when its picture or folder has one, otherwise the default style
 // and an empty list.
-MakerDocument OpeningDocument(const MakerState& state, std::string& outputPath)
+// A face that is not installed, the default one or one saved with the list, is replaced by an
+// installed face that can draw Japanese.
+MakerDocument OpeningDocument(MakerState& state, std::string& outputPath)
 {
     MakerDocument document;
     document.style = DefaultMakerStyle();
-    if (!FontFaceInstalled(document.style.face))
-        document.style.face = kFallbackFace;
+    document.style.face = InstalledFaceFor(document.style.face);
     const std::string& path = gDocument.signs[state.sign].picturePath;
     if (!path.empty() &&
         ReadMakerFile(state.led ? MakerFileOfFolder(path, IsSystemLeadByte) : MakerFileOfStrip(path, IsSystemLeadByte), document))
         outputPath = path;
+    if (!FontFaceInstalled(document.style.face)) {
+        state.missingFace = document.style.face;
+        document.style.face = InstalledFaceFor(document.style.face);
+    }
     return document;
+}
+
+// Said once the maker shows, over it rather than over the window below.
+void StripMaker_OnFaceMissing(HWND dialog)
+{
+    MakerState* state = StateOf(dialog);
+    if (!state || state->missingFace.empty())
+        return;
+    const std::string text = "保存されていたフォント「" + state->missingFace + "」はこのコンピューターにないため、「" +
+                             state->style.face + "」で描きます。";
+    state->missingFace.clear();
+    MessageBoxA(dialog, text.c_str(), "幕の作成", MB_OK | MB_ICONINFORMATION);
 }
 
 void StripMaker_OnInitDialog(HWND dialog, int sign)
@@ -183,6 +202,8 @@ void StripMaker_OnInitDialog(HWND dialog, int sign)
     state->preview = PreviewSource{&state->list.frames, &state->style, state->width, state->height};
     SetPreviewSource(GetDlgItem(dialog, kMakerPreviewId), &state->preview);
     Refresh(dialog);
+    if (!state->missingFace.empty())
+        PostMessageA(dialog, kMakerFaceMissingMessage, 0, 0);
 }
 
 void StripMaker_OnNcDestroy(HWND dialog)
@@ -305,6 +326,9 @@ LRESULT StripMaker_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_COMMAND:
         StripMaker_OnCommand(window, LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case kMakerFaceMissingMessage:
+        StripMaker_OnFaceMissing(window);
         return 0;
     case WM_CLOSE: {
         const MakerState* state = StateOf(window);

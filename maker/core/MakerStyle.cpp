@@ -7,7 +7,6 @@
 namespace rolva {
 
 const char kDefaultFace[] = "ＭＳ ゴシック";
-const char kFallbackFace[] = "Arial";
 
 namespace {
 

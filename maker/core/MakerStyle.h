@@ -40,9 +40,9 @@ struct MakerStyle {
 constexpr int kMinLedPitch = 2;
 constexpr int kMaxLedPitch = 16;
 
-// The Gothic face every Japanese Windows has, and the one to use where it is missing.
+// The Gothic face every Japanese Windows has; where it is missing, the maker takes another
+// installed face that draws Japanese (see FaceChoice.h).
 extern const char kDefaultFace[];
-extern const char kFallbackFace[];
 
 // White bold text on black, no frame line, no LED look, the usual label colours.
 MakerStyle DefaultMakerStyle();

@@ -476,6 +476,144 @@ TEST(Program, CloseRequestWhileAModalWindowIsUpEndsTheProgramAfterYesOrIsRefused
     }
 }
 
+BOOL CALLBACK CountVisible(HWND window, LPARAM param)
+{
+    auto& found = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == found.first && IsWindowVisible(window))
+        found.second.push_back(window);
+    return TRUE;
+}
+
+// The program's visible top-level windows other than the Form and the panel.
+std::vector<HWND> OtherWindowsOf(const Program& program)
+{
+    std::pair<DWORD, std::vector<HWND>> found{program.ProcessId(), {}};
+    EnumWindows(CountVisible, reinterpret_cast<LPARAM>(&found));
+    std::vector<HWND> others;
+    for (HWND window : found.second) {
+        if (window != program.Form() && window != program.Panel())
+            others.push_back(window);
+    }
+    return others;
+}
+
+// Modal windows stacked three deep (the Form, the settings dialog, the strip maker over it), or
+// the maker alone from the menu, closed in every way a user or an automation tool closes them:
+// the program runs on with the Form and the panel enabled and no window left over.
+TEST(Program, ClosingTheMakerAndTheSettingsInAnyWayNeverEndsTheProgram)
+{
+    constexpr WPARAM kSettingsCommand = 1092;  // 設定 > 設定...
+    constexpr WPARAM kMakerCommand = 1110;     // 設定 > 幕の作成...
+    constexpr int kMakeStripButton = 1111;     // the settings dialog's 幕の作成... of the first sign
+    constexpr int kSettingsClose = 1016;       // the settings dialog's 閉じる
+    constexpr int kMakerClose = 1221;          // the maker's 閉じる
+    constexpr int kMakerList = 1202;           // the maker's frame list, where the focus starts
+    enum class Close { Button, Request, Escape };
+    const struct {
+        const char* what;
+        bool fromSettings;
+        Close maker;
+        Close settings;
+        bool atOnce;  // the settings closed without waiting for the maker to go
+    } cases[] = {
+        {"maker by its button, settings by its button", true, Close::Button, Close::Button, false},
+        {"maker by a close request, settings by its button", true, Close::Request, Close::Button, false},
+        {"maker by Esc, settings by its button", true, Close::Escape, Close::Button, false},
+        {"maker by its button, settings by a close request", true, Close::Button, Close::Request, false},
+        {"maker by a close request, settings by a close request", true, Close::Request, Close::Request, false},
+        {"maker by a close request, at once settings by its button", true, Close::Request, Close::Button, true},
+        {"settings by its button while the maker is up", true, Close::Button, Close::Button, true},
+        {"maker from the menu, by its button", false, Close::Button, Close::Button, false},
+        {"maker from the menu, by a close request", false, Close::Request, Close::Button, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Program program;
+        program.Start();
+        ASSERT_TRUE(program.Form());
+        HWND settings = nullptr;
+        if (c.fromSettings) {
+            PostMessageA(program.Form(), WM_COMMAND, kSettingsCommand, 0);
+            settings = program.WaitForWindow("NORMALDLG", "設定");
+            ASSERT_TRUE(settings);
+            HWND button = GetDlgItem(settings, kMakeStripButton);
+            PostMessageA(settings, WM_COMMAND, MAKEWPARAM(kMakeStripButton, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+        } else {
+            PostMessageA(program.Form(), WM_COMMAND, kMakerCommand, 0);
+            // With both signs shown it asks which: Yes is the first.
+            if (HWND which = program.WaitForWindow("#32770", "幕の作成", 2000))
+                PostMessageA(which, WM_COMMAND, IDYES, 0);
+        }
+        HWND maker = program.WaitForWindow("NORMALDLG", "幕の作成 - 1つ目の方向幕");
+        ASSERT_TRUE(maker);
+
+        // The maker is closed first, unless the settings go with the maker still over them.
+        const bool makerFirst = !(c.atOnce && c.maker == Close::Button);
+        if (makerFirst) {
+            switch (c.maker) {
+            case Close::Button:
+                SendMessageA(GetDlgItem(maker, kMakerClose), BM_CLICK, 0, 0);
+                break;
+            case Close::Request:
+                PostMessageA(maker, WM_CLOSE, 0, 0);
+                break;
+            case Close::Escape:
+                PostMessageA(GetDlgItem(maker, kMakerList), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+                PostMessageA(GetDlgItem(maker, kMakerList), WM_KEYUP, VK_ESCAPE, 0xC0010001);
+                break;
+            }
+        }
+        if (settings) {
+            if (!c.atOnce) {
+                EXPECT_TRUE(WaitUntilWindow(maker, IsWindowVisible, false)) << "the maker stays open";
+                ASSERT_TRUE(WaitUntilWindow(settings, IsWindowEnabled, true)) << "the settings stay disabled";
+            }
+            if (c.settings == Close::Button)
+                SendMessageA(GetDlgItem(settings, kSettingsClose), BM_CLICK, 0, 0);
+            else
+                PostMessageA(settings, WM_CLOSE, 0, 0);
+        }
+        EXPECT_TRUE(WaitUntilWindow(maker, IsWindowVisible, false)) << "the maker stays open";
+        EXPECT_TRUE(!settings || WaitUntilWindow(settings, IsWindowVisible, false)) << "the settings stay open";
+
+        EXPECT_EQ(static_cast<DWORD>(STILL_ACTIVE), program.WaitForExit(1500)) << "the program ended";
+        EXPECT_TRUE(WaitUntilWindow(program.Form(), IsWindowEnabled, true));
+        EXPECT_TRUE(WaitUntilWindow(program.Panel(), IsWindowEnabled, true));
+        EXPECT_TRUE(OtherWindowsOf(program).empty()) << "a window was left behind";
+        PostMessageA(program.Form(), WM_CLOSE, 0, 0);
+        EXPECT_EQ("終了の確認", program.AnswerMessageBox(IDYES));
+        EXPECT_EQ(0u, program.WaitForExit());
+    }
+}
+
+// A close request to the Form with the settings dialog and the maker over it: No keeps all
+// three, Yes ends the program with no process left behind.
+TEST(Program, ACloseRequestUnderTheMakerAsksAndEndsOnlyOnYes)
+{
+    Program program;
+    program.Start();
+    ASSERT_TRUE(program.Form());
+    PostMessageA(program.Form(), WM_COMMAND, 1092, 0);
+    HWND settings = program.WaitForWindow("NORMALDLG", "設定");
+    ASSERT_TRUE(settings);
+    PostMessageA(settings, WM_COMMAND, MAKEWPARAM(1111, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(settings, 1111)));
+    HWND maker = program.WaitForWindow("NORMALDLG", "幕の作成 - 1つ目の方向幕");
+    ASSERT_TRUE(maker);
+
+    PostMessageA(program.Form(), WM_CLOSE, 0, 0);
+    EXPECT_EQ("終了の確認", program.AnswerMessageBox(IDNO));
+    EXPECT_EQ(static_cast<DWORD>(STILL_ACTIVE), program.WaitForExit(1000));
+    EXPECT_TRUE(IsWindowVisible(maker));
+    EXPECT_TRUE(IsWindowVisible(settings));
+    EXPECT_FALSE(IsWindowEnabled(settings)) << "the maker is still modal over the settings";
+
+    PostMessageA(program.Form(), WM_CLOSE, 0, 0);
+    EXPECT_EQ("終了の確認", program.AnswerMessageBox(IDYES));
+    EXPECT_EQ(0u, program.WaitForExit(5000));
+}
+
 TEST(Program, MinimisedExitStoresTheRestoredPlacesAndTheNextStartShowsThem)
 {
     Program program;

@@ -63,7 +63,7 @@ int PendingQuit()
 TEST(Modal, ItsOwnEndStaysInsideAndAnotherQuitReachesTheLoopOutside)
 {
     EXPECT_EQ(1, RunAboutWith(Inside::PressOk));
-    EXPECT_EQ(-1, PendingQuit()) << "EndModal's quit ends only the nested loop";
+    EXPECT_EQ(-1, PendingQuit()) << "its own end posts no quit";
     EXPECT_EQ(nullptr, gApp.about);
 
     EXPECT_EQ(7, RunAboutWith(Inside::ProgramEnds));

@@ -16,6 +16,8 @@
 #include "document/SignDocument.h"
 #include "maker/MakerIds.h"
 #include "maker/StripMaker.h"
+#include "maker/FrameDrawing.h"
+#include "maker/core/MakerStyle.h"
 
 namespace rolva {
 namespace {
@@ -144,6 +146,82 @@ TEST_F(StripMakerTest, AThreeFrameListBecomesAStripWithEachFramesInkInsideItsFra
     EXPECT_EQ(kWidth, shown.cx);
     EXPECT_EQ(3 * kHeight, shown.cy);
     EXPECT_EQ(0, gDocument.signs[0].scrollOffset);
+}
+
+// Puts the system's own face check back whatever the test did.
+struct FaceCheckGuard {
+    explicit FaceCheckGuard(FaceCheck check) { SetFaceCheck(check); }
+    ~FaceCheckGuard() { SetFaceCheck(nullptr); }
+};
+
+bool HasJapaneseCharset(const std::string& face)
+{
+    LOGFONTA wanted{};
+    wanted.lfCharSet = SHIFTJIS_CHARSET;
+    lstrcpynA(wanted.lfFaceName, face.c_str(), LF_FACESIZE);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExA(
+        screen, &wanted,
+        [](const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM seen) {
+            *reinterpret_cast<bool*>(seen) = true;
+            return 0;
+        },
+        reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+// A system without the default face (Windows without the Japanese fonts, Wine without a
+// replacement for it): the maker starts with an installed face that draws Japanese, and a list of
+// Japanese destinations is written with it, every frame inked.
+TEST_F(StripMakerTest, WithoutTheDefaultFaceAnInstalledJapaneseFaceWritesTheStrip)
+{
+    const FaceCheckGuard noDefault([](const std::string& face) { return face != kDefaultFace && SystemFaceInstalled(face); });
+    gDocument.signs[0].kind = static_cast<std::uint8_t>(SignKind::Roll);
+    Open();
+    const std::string face = Text(kMakerFaceListId);
+    EXPECT_NE(kDefaultFace, face);
+    EXPECT_NE('@', face.empty() ? '@' : face[0]) << face;
+    EXPECT_TRUE(SystemFaceInstalled(face)) << face;
+    EXPECT_TRUE(HasJapaneseCharset(face)) << face;
+
+    const std::string path = folder_ + "\\strip.bmp";
+    test::DialogAnswerer answer(IDOK);  // a refusal would show a box
+    WriteList("東京\r\n新大阪\r\n", path);
+    EXPECT_TRUE(answer.SeenSoFar().empty()) << answer.SeenSoFar().front().text;
+    const test::Capture strip = LoadBmp(path);
+    ASSERT_EQ(2 * kHeight, strip.height);
+    for (int k = 0; k < 2; ++k)
+        EXPECT_TRUE(InkOfFrame(strip, k, kHeight).any) << "frame " << k;
+}
+
+// A face saved with the list that this system lacks is said once, when the maker opens, and
+// replaced by an installed face.
+TEST_F(StripMakerTest, ASavedFaceThatIsMissingIsSaidOnceAndReplaced)
+{
+    const char kMissing[] = "ないフォント";
+    gDocument.signs[0].kind = static_cast<std::uint8_t>(SignKind::Roll);
+    const std::string path = folder_ + "\\strip.bmp";
+    {
+        const FaceCheckGuard everyFace([](const std::string&) { return true; });
+        Open();
+        HWND faces = GetDlgItem(maker_, kMakerFaceListId);
+        const LRESULT index = SendMessageA(faces, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kMissing));
+        SendMessageA(faces, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageA(maker_, WM_COMMAND, MAKEWPARAM(kMakerFaceListId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(faces));
+        WriteList("東京\r\n", path);
+        Close();
+    }
+    test::DialogAnswerer answer(IDOK);
+    Open();
+    test::PumpMessages();
+    const auto seen = answer.SeenSoFar();
+    ASSERT_EQ(1u, seen.size());
+    EXPECT_NE(std::string::npos, seen[0].text.find(kMissing)) << seen[0].text;
+    const std::string face = Text(kMakerFaceListId);
+    EXPECT_NE(kMissing, face);
+    EXPECT_TRUE(SystemFaceInstalled(face)) << face;
 }
 
 TEST_F(StripMakerTest, OpensCentredOverTheFormAndInsideTheWorkArea)

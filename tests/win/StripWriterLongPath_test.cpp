@@ -37,8 +37,7 @@ protected:
             CreateDirectoryW(Extended(folder_).c_str(), nullptr);
         }
         document_.style = DefaultMakerStyle();
-        if (!FontFaceInstalled(document_.style.face))
-            document_.style.face = kFallbackFace;
+        document_.style.face = InstalledFaceFor(document_.style.face);
         document_.listText = "東京\r\n大阪\r\n";
         list_ = ParseFrameList(document_.listText, IsSystemLeadByte);
     }
