@@ -211,8 +211,11 @@ int CALLBACK NoteFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found)
     return 0;  // one is enough
 }
 
-int CALLBACK AddInstalledFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM list)
+int CALLBACK AddInstalledFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD type, LPARAM list)
 {
+    // Raster faces ("System", "Terminal") carry the Japanese set too but do not scale to a sign.
+    if ((type & TRUETYPE_FONTTYPE) == 0)
+        return 1;
     reinterpret_cast<std::vector<InstalledFace>*>(list)->push_back({font->lfFaceName, font->lfCharSet});
     return 1;
 }

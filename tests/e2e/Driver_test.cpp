@@ -510,7 +510,10 @@ TEST(Program, ClosingTheMakerAndTheSettingsInAnyWayNeverEndsTheProgram)
     constexpr int kSettingsClose = 1016;       // the settings dialog's 閉じる
     constexpr int kMakerClose = 1221;          // the maker's 閉じる
     constexpr int kMakerList = 1202;           // the maker's frame list, where the focus starts
-    enum class Close { Button, Request, Escape };
+    constexpr int kMakerPitch = 1214;          // a one-line field of the maker
+    // A multiline edit (the list) turns Esc into a close request of its own; elsewhere Esc is
+    // the dialog keys' cancel.
+    enum class Close { Button, Request, Escape, EscapeInField };
     const struct {
         const char* what;
         bool fromSettings;
@@ -520,7 +523,8 @@ TEST(Program, ClosingTheMakerAndTheSettingsInAnyWayNeverEndsTheProgram)
     } cases[] = {
         {"maker by its button, settings by its button", true, Close::Button, Close::Button, false},
         {"maker by a close request, settings by its button", true, Close::Request, Close::Button, false},
-        {"maker by Esc, settings by its button", true, Close::Escape, Close::Button, false},
+        {"maker by Esc in its list, settings by its button", true, Close::Escape, Close::Button, false},
+        {"maker by Esc in a field, settings by its button", true, Close::EscapeInField, Close::Button, false},
         {"maker by its button, settings by a close request", true, Close::Button, Close::Request, false},
         {"maker by a close request, settings by a close request", true, Close::Request, Close::Request, false},
         {"maker by a close request, at once settings by its button", true, Close::Request, Close::Button, true},
@@ -560,9 +564,12 @@ TEST(Program, ClosingTheMakerAndTheSettingsInAnyWayNeverEndsTheProgram)
                 PostMessageA(maker, WM_CLOSE, 0, 0);
                 break;
             case Close::Escape:
-                PostMessageA(GetDlgItem(maker, kMakerList), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-                PostMessageA(GetDlgItem(maker, kMakerList), WM_KEYUP, VK_ESCAPE, 0xC0010001);
+            case Close::EscapeInField: {
+                HWND field = GetDlgItem(maker, c.maker == Close::Escape ? kMakerList : kMakerPitch);
+                PostMessageA(field, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+                PostMessageA(field, WM_KEYUP, VK_ESCAPE, 0xC0010001);
                 break;
+            }
             }
         }
         if (settings) {

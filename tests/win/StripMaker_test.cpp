@@ -154,6 +154,12 @@ struct FaceCheckGuard {
     ~FaceCheckGuard() { SetFaceCheck(nullptr); }
 };
 
+int CALLBACK NoteFaceSeen(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM seen)
+{
+    *reinterpret_cast<bool*>(seen) = true;
+    return 0;
+}
+
 bool HasJapaneseCharset(const std::string& face)
 {
     LOGFONTA wanted{};
@@ -161,13 +167,7 @@ bool HasJapaneseCharset(const std::string& face)
     lstrcpynA(wanted.lfFaceName, face.c_str(), LF_FACESIZE);
     bool found = false;
     HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExA(
-        screen, &wanted,
-        [](const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM seen) {
-            *reinterpret_cast<bool*>(seen) = true;
-            return 0;
-        },
-        reinterpret_cast<LPARAM>(&found), 0);
+    EnumFontFamiliesExA(screen, &wanted, NoteFaceSeen, reinterpret_cast<LPARAM>(&found), 0);
     ReleaseDC(nullptr, screen);
     return found;
 }
