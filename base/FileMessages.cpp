@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "base/FileStreams.h"
 #include "base/WindowRegistry.h"
 
 namespace rolva {
@@ -24,10 +25,14 @@ std::string SystemText(std::uint32_t errorCode)
     return result;
 }
 
+std::string ErrorWithSystemText(const char* sentence, std::uint32_t errorCode)
+{
+    return std::string(sentence) + "\r\n\r\n" + SystemText(errorCode);
+}
+
 void ShowErrorWithSystemText(const char* sentence, std::uint32_t errorCode)
 {
-    const std::string message = std::string(sentence) + "\r\n\r\n" + SystemText(errorCode);
-    MessageBoxA(gApp.form, message.c_str(), kCaption, MB_ICONERROR);
+    MessageBoxA(gApp.form, ErrorWithSystemText(sentence, errorCode).c_str(), kCaption, MB_ICONERROR);
 }
 
 }  // namespace
@@ -42,9 +47,30 @@ void ShowReadErrorMessage(std::uint32_t errorCode)
     ShowErrorWithSystemText("ファイルを読み込み中に、以下のエラーが発生しました。", errorCode);
 }
 
+std::string FilesLeftText()
+{
+    const FilesLeft& left = FilesLeftByLastSave();
+    std::string text;
+    if (!left.newContents.empty())
+        text += "保存先のファイルを置き換えられなかったため、新しい内容は次のファイルに残しました：\r\n" +
+                left.newContents;
+    if (!left.oldContents.empty())
+        text += std::string(text.empty() ? "" : "\r\n") + "元の内容は次のファイルに残っています：\r\n" +
+                left.oldContents;
+    return text;
+}
+
+std::string SaveErrorText(std::uint32_t errorCode)
+{
+    std::string text = ErrorWithSystemText("ファイルを保存中に、以下のエラーが発生しました。", errorCode);
+    if (const std::string left = FilesLeftText(); !left.empty())
+        text += "\r\n" + left;
+    return text;
+}
+
 void ShowSaveErrorMessage(std::uint32_t errorCode)
 {
-    ShowErrorWithSystemText("ファイルを保存中に、以下のエラーが発生しました。", errorCode);
+    MessageBoxA(gApp.form, SaveErrorText(errorCode).c_str(), kCaption, MB_ICONERROR);
 }
 
 void ShowMissingRecentFileMessage(const std::string& path)

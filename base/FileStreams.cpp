@@ -48,16 +48,40 @@ bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == E
 // Attributes a saved file keeps from the one it replaces; the others describe the new contents.
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
-// Puts the complete new file in the target's place: 0 or the error code.
-DWORD PutInPlace(const std::wstring& replacement, const std::wstring& target)
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// A file of the program's own (a backup, a temporary) removed whatever attributes it came by.
+void RemoveOwnFile(const std::wstring& path)
 {
+    if (!Exists(path))
+        return;
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    WithRetries([&] { return DeleteFileW(path.c_str()); });
+}
+
+struct Placing {
+    DWORD error = 0;
+    bool newKept = false;  // the target is gone and the new contents are only in the replacement
+    bool oldKept = false;  // the old contents are under the backup name
+};
+
+// Puts the complete new file in the target's place. The old file goes to backup first, so that
+// ReplaceFileW, whichever step of it fails, leaves it somewhere it can be put back from.
+Placing PutInPlace(const std::wstring& replacement, const std::wstring& target, const std::wstring& backup)
+{
+    Placing result;
     const DWORD attributes = GetFileAttributesW(target.c_str());
     // Nothing there yet: a plain rename, which never replaces a file that appears meanwhile.
-    if (attributes == INVALID_FILE_ATTRIBUTES && IsMissing(GetLastError()))
-        return WithRetries([&] { return MoveFileExW(replacement.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH); });
+    if (attributes == INVALID_FILE_ATTRIBUTES && IsMissing(GetLastError())) {
+        result.error = MoveWithRetries(replacement, target, MOVEFILE_WRITE_THROUGH);
+        result.newKept = result.error != 0 && !Exists(target);
+        return result;
+    }
     // Checked again: the target may have become read-only since the sink was made.
-    if (RefusesReplacing(attributes))
-        return ERROR_ACCESS_DENIED;
+    if (RefusesReplacing(attributes)) {
+        result.error = ERROR_ACCESS_DENIED;
+        return result;
+    }
 
     // ReplaceFileW gives the new file the old one's permissions, streams and creation time, where
     // a rename would drop them; the attributes are carried over here too, as not every system's
@@ -67,15 +91,34 @@ DWORD PutInPlace(const std::wstring& replacement, const std::wstring& target)
         const DWORD ownKept = own == INVALID_FILE_ATTRIBUTES ? 0 : own & kKeptAttributes;
         SetFileAttributesW(replacement.c_str(), (attributes & kKeptAttributes) | ownKept | FILE_ATTRIBUTE_ARCHIVE);
     }
-    const DWORD error = WithRetries([&] {
-        return ReplaceFileW(target.c_str(), replacement.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                            nullptr);
+    // One left by an earlier run is older than the target that is there now.
+    RemoveOwnFile(backup);
+    result.error = WithRetries([&] {
+        return gFilePlacing.replace(target.c_str(), replacement.c_str(), backup.c_str(),
+                                    REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
     });
-    // The old file went but the new one could not take its name: finish by renaming it.
-    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT && GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES)
-        return WithRetries([&] { return MoveFileExW(replacement.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH); });
-    return error;
+    if (result.error == 0 || Exists(target)) {
+        // Saved, or failed with the old file still in its place: a backup is a spare copy.
+        result.oldKept = result.error == 0 && Exists(backup);
+        if (result.error != 0)
+            RemoveOwnFile(backup);
+        return result;
+    }
+    // The old file left its name but the new one could not take it: finish by renaming the new
+    // one, or else put the old one back; failing both, each stays where it is.
+    const DWORD error = result.error;
+    result.error = MoveWithRetries(replacement, target, MOVEFILE_WRITE_THROUGH);
+    result.oldKept = Exists(backup);
+    if (result.error == 0)
+        return result;
+    result.error = error;
+    if (result.oldKept && MoveWithRetries(backup, target, MOVEFILE_WRITE_THROUGH) == 0)
+        result.oldKept = false;
+    result.newKept = !Exists(target);
+    return result;
 }
+
+thread_local FilesLeft tFilesLeft;
 
 std::wstring FullPath(const std::wstring& path)
 {
@@ -91,6 +134,15 @@ std::wstring FullPath(const std::wstring& path)
 }
 
 }  // namespace
+
+FilePlacingCalls gFilePlacing = {ReplaceFileW, MoveFileExW};
+
+DWORD MoveWithRetries(const std::wstring& from, const std::wstring& to, DWORD flags)
+{
+    return WithRetries([&] { return gFilePlacing.move(from.c_str(), to.c_str(), flags); });
+}
+
+const FilesLeft& FilesLeftByLastSave() { return tFilesLeft; }
 
 std::wstring WideFileApiPath(const std::string& path)
 {
@@ -137,8 +189,13 @@ bool FileByteSource::BytesLeft(std::uint64_t* bytesLeft)
 }
 
 ReplacingFileSink::ReplacingFileSink(const std::string& targetPath, DWORD attributes)
-    : target_(WideFileApiPath(targetPath)), temporary_(WideFileApiPath(targetPath + ".rolva-new"))
+    : target_(WideFileApiPath(targetPath)),
+      temporary_(WideFileApiPath(targetPath + ".rolva-new")),
+      backup_(WideFileApiPath(targetPath + ".rolva-old")),
+      temporaryText_(targetPath + ".rolva-new"),
+      backupText_(targetPath + ".rolva-old")
 {
+    tFilesLeft = FilesLeft{};
     // Windows refuses to replace a read-only file but Wine's MoveFileEx replaces it: refused here
     // on both, before a new file is made, as Commit would refuse it anyway.
     if (RefusesReplacing(GetFileAttributesW(target_.c_str()))) {
@@ -159,7 +216,9 @@ ReplacingFileSink::ReplacingFileSink(const std::string& targetPath, DWORD attrib
 
 ReplacingFileSink::~ReplacingFileSink()
 {
-    if (committed_ || temporary_.empty())
+    if (committed_ && oldKept_)
+        RemoveOwnFile(backup_);
+    if (committed_ || temporary_.empty() || keepTemporary_)
         return;
     file_.Reset();
     DeleteFileW(temporary_.c_str());
@@ -188,17 +247,62 @@ bool ReplacingFileSink::Finish()
     return true;
 }
 
-bool ReplacingFileSink::Commit()
+bool ReplacingFileSink::Place(bool keepOld)
 {
     if (!Finish())
         return false;
-    const DWORD error = PutInPlace(temporary_, target_);
-    if (error != 0) {
-        lastError_ = error;
+    const Placing placing = PutInPlace(temporary_, target_, backup_);
+    if (placing.error != 0) {
+        lastError_ = placing.error;
+        keepTemporary_ = placing.newKept;
+        // A hidden file would be hard to find for the user told where it is.
+        if (placing.newKept) {
+            SetFileAttributesW(temporary_.c_str(), FILE_ATTRIBUTE_NORMAL);
+            tFilesLeft.newContents = temporaryText_;
+        }
+        if (placing.oldKept)
+            tFilesLeft.oldContents = backupText_;
         return false;
     }
     committed_ = true;
+    oldKept_ = placing.oldKept;
+    if (!keepOld && oldKept_) {
+        RemoveOwnFile(backup_);
+        oldKept_ = false;
+    }
     return true;
+}
+
+bool ReplacingFileSink::Commit() { return Place(false); }
+
+bool ReplacingFileSink::CommitKeepingOld() { return Place(true); }
+
+bool ReplacingFileSink::UndoCommit()
+{
+    if (!committed_)
+        return true;
+    if (!oldKept_) {
+        // There was no old file: the new one goes.
+        SetFileAttributesW(target_.c_str(), FILE_ATTRIBUTE_NORMAL);
+        const bool removed = WithRetries([&] { return DeleteFileW(target_.c_str()); }) == 0;
+        committed_ = !removed;
+        return removed;
+    }
+    if (MoveWithRetries(backup_, target_, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
+        oldKept_ = false;  // the only copy of the old file: it is not removed
+        return false;
+    }
+    committed_ = false;
+    oldKept_ = false;
+    return true;
+}
+
+void ReplacingFileSink::Discard()
+{
+    file_.Reset();
+    keepTemporary_ = false;
+    if (!committed_ && !temporary_.empty())
+        RemoveOwnFile(temporary_);
 }
 
 std::uint32_t WriteAllBytes(ByteSink& sink, const void* bytes, std::size_t size)

@@ -25,6 +25,28 @@ std::wstring WideFileApiPath(const std::string& path);
 // GetFileAttributesW of the path, INVALID_FILE_ATTRIBUTES when there is nothing.
 DWORD FileAttributesOf(const std::string& path);
 
+// The system calls that put a new file in place. Only tests put others here, to fail the way a
+// crowded disk or a stubborn scanner does at the one moment that matters.
+struct FilePlacingCalls {
+    BOOL(WINAPI* replace)(LPCWSTR replaced, LPCWSTR replacement, LPCWSTR backup, DWORD flags, LPVOID, LPVOID);
+    BOOL(WINAPI* move)(LPCWSTR from, LPCWSTR to, DWORD flags);
+};
+extern FilePlacingCalls gFilePlacing;
+
+// MoveFileExW through gFilePlacing, tried again for a moment while another program holds a
+// file: 0 or the error code.
+DWORD MoveWithRetries(const std::wstring& from, const std::wstring& to, DWORD flags);
+
+// What a save that failed after the old file had already left its name left behind, so the
+// message can say where the contents are: the new ones under the temporary name, and the old
+// ones under the backup name when they could not go back. Both empty when the target is as it
+// was (or saved). Set by the last Commit on this thread that failed; a new sink clears them.
+struct FilesLeft {
+    std::string newContents;
+    std::string oldContents;
+};
+const FilesLeft& FilesLeftByLastSave();
+
 // Who else may use a file while it is read.
 enum class FileSharing {
     Readers,  // others may read it; one being written is not read
@@ -53,7 +75,9 @@ public:
     // A read-only target, or a folder of that name, is refused before anything is written, the
     // same on every system: IsOpen() is false with LastError() ERROR_ACCESS_DENIED.
     explicit ReplacingFileSink(const std::string& targetPath, DWORD attributes = FILE_ATTRIBUTE_NORMAL);
-    ~ReplacingFileSink() override;  // removes the new file unless it was committed
+    // Removes the new file unless it was committed or is the only copy left (see FilesLeft), and
+    // the old one a commit kept aside.
+    ~ReplacingFileSink() override;
     ReplacingFileSink(const ReplacingFileSink&) = delete;
     ReplacingFileSink& operator=(const ReplacingFileSink&) = delete;
 
@@ -68,17 +92,39 @@ public:
     // Finishes the new file when that was not done, then puts it in the target's place:
     // ReplaceFileW where the target exists (which keeps its attributes and permissions),
     // MoveFileExW where it does not, each tried again for a moment while another program (a
-    // virus scanner, an indexer, a sync tool) holds a file. False with LastError() set when any
-    // step failed; the target is then as it was.
+    // virus scanner, an indexer, a sync tool) holds a file. The old file goes to a backup name
+    // first, removed once the new one is in place. False with LastError() set when any step
+    // failed; the target is then as it was, or, when it is gone and the old file could not go
+    // back, the new file is kept under its temporary name and FilesLeftByLastSave() says so.
     bool Commit();
 
+    // Commit, but the old file stays under its backup name, for a set of files that is put in
+    // place wholly or not at all: UndoCommit puts it back, and the destructor removes it.
+    bool CommitKeepingOld();
+    // After CommitKeepingOld: the old file back in the target's place (none, when there was
+    // none), the new one gone. False when the old one had to stay under its backup name.
+    bool UndoCommit();
+    // Removes the new file now, even where it is the only copy left: for a set put back whole.
+    void Discard();
+
+    // The paths as given, for the user to read.
+    const std::string& TemporaryPath() const { return temporaryText_; }
+    const std::string& BackupPath() const { return backupText_; }
+
 private:
+    bool Place(bool keepOld);
+
     std::wstring target_;
     std::wstring temporary_;
+    std::wstring backup_;
+    std::string temporaryText_;
+    std::string backupText_;
     FileHandle file_;
     std::uint32_t lastError_ = 0;
     bool finished_ = false;
     bool committed_ = false;
+    bool keepTemporary_ = false;  // the new contents are nowhere else
+    bool oldKept_ = false;        // an old file waits under the backup name
 };
 
 // A user's file written whole through a ReplacingFileSink, or not at all: 0, or the error code of

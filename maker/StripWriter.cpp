@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "base/FileMessages.h"
 #include "base/FileStreams.h"
 #include "base/SystemText.h"
 #include "base/core/PathText.h"
@@ -20,11 +21,23 @@ WriteResult Failure(std::string message)
     return WriteResult{false, std::move(message)};
 }
 
-// The one text for a file the maker could not write, whatever the system said.
-std::string CannotWrite(const std::string& path)
+const char kCannotWrite[] = "」に書き込めませんでした。\r\n読み取り専用でないか、ディスクの空きと名前を確かめてください。";
+
+// The one text for a file the maker could not write, whatever the system said; where a
+// replacement failed after the old file had left its name, it says where each went instead.
+std::string CannotWrite(const std::string& path, const std::string& left = {})
 {
-    return "「" + path + "」に書き込めませんでした。\r\n読み取り専用でないか、ディスクの空きと名前を確かめてください。"
-           "\r\n方向幕は元の画像のままです。";
+    return "「" + path + kCannotWrite + "\r\n" + (left.empty() ? "方向幕は元の画像のままです。" : left);
+}
+
+// An LED folder whose old frames could not all be put back: which files hold them.
+std::string FolderMixed(const std::string& path, const std::vector<std::string>& oldFrames)
+{
+    std::string text = "「" + path + kCannotWrite +
+                       "\r\n元の画像に戻せなかった幕があります。元の画像は次のファイルに残っています：";
+    for (const std::string& frame : oldFrames)
+        text += "\r\n" + frame;
+    return text;
 }
 
 std::string ListNotSaved(const std::string& path)
@@ -89,8 +102,10 @@ WriteResult WriteRollStrip(const std::string& path, const FrameList& list, const
     if (!canvas)
         return Failure("幕を描くためのメモリーが足りません。");
     const auto bytes = EncodeBmp24(canvas->Pixels(), canvas->Width(), canvas->Height(), canvas->Width());
-    if (bytes.empty() || WriteUserFileBytes(path, bytes.data(), bytes.size()) != 0)
+    if (bytes.empty())
         return Failure(CannotWrite(path));
+    if (WriteUserFileBytes(path, bytes.data(), bytes.size()) != 0)
+        return Failure(CannotWrite(path, FilesLeftText()));
     if (!SaveMakerFile(MakerFileOfStrip(path, IsSystemLeadByte), document, FILE_ATTRIBUTE_NORMAL))
         return Failure(ListNotSaved(MakerFileOfStrip(path, IsSystemLeadByte)));
     return WriteResult{true, {}};
@@ -129,15 +144,60 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
             return Failure(CannotWrite(target));
         written.push_back(std::move(frame));
     }
+    // The folder is wholly new or wholly old: each old frame waits under a backup name until
+    // every new one is in place, and frames of a longer list drawn before (which would show
+    // after the new ones) are set aside the same way; any failure puts all back.
+    std::vector<std::string> setAside;
+    std::vector<std::string> stranded;  // old frames that stay under another name
+    std::string failed;
+    std::size_t placed = 0;
+    for (; placed < written.size(); ++placed) {
+        if (!written[placed]->CommitKeepingOld()) {
+            failed = JoinFolderPath(folder, LedFrameFileName(placed), IsSystemLeadByte);
+            if (!FilesLeftByLastSave().oldContents.empty())
+                stranded.push_back(FilesLeftByLastSave().oldContents);
+            break;
+        }
+    }
+    for (std::size_t k = written.size(); failed.empty() && k < kMaxMakerFrames; ++k) {
+        const std::string extra = JoinFolderPath(folder, LedFrameFileName(k), IsSystemLeadByte);
+        const std::wstring wide = WideFileApiPath(extra);
+        if (GetFileAttributesW(wide.c_str()) == INVALID_FILE_ATTRIBUTES)
+            continue;
+        if (MoveWithRetries(wide, WideFileApiPath(extra + ".rolva-old"), MOVEFILE_REPLACE_EXISTING) != 0)
+            failed = extra;
+        else
+            setAside.push_back(extra);
+    }
+    if (!failed.empty()) {
+        for (const std::string& extra : setAside)
+            if (MoveWithRetries(WideFileApiPath(extra + ".rolva-old"), WideFileApiPath(extra), MOVEFILE_WRITE_THROUGH) !=
+                0)
+                stranded.push_back(extra + ".rolva-old");
+        for (std::size_t k = placed; k-- > 0;) {
+            if (written[k]->UndoCommit())
+                continue;
+            const std::string& backup = written[k]->BackupPath();
+            stranded.push_back(FileAttributesOf(backup) != INVALID_FILE_ATTRIBUTES
+                                   ? backup
+                                   : JoinFolderPath(folder, LedFrameFileName(k), IsSystemLeadByte));
+        }
+        for (auto& frame : written)
+            frame->Discard();  // a frame that was new to the folder goes with the rest
+        if (!stranded.empty())
+            return Failure(FolderMixed(failed, stranded));
+        return Failure(CannotWrite(failed));
+    }
     for (std::size_t k = 0; k < written.size(); ++k) {
         const std::string target = JoinFolderPath(folder, LedFrameFileName(k), IsSystemLeadByte);
-        if (!written[k]->Commit())
-            return Failure(CannotWrite(target));  // cannot happen once the checks above passed
         SetFileAttributesW(WideFileApiPath(target).c_str(), FILE_ATTRIBUTE_NORMAL);
     }
-    // Frames of a longer list drawn before would show after the new ones: they go.
-    for (std::size_t k = written.size(); k < kMaxMakerFrames; ++k)
-        DeleteFileW(WideFileApiPath(JoinFolderPath(folder, LedFrameFileName(k), IsSystemLeadByte)).c_str());
+    written.clear();  // the old frames kept aside go
+    for (const std::string& extra : setAside) {
+        const std::wstring aside = WideFileApiPath(extra + ".rolva-old");
+        SetFileAttributesW(aside.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(aside.c_str());
+    }
     // Hidden, so the sign does not take it for a frame.
     if (!SaveMakerFile(MakerFileOfFolder(folder, IsSystemLeadByte), document, FILE_ATTRIBUTE_HIDDEN))
         return Failure(ListNotSaved(MakerFileOfFolder(folder, IsSystemLeadByte)));

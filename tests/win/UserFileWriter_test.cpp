@@ -7,12 +7,14 @@
 #include <string>
 
 #include "TestSupport.h"
+#include "base/FileMessages.h"
 #include "base/FileStreams.h"
 
 namespace rolva {
 namespace {
 
 const char kTemporarySuffix[] = ".rolva-new";
+const char kBackupSuffix[] = ".rolva-old";
 constexpr DWORD kWatched = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY;
 
 class UserFileWriterTest : public testing::Test {
@@ -31,6 +33,10 @@ protected:
     bool TemporaryLeft() const
     {
         return GetFileAttributesA((target_ + kTemporarySuffix).c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+    bool BackupLeft() const
+    {
+        return GetFileAttributesA((target_ + kBackupSuffix).c_str()) != INVALID_FILE_ATTRIBUTES;
     }
     // The target's contents, read after clearing read-only so the fixture can read and remove it.
     std::string Contents() const
@@ -96,6 +102,7 @@ TEST_F(UserFileWriterTest, WritesReplacesRefusesAndGivesUpAsTheTargetAllows)
             }
         }
         EXPECT_FALSE(TemporaryLeft());
+        EXPECT_FALSE(BackupLeft());
         const DWORD attributes = GetFileAttributesA(target_.c_str());
         if (c.after) {
             ASSERT_NE(INVALID_FILE_ATTRIBUTES, attributes);
@@ -243,8 +250,103 @@ TEST_F(UserFileWriterTest, ATargetHeldByAnotherHandleIsTriedAgainThenReported)
             EXPECT_EQ("old", Contents());
         }
         EXPECT_FALSE(TemporaryLeft());
+        EXPECT_FALSE(BackupLeft());
         ASSERT_TRUE(DeleteFileA(target_.c_str()));
     }
+}
+
+// ReplaceFileW failing after the old file left its name, as it does on Windows when the new
+// file cannot be renamed (a scanner opened it at that moment): a replace that takes the old file
+// away and fails, and renames that fail while they are asked to.
+DWORD gReplaceError;
+bool gTemporaryMoveFails;
+bool gOtherMovesFail;
+
+BOOL WINAPI ReplaceLosingTheTarget(LPCWSTR replaced, LPCWSTR, LPCWSTR backup, DWORD, LPVOID, LPVOID)
+{
+    // _2: the old file is under the backup name; the other: it is gone.
+    if (gReplaceError == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
+        MoveFileExW(replaced, backup, 0);
+    else
+        DeleteFileW(replaced);
+    SetLastError(gReplaceError);
+    return FALSE;
+}
+
+BOOL WINAPI MoveFailingWhenAsked(LPCWSTR from, LPCWSTR to, DWORD flags)
+{
+    const std::wstring source(from);
+    const bool temporary = source.size() > 10 && source.compare(source.size() - 10, 10, L".rolva-new") == 0;
+    if (temporary ? gTemporaryMoveFails : gOtherMovesFail) {
+        SetLastError(ERROR_WRITE_PROTECT);
+        return FALSE;
+    }
+    return MoveFileExW(from, to, flags);
+}
+
+TEST_F(UserFileWriterTest, AReplacementFailingAfterTheOldFileLeftNeverLosesBothCopies)
+{
+    struct Case {
+        const char* name;
+        DWORD replaceError;
+        bool temporaryMoveFails;  // the new file cannot take the target's name afterwards
+        bool otherMovesFail;      // nor the old one go back
+        std::uint32_t error;
+        const char* after;  // the target's contents after, nullptr when there is none
+        bool newLeft;       // the new contents kept under the temporary name, and said
+        bool oldLeft;       // the old contents kept under the backup name, and said
+    };
+    const Case cases[] = {
+        {"gone, and the new file cannot take its name", ERROR_UNABLE_TO_MOVE_REPLACEMENT, true, true,
+         ERROR_UNABLE_TO_MOVE_REPLACEMENT, nullptr, true, false},
+        {"gone, and the new file takes its name", ERROR_UNABLE_TO_MOVE_REPLACEMENT, false, true, 0, "new", false,
+         false},
+        {"set aside, and neither can take its name", ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, true, true,
+         ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, nullptr, true, true},
+        {"set aside, and the old one goes back", ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, true, false,
+         ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, "old", false, false},
+        {"set aside, and the new file takes its name", ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, false, true, 0, "new", false,
+         false},
+    };
+    const FilePlacingCalls real = gFilePlacing;
+    gFilePlacing = {ReplaceLosingTheTarget, MoveFailingWhenAsked};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        gReplaceError = c.replaceError;
+        gTemporaryMoveFails = c.temporaryMoveFails;
+        gOtherMovesFail = c.otherMovesFail;
+        test::WriteFileBytes(target_, "old");
+        const std::uint32_t error = WriteUserFileBytes(target_, "new", 3);
+        EXPECT_EQ(c.error, error);
+        if (c.after) {
+            EXPECT_EQ(c.after, Contents());
+        } else {
+            EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(target_.c_str()));
+        }
+
+        const std::string temporary = target_ + kTemporarySuffix;
+        const std::string backup = target_ + kBackupSuffix;
+        EXPECT_EQ(c.newLeft, TemporaryLeft());
+        EXPECT_EQ(c.oldLeft, BackupLeft());
+        if (c.newLeft) {
+            EXPECT_EQ("new", test::ReadFileBytes(temporary));
+        }
+        if (c.oldLeft) {
+            EXPECT_EQ("old", test::ReadFileBytes(backup));
+        }
+        EXPECT_EQ(c.newLeft ? temporary : std::string(), FilesLeftByLastSave().newContents);
+        EXPECT_EQ(c.oldLeft ? backup : std::string(), FilesLeftByLastSave().oldContents);
+        // The message the user reads names where each is.
+        const std::string message = SaveErrorText(error);
+        EXPECT_EQ(c.newLeft, message.find(temporary) != std::string::npos) << message;
+        EXPECT_EQ(c.oldLeft, message.find(backup) != std::string::npos) << message;
+
+        for (const std::string& path : {target_, temporary, backup}) {
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(path.c_str());
+        }
+    }
+    gFilePlacing = real;
 }
 
 }  // namespace

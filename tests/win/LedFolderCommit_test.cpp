@@ -1,0 +1,118 @@
+// An LED folder is written wholly or not at all: with a frame another program holds (the old
+// frames of a longer list included), every frame already replaced goes back, no temporary or
+// backup is left and the list stays as it was; with nothing held, the folder is wholly new.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "TestSupport.h"
+#include "base/SystemText.h"
+#include "maker/FrameDrawing.h"
+#include "maker/StripWriter.h"
+#include "maker/core/FrameList.h"
+#include "maker/core/MakerStyle.h"
+#include "maker/core/StripFile.h"
+
+namespace rolva {
+namespace {
+
+constexpr int kWidth = 48;
+constexpr int kHeight = 16;
+
+// The old folder: four frames of a longer list, and its saved list (in the folder, hidden).
+const char* const kOldFrames[] = {"001.bmp", "002.bmp", "003.bmp", "004.bmp"};
+const char kListName[] = "led.rvm";
+
+class LedFolderCommitTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        char temp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temp);
+        top_ = std::string(temp) + "rolva-led-commit";
+        test::RemoveTree(top_);
+        ASSERT_TRUE(CreateDirectoryA(top_.c_str(), nullptr));
+        folder_ = top_ + "\\led";
+        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
+        for (const char* name : kOldFrames)
+            test::WriteFileBytes(folder_ + "\\" + name, std::string("old ") + name);
+        listFile_ = MakerFileOfFolder(folder_, IsSystemLeadByte);
+        ASSERT_EQ(folder_ + "\\" + kListName, listFile_);
+        test::WriteFileBytes(listFile_, "old list");
+        document_.style = DefaultMakerStyle();
+        document_.style.face = InstalledFaceFor(document_.style.face);
+        document_.listText = "東京\r\n大阪\r\n名古屋\r\n";
+        list_ = ParseFrameList(document_.listText, IsSystemLeadByte);
+    }
+    void TearDown() override { test::RemoveTree(top_); }
+
+    std::set<std::string> Names(const std::string& folder) const
+    {
+        std::set<std::string> names;
+        WIN32_FIND_DATAA found{};
+        HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE)
+            return names;
+        do {
+            if (std::string(found.cFileName) != "." && std::string(found.cFileName) != "..")
+                names.insert(found.cFileName);
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+        return names;
+    }
+
+    void ExpectWhollyOld() const
+    {
+        std::set<std::string> expected(std::begin(kOldFrames), std::end(kOldFrames));
+        expected.insert(kListName);
+        EXPECT_EQ(expected, Names(folder_));
+        for (const char* name : kOldFrames)
+            EXPECT_EQ(std::string("old ") + name, test::ReadFileBytes(folder_ + "\\" + name)) << name;
+        EXPECT_EQ("old list", test::ReadFileBytes(listFile_));
+    }
+
+    std::string top_;
+    std::string folder_;
+    std::string listFile_;
+    MakerDocument document_;
+    FrameList list_;
+};
+
+TEST_F(LedFolderCommitTest, AFrameHeldByAnotherProgramLeavesTheFolderWhollyOld)
+{
+    // 002.bmp fails after 001.bmp was replaced; 004.bmp, left over from the longer list, fails
+    // after all three new frames were in place.
+    for (const char* heldName : {"002.bmp", "004.bmp"}) {
+        SCOPED_TRACE(heldName);
+        const std::string held = folder_ + "\\" + heldName;
+        HANDLE handle =
+            CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, handle);
+        const WriteResult result = WriteLedFolder(folder_, list_, document_, kWidth, kHeight);
+        CloseHandle(handle);
+
+        EXPECT_FALSE(result.ok);
+        EXPECT_NE(std::string::npos, result.message.find(held)) << result.message;
+        EXPECT_NE(std::string::npos, result.message.find("方向幕は元の画像のままです。")) << result.message;
+        ExpectWhollyOld();
+    }
+}
+
+TEST_F(LedFolderCommitTest, WithNothingHeldTheFolderIsWhollyNew)
+{
+    const WriteResult result = WriteLedFolder(folder_, list_, document_, kWidth, kHeight);
+    ASSERT_TRUE(result.ok) << result.message;
+    EXPECT_EQ((std::set<std::string>{"001.bmp", "002.bmp", "003.bmp", kListName}), Names(folder_));
+    for (const char* name : {"001.bmp", "002.bmp", "003.bmp"}) {
+        const std::string frame = test::ReadFileBytes(folder_ + "\\" + name);
+        EXPECT_EQ("BM", frame.substr(0, 2)) << name;
+        EXPECT_EQ(0u, GetFileAttributesA((folder_ + "\\" + name).c_str()) & FILE_ATTRIBUTE_HIDDEN) << name;
+    }
+    MakerDocument read;
+    ASSERT_TRUE(ReadMakerFile(listFile_, read));
+    EXPECT_EQ(document_.listText, read.listText);
+}
+
+}  // namespace
+}  // namespace rolva
