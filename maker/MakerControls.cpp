@@ -2,6 +2,7 @@
 
 #include "base/ControlTable.h"
 #include "maker/MakerIds.h"
+#include "maker/core/FrameList.h"
 
 namespace rolva {
 
@@ -18,7 +19,7 @@ constexpr DWORD kMultiLine =
 constexpr DWORD kLabelTable = kMultiLine & ~WS_HSCROLL;
 
 const ControlRow kControls[] = {
-    {kMakerListLabelId, "STATIC", "幕の一覧（1行に1枚。行き先|2行目|種別、区切りは | かタブ）：", 0, kChild, 10, 8, 370, 16},
+    {kMakerListLabelId, "STATIC", "幕の一覧（1行に1枚。行き先|2行目|種別。｜やタブも可）：", 0, kChild, 10, 8, 370, 16},
     {kMakerListId, "EDIT", "", WS_EX_CLIENTEDGE, kMultiLine, 10, 26, 360, 326},
     {kMakerPreviewLabelId, "STATIC", "", 0, kChild, 384, 8, 360, 16},
     {kMakerPreviewId, kStripPreviewClass, "", WS_EX_CLIENTEDGE, kChild | WS_VSCROLL, 384, 26, 360, 326},
@@ -41,8 +42,64 @@ const ControlRow kControls[] = {
     {kMakerCloseId, "BUTTON", "閉じる", 0, kTabStop, 654, 482, 90, 30},
 };
 
+// The edit's own procedure, kept on the list while it is subclassed.
+const char kListProcProperty[] = "RolvaMakerListProc";
+// Set between Ctrl+Tab's key and the character the system may make of it: the tab is typed once.
+const char kTabTypedProperty[] = "RolvaMakerTabTyped";
+
+bool ControlDown() { return (GetKeyState(VK_CONTROL) & 0x8000) != 0; }
+
+// The list as a dialog's field: Tab leaves it (a multiline edit would take it), Ctrl+Tab types
+// a tab, and Ctrl+A selects all, which the system's edit does not do everywhere.
+LRESULT CALLBACK MakerListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const auto own = reinterpret_cast<WNDPROC>(GetPropA(list, kListProcProperty));
+    switch (message) {
+    case WM_GETDLGCODE: {
+        LRESULT code = CallWindowProcA(own, list, message, wParam, lParam);
+        const MSG* key = reinterpret_cast<const MSG*>(lParam);
+        if (key && key->message == WM_KEYDOWN && key->wParam == VK_TAB && !ControlDown())
+            code &= ~(DLGC_WANTTAB | DLGC_WANTALLKEYS);
+        return code;
+    }
+    case WM_KEYDOWN:
+        RemovePropA(list, kTabTypedProperty);
+        if (wParam == VK_TAB && ControlDown()) {
+            SendMessageA(list, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("\t"));
+            SetPropA(list, kTabTypedProperty, reinterpret_cast<HANDLE>(1));
+            return 0;
+        }
+        if (wParam == 'A' && ControlDown()) {
+            SendMessageA(list, EM_SETSEL, 0, -1);
+            return 0;
+        }
+        break;
+    case WM_CHAR:
+        // Ctrl+A's control character, and the tab a layout may make of Ctrl+Tab: both done above.
+        if (wParam == 1)
+            return 0;
+        if (wParam == '\t' && RemovePropA(list, kTabTypedProperty))
+            return 0;
+        break;
+    case WM_NCDESTROY:
+        SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+        RemovePropA(list, kListProcProperty);
+        RemovePropA(list, kTabTypedProperty);
+        return CallWindowProcA(own, list, message, wParam, lParam);
+    }
+    return CallWindowProcA(own, list, message, wParam, lParam);
+}
+
 }  // namespace
 
-void CreateMakerControls(HWND dialog, HFONT font) { CreateControls(dialog, kControls, font); }
+void CreateMakerControls(HWND dialog, HFONT font)
+{
+    CreateControls(dialog, kControls, font);
+    HWND list = GetDlgItem(dialog, kMakerListId);
+    // The edit's default holds about 32 KB; a full list of long lines needs more.
+    SendMessageA(list, EM_SETLIMITTEXT, kMaxFrameListBytes, 0);
+    SetPropA(list, kListProcProperty, reinterpret_cast<HANDLE>(GetWindowLongPtrA(list, GWLP_WNDPROC)));
+    SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MakerListProc));
+}
 
 }  // namespace rolva

@@ -9,6 +9,7 @@
 
 #include "base/FileChoosers.h"
 #include "base/AppMessages.h"
+#include "base/FileStreams.h"
 #include "base/Modal.h"
 #include "base/SystemText.h"
 #include "base/WindowFit.h"
@@ -48,6 +49,8 @@ struct MakerState {
     PreviewSource preview;  // borrowed by the preview window
     COLORREF customColours[16] = {};
     bool wrote = false;
+    std::string keptList;  // the list as it opened or as last written: closing asks once it differs
+    bool askingToClose = false;  // the question is up: another close request waits for its answer
     std::string missingFace;  // a face saved with the list that this system lacks, said once shown
 };
 
@@ -198,6 +201,7 @@ void StripMaker_OnInitDialog(HWND dialog, int sign)
     state->style = document.style;
     SetDlgItemTextA(dialog, kMakerOutputPathId, outputPath.c_str());
     ShowDocument(dialog, document);
+    state->keptList = ItemText(dialog, kMakerListId);
 
     state->preview = PreviewSource{&state->list.frames, &state->style, state->width, state->height};
     SetPreviewSource(GetDlgItem(dialog, kMakerPreviewId), &state->preview);
@@ -230,13 +234,24 @@ void ChooseColour(HWND dialog, Rgb& colour)
     Refresh(dialog);
 }
 
+constexpr char kStripChooserTitle[] = "幕の保存先";
+
 // The output chosen with the system's chooser: a BMP file for a roll sign, a folder otherwise.
 std::string ChooseOutput(HWND dialog, bool led)
 {
     if (led)
         return BrowseFolder(dialog, "幕の画像を書き出すフォルダーを選択してください");
-    return WithEndingIfNone(FileDialog(dialog, true, "ビットマップ(*.bmp)\0*.bmp\0", "幕の保存先"), ".bmp",
-                            IsSystemLeadByte);
+    // The chooser adds the ending itself, so its own overwrite question names the file written.
+    const std::string chosen = FileDialog(dialog, true, "ビットマップ(*.bmp)\0*.bmp\0", kStripChooserTitle, "bmp");
+    const std::string path = WithEndingIfNone(chosen, ".bmp", IsSystemLeadByte);
+    // A name the chooser gave back without it ("name.") names a file it never asked about.
+    if (path != chosen && FileAttributesOf(path) != INVALID_FILE_ATTRIBUTES) {
+        const std::string question =
+            std::string(PathName(path, IsSystemLeadByte)) + " は既に存在します。\r\n上書きしますか？";
+        if (MessageBoxA(dialog, question.c_str(), kStripChooserTitle, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
+            return {};
+    }
+    return path;
 }
 
 void StripMaker_OnBrowse(HWND dialog)
@@ -246,7 +261,8 @@ void StripMaker_OnBrowse(HWND dialog)
         SetDlgItemTextA(dialog, kMakerOutputPathId, path.c_str());
 }
 
-void StripMaker_OnWrite(HWND dialog)
+// True when the strip or folder was written.
+bool StripMaker_OnWrite(HWND dialog)
 {
     Refresh(dialog);
     MakerState& state = *StateOf(dialog);
@@ -254,7 +270,7 @@ void StripMaker_OnWrite(HWND dialog)
     if (path.empty()) {
         path = ChooseOutput(dialog, state.led);
         if (path.empty())
-            return;
+            return false;
         SetDlgItemTextA(dialog, kMakerOutputPathId, path.c_str());
     }
     MakerDocument document{state.style, ItemText(dialog, kMakerListId)};
@@ -264,7 +280,7 @@ void StripMaker_OnWrite(HWND dialog)
     SetCursor(previous);
     if (!result.ok) {
         MessageBoxA(dialog, result.message.c_str(), "幕の作成", MB_OK | MB_ICONEXCLAMATION);
-        return;
+        return false;
     }
     // The same path as 参照...: the settings dialog's field follows when it is open.
     if (state.led)
@@ -272,6 +288,40 @@ void StripMaker_OnWrite(HWND dialog)
     else
         SetSignStrip(state.sign, path);
     state.wrote = true;
+    state.keptList = document.listText;
+    return true;
+}
+
+// Every way of closing comes here (閉じる, Esc, a close request). A list typed and not written
+// would be lost, and Esc, which also ends an input method's conversion, is easily pressed once
+// too often: such a list is offered for writing first, and the maker can stay.
+void StripMaker_OnClose(HWND dialog)
+{
+    MakerState* state = StateOf(dialog);
+    if (!state) {
+        EndModal(dialog, kClosedResult);
+        return;
+    }
+    if (state->askingToClose)
+        return;
+    const std::string list = ItemText(dialog, kMakerListId);
+    if (!list.empty() && list != state->keptList) {
+        state->askingToClose = true;
+        const int answer = MessageBoxA(dialog,
+                                       "幕の一覧が変更されています。幕を作成してから閉じますか？\r\n\r\n"
+                                       "はい：作成して閉じる\r\nいいえ：作成せずに閉じる（変更は失われます）\r\n"
+                                       "キャンセル：一覧に戻る",
+                                       "幕の作成", MB_YESNOCANCEL | MB_ICONQUESTION);
+        // The program may have ended under the question, taking the maker with it.
+        state = IsWindow(dialog) ? StateOf(dialog) : nullptr;
+        if (!state)
+            return;
+        state->askingToClose = false;
+        if (answer == IDCANCEL || (answer == IDYES && !StripMaker_OnWrite(dialog)))
+            return;
+        state = StateOf(dialog);
+    }
+    EndModal(dialog, state->wrote ? kWrittenResult : kClosedResult);
 }
 
 void StripMaker_OnCommand(HWND dialog, int id, int notification)
@@ -313,7 +363,7 @@ void StripMaker_OnCommand(HWND dialog, int id, int notification)
         return;
     case kMakerCloseId:
     case IDCANCEL:
-        EndModal(dialog, state->wrote ? kWrittenResult : kClosedResult);
+        StripMaker_OnClose(dialog);
         return;
     }
 }
@@ -330,11 +380,9 @@ LRESULT StripMaker_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case kMakerFaceMissingMessage:
         StripMaker_OnFaceMissing(window);
         return 0;
-    case WM_CLOSE: {
-        const MakerState* state = StateOf(window);
-        EndModal(window, state && state->wrote ? kWrittenResult : kClosedResult);
+    case WM_CLOSE:
+        StripMaker_OnClose(window);
         return 0;
-    }
     case WM_NCDESTROY:
         StripMaker_OnNcDestroy(window);
         break;

@@ -6,6 +6,9 @@ namespace rolva {
 
 namespace {
 
+// U+FF5C as the system's code page writes it: a lead byte and one trail byte.
+constexpr std::string_view kWideBar = "｜";
+
 std::string_view TrimBlanks(std::string_view field)
 {
     // Only ASCII blanks: a trail byte is never 0x20 or 0x09, so trimming bytes is safe here.
@@ -24,6 +27,11 @@ FrameLine ParseLine(std::string_view line, LeadByteTest isLeadByte)
     for (std::size_t i = 0; i < line.size(); ++i) {
         const auto byte = static_cast<unsigned char>(line[i]);
         if (isLeadByte(byte) && i + 1 < line.size()) {
+            // The full-width bar, what a Japanese input method types for '|', separates too.
+            if (line.compare(i, kWideBar.size(), kWideBar) == 0 && field < 2) {
+                fields[field++] = line.substr(start, i - start);
+                start = i + kWideBar.size();
+            }
             ++i;  // the trail byte belongs to the character, whatever its value
             continue;
         }

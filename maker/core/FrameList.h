@@ -1,5 +1,5 @@
 // The strip maker's frame list: one frame per line, frame 0 first. A line holds up to three
-// fields separated by a tab or '|': the destination, an optional smaller second line, and an
+// fields separated by a tab, '|' or the full-width '｜': the destination, an optional smaller second line, and an
 // optional type label drawn in a box at the left. Text is in the system code page, so the fields
 // are split by character with its lead-byte test: in Shift-JIS the trail byte of a double-byte
 // character may be 0x7C ('|', as in "ポ") or 0x5C.
@@ -16,6 +16,14 @@ namespace rolva {
 
 // The most frames a list may hold: a sign's frame numbers go up to 999.
 constexpr std::size_t kMaxMakerFrames = 999;
+
+// The longest field the list is made for, in characters: far more than a frame can show.
+constexpr std::size_t kMaxFrameFieldChars = 100;
+// The most bytes such a line takes: three fields of double-byte characters, two full-width
+// separators and a CR LF.
+constexpr std::size_t kMaxFrameLineBytes = 3 * kMaxFrameFieldChars * 2 + 2 * 2 + 2;
+// The text of a full list of the longest lines: what the maker's list must hold.
+constexpr std::size_t kMaxFrameListBytes = kMaxMakerFrames * kMaxFrameLineBytes;
 
 struct FrameLine {
     std::string main;   // the destination, drawn as large as the frame allows

@@ -58,6 +58,46 @@ TEST(ParseFrameList, NeverSplitsADoubleByteCharacterWhoseTrailIsABarOrBackslash)
     EXPECT_EQ("x", western.frames[0].sub);
 }
 
+// The full-width bar (U+FF5C, 81 62 in Shift-JIS) is what the input method types in Japanese
+// mode; it separates like '|', and neither is found inside a character whose trail byte is 0x7C
+// or 0x62, nor made of the trail byte of one character and the lead of the next.
+TEST(ParseFrameList, AFullWidthBarSeparatesAsTheNarrowOneDoes)
+{
+    const std::string kWide = "\x81\x62";   // ｜
+    const std::string kLatinB = "\x82\x62";  // Ｃ: trail byte 0x62 as the bar's, another lead
+    struct Case {
+        std::string line;
+        std::string main, sub, label;
+    };
+    const Case cases[] = {
+        {"a" + kWide + "b" + kWide + "c", "a", "b", "c"},
+        {"a|b" + kWide + "c", "a", "b", "c"},
+        {"a" + kWide + "b|c", "a", "b", "c"},
+        {"a\t" + kWide + "c", "a", "", "c"},
+        {" a " + kWide + " b ", "a", "b", ""},
+        {kWide + kWide + "c", "", "", "c"},
+        {"a|b|c" + kWide + "d", "a", "b", "c" + kWide + "d"},  // a third one belongs to the label
+        {kPo + kWide + kPo + "|" + kPo, kPo, kPo, kPo},  // ポ ends in 0x7C and is no bar
+        {kPo + kPo + kWide + kSo, kPo + kPo, kSo, ""},
+        {kLatinB + kWide + "x", kLatinB, "x", ""},
+        {"\x83\x81" "b|c", "\x83\x81" "b", "c", ""},  // メ ends in 0x81, and with 'b' makes no bar
+    };
+    for (const Case& c : cases) {
+        const FrameList list = ParseFrameList(c.line, test::IsLeadByte932);
+        ASSERT_EQ(1u, list.frames.size()) << c.line;
+        EXPECT_EQ(c.main, list.frames[0].main) << c.line;
+        EXPECT_EQ(c.sub, list.frames[0].sub) << c.line;
+        EXPECT_EQ(c.label, list.frames[0].label) << c.line;
+    }
+    // Typed in Japanese: the compiler writes the same bytes.
+    const FrameList words = ParseFrameList("ポートアイランド｜Port Island｜快速", test::IsLeadByte932);
+    EXPECT_EQ(std::string("ポートアイランド"), words.frames[0].main);
+    EXPECT_EQ("Port Island", words.frames[0].sub);
+    EXPECT_EQ(std::string("快速"), words.frames[0].label);
+    // In a single-byte code page the two bytes are two characters, neither a separator.
+    EXPECT_EQ("a" + kWide + "b", ParseFrameList("a" + kWide + "b", test::IsLeadByte1252).frames[0].main);
+}
+
 TEST(ParseFrameList, ALoneLeadByteAtTheEndOfALineKeepsTheNextLine)
 {
     const FrameList list = ParseFrameList("a\x83\r\nb|c", test::IsLeadByte932);

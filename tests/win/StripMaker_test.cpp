@@ -1,9 +1,14 @@
 // The strip maker run on real windows: a list typed into the dialog becomes a strip or an LED
 // folder on disk, the sign shows it at once, the list comes back when the maker opens again, and
 // a target that cannot be written leaves the old file and the sign as they were.
+#include <windows.h>
+
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -17,6 +22,7 @@
 #include "maker/MakerIds.h"
 #include "maker/StripMaker.h"
 #include "maker/FrameDrawing.h"
+#include "maker/core/FrameList.h"
 #include "maker/core/MakerStyle.h"
 
 namespace rolva {
@@ -73,6 +79,9 @@ protected:
     }
     void TearDown() override
     {
+        // A test that stopped early leaves no typed list behind to ask about with no one to answer.
+        if (IsWindow(maker_))
+            Type(kMakerListId, "");
         Close();
         test::RemoveTree(folder_);
     }
@@ -102,6 +111,22 @@ protected:
         Type(kMakerListId, list);
         Type(kMakerOutputPathId, output);
         Write();
+    }
+    // A key pressed on a control of the maker, through the dialog keys as its modal loop does.
+    void Press(HWND target, WPARAM key)
+    {
+        MSG msg{target, WM_KEYDOWN, key, 0x00000001, GetTickCount(), {}};
+        if (!IsDialogMessageA(maker_, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        msg.message = WM_KEYUP;
+        msg.lParam = static_cast<LPARAM>(0xC0000001);
+        if (!IsDialogMessageA(maker_, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        test::PumpMessages();
     }
 
     std::string folder_;
@@ -354,6 +379,326 @@ TEST_F(StripMakerTest, AReadOnlyTargetGivesTheMessageAndLeavesTheOldFileAndTheSi
     EXPECT_EQ(signBefore, gDocument.signs[0].picturePath);
 }
 
+// Ctrl held down for this thread's key state, as GetKeyState sees it.
+struct ControlHeld {
+    ControlHeld()
+    {
+        GetKeyboardState(saved_);
+        BYTE held[256];
+        std::copy(std::begin(saved_), std::end(saved_), held);
+        held[VK_CONTROL] = held[VK_LCONTROL] = 0x80;
+        SetKeyboardState(held);
+    }
+    ~ControlHeld() { SetKeyboardState(saved_); }
+    ControlHeld(const ControlHeld&) = delete;
+    ControlHeld& operator=(const ControlHeld&) = delete;
+
+private:
+    BYTE saved_[256] = {};
+};
+
+// A typed list is never lost to a close: each way of closing asks, Yes writes and closes, No
+// closes without writing, Cancel keeps the maker and the list.
+TEST_F(StripMakerTest, ClosingWithATypedListAsksAndEachAnswerDoesWhatItSays)
+{
+    enum class Way { Button, Request, EscapeInList, EscapeInField };
+    const struct {
+        const char* what;
+        Way way;
+    } ways[] = {
+        {"閉じる", Way::Button},
+        {"a close request", Way::Request},
+        {"Esc in the list", Way::EscapeInList},
+        {"Esc in a one-line field", Way::EscapeInField},
+    };
+    const int answers[] = {IDYES, IDNO, IDCANCEL};
+    const std::string list = "東京\r\n大阪|OSAKA\r\n";
+    const std::string path = folder_ + "\\asked.bmp";
+    for (const auto& w : ways) {
+        for (const int answer : answers) {
+            SCOPED_TRACE(std::string(w.what) + ", answer " + std::to_string(answer));
+            // No strip and no saved list: the maker opens empty, even on the sign an earlier Yes gave the strip.
+            DeleteFileA(path.c_str());
+            DeleteFileA((folder_ + "\\asked.rvm").c_str());
+            Open();
+            ASSERT_EQ("", Text(kMakerListId));
+            Type(kMakerOutputPathId, path);
+            Type(kMakerListId, list);
+            std::vector<test::DialogAnswerer::Seen> seen;
+            {
+                test::DialogAnswerer answerer(answer);
+                switch (w.way) {
+                case Way::Button:
+                    SendMessageA(GetDlgItem(maker_, kMakerCloseId), BM_CLICK, 0, 0);
+                    break;
+                case Way::Request:
+                    SendMessageA(maker_, WM_CLOSE, 0, 0);
+                    break;
+                case Way::EscapeInList:
+                    Press(GetDlgItem(maker_, kMakerListId), VK_ESCAPE);
+                    break;
+                case Way::EscapeInField:
+                    Press(GetDlgItem(maker_, kMakerPitchEditId), VK_ESCAPE);
+                    break;
+                }
+                test::PumpMessages();
+                seen = answerer.SeenSoFar();
+            }
+            ASSERT_EQ(1u, seen.size());
+            EXPECT_EQ("幕の作成", seen[0].caption);
+            EXPECT_NE(std::string::npos, seen[0].text.find("作成して閉じる")) << seen[0].text;
+            EXPECT_EQ(maker_, seen[0].owner);
+            EXPECT_EQ(answer == IDYES, GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES);
+            if (answer == IDCANCEL) {
+                ASSERT_TRUE(IsWindow(maker_)) << "the maker stays";
+                EXPECT_EQ(list, Text(kMakerListId));
+                Type(kMakerListId, "");
+                Close();
+            } else {
+                EXPECT_FALSE(IsWindow(maker_)) << "the maker closes";
+                maker_ = nullptr;
+            }
+        }
+    }
+}
+
+// Yes whose writing fails (a target that cannot be written) keeps the maker and its list.
+TEST_F(StripMakerTest, YesToTheCloseQuestionClosesOnlyWhenTheWritingSucceeded)
+{
+    const std::string path = folder_ + "\\locked.bmp";
+    test::WriteFileBytes(path, "old");
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    Open();
+    Type(kMakerOutputPathId, path);
+    Type(kMakerListId, "東京\r\n");
+    {
+        test::DialogAnswerer answerer(IDYES);  // the question, then the refusal's OK-only box
+        SendMessageA(maker_, WM_CLOSE, 0, 0);
+        test::PumpMessages();
+        EXPECT_EQ(2u, answerer.SeenSoFar().size());
+    }
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_TRUE(IsWindow(maker_));
+    EXPECT_EQ("東京\r\n", Text(kMakerListId));
+}
+
+// Nothing to lose, nothing asked: an empty list, a list just written, the saved list reopened.
+TEST_F(StripMakerTest, AnEmptyWrittenOrReopenedListClosesWithoutAsking)
+{
+    const std::string path = folder_ + "\\kept.bmp";
+    const struct {
+        const char* what;
+        bool write;  // written before closing
+        bool reopen;  // then reopened and closed again
+        const char* list;
+    } cases[] = {
+        {"empty", false, false, ""},
+        {"emptied after typing", false, false, nullptr},
+        {"written", true, false, "東京\r\n"},
+        {"reopened with its saved list", true, true, "大阪\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::DialogAnswerer answerer(IDCANCEL);  // a question would keep the maker open
+        Open();
+        if (!c.list) {
+            Type(kMakerListId, "東京");
+            Type(kMakerListId, "");
+        } else if (c.write) {
+            WriteList(c.list, path);
+        } else {
+            Type(kMakerListId, c.list);
+        }
+        if (c.reopen) {
+            SendMessageA(maker_, WM_CLOSE, 0, 0);
+            test::PumpMessages();
+            Open();
+            ASSERT_EQ(c.list, Text(kMakerListId));
+        }
+        SendMessageA(maker_, WM_CLOSE, 0, 0);
+        test::PumpMessages();
+        EXPECT_FALSE(IsWindow(maker_));
+        EXPECT_TRUE(answerer.SeenSoFar().empty()) << answerer.SeenSoFar().front().text;
+        maker_ = nullptr;
+    }
+}
+
+// A full list of the longest lines goes in as a paste puts it, and comes back whole.
+TEST_F(StripMakerTest, TheListHoldsAFullListOfTheLongestLines)
+{
+    std::string field;
+    for (std::size_t i = 0; i < kMaxFrameFieldChars; ++i)
+        field += "駅";
+    const std::string line = field + "｜" + field + "｜" + field + "\r\n";
+    ASSERT_EQ(kMaxFrameLineBytes, line.size());
+    std::string text;
+    for (std::size_t i = 0; i < kMaxMakerFrames; ++i)
+        text += line;
+    Open();
+    HWND list = GetDlgItem(maker_, kMakerListId);
+    SendMessageA(list, EM_SETSEL, 0, -1);
+    SendMessageA(list, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+    const std::string back = Text(kMakerListId);
+    EXPECT_EQ(text.size(), back.size());
+    EXPECT_TRUE(back == text) << "the text came back changed";
+    EXPECT_NE(std::string::npos, Text(kMakerPreviewLabelId).find("999枚")) << Text(kMakerPreviewLabelId);
+    Type(kMakerListId, "");
+}
+
+// In the list, Tab goes on to the next control as in any dialog, Ctrl+Tab types a tab and
+// Ctrl+A selects the whole list.
+TEST_F(StripMakerTest, TheListsKeysTabLeavesCtrlTabTypesATabCtrlASelectsAll)
+{
+    Open();
+    HWND list = GetDlgItem(maker_, kMakerListId);
+    const std::string typed = "Tokyo\r\nOsaka";
+    Type(kMakerListId, typed);
+
+    SetFocus(list);
+    SendMessageA(list, EM_SETSEL, 2, 2);
+    Press(list, VK_TAB);
+    EXPECT_EQ(GetDlgItem(maker_, kMakerFaceListId), GetFocus()) << "Tab moves to the face list";
+    EXPECT_EQ(typed, Text(kMakerListId));
+
+    SetFocus(list);
+    SendMessageA(list, EM_SETSEL, 2, 2);
+    {
+        const ControlHeld control;
+        Press(list, VK_TAB);
+        EXPECT_EQ(list, GetFocus()) << "Ctrl+Tab stays";
+        EXPECT_EQ("To\tkyo\r\nOsaka", Text(kMakerListId));
+
+        SendMessageA(list, EM_SETSEL, 1, 1);
+        Press(list, 'A');
+    }
+    DWORD start = 1, end = 0;
+    SendMessageA(list, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(0u, start);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowTextLengthA(list)), end);
+    EXPECT_EQ("To\tkyo\r\nOsaka", Text(kMakerListId)) << "no control character typed";
+    Type(kMakerListId, "");
+}
+
+BOOL CALLBACK CollectOwnDialog(HWND window, LPARAM context)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId() && IsWindowVisible(window) && test::ClassOf(window) == "#32770")
+        reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
+    return TRUE;
+}
+
+// Answers the strip's file chooser as a person would: types the name, presses OK, answers each
+// message box (the replace question) with the button given; a chooser that stays a second after
+// its last box (No to replacing) is cancelled.
+class StripChooserDriver {
+public:
+    StripChooserDriver(std::string name, int boxButton) : name_(std::move(name)), boxButton_(boxButton)
+    {
+        InitializeCriticalSection(&lock_);
+        stop_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+    }
+    ~StripChooserDriver()
+    {
+        SetEvent(stop_);
+        WaitForSingleObject(thread_, INFINITE);
+        CloseHandle(thread_);
+        CloseHandle(stop_);
+        DeleteCriticalSection(&lock_);
+    }
+    StripChooserDriver(const StripChooserDriver&) = delete;
+    StripChooserDriver& operator=(const StripChooserDriver&) = delete;
+
+    std::vector<std::string> Boxes() const
+    {
+        EnterCriticalSection(&lock_);
+        const std::vector<std::string> boxes = boxes_;
+        LeaveCriticalSection(&lock_);
+        return boxes;
+    }
+
+private:
+    static DWORD WINAPI Run(LPVOID self)
+    {
+        static_cast<StripChooserDriver*>(self)->Loop();
+        return 0;
+    }
+    void Loop()
+    {
+        bool typed = false;
+        DWORD lastAct = 0;
+        while (WaitForSingleObject(stop_, 20) == WAIT_TIMEOUT) {
+            std::vector<HWND> dialogs;
+            EnumWindows(CollectOwnDialog, reinterpret_cast<LPARAM>(&dialogs));
+            HWND box = nullptr, chooser = nullptr;
+            for (HWND dialog : dialogs)
+                (GetDlgItem(dialog, 0xFFFF) ? box : chooser) = dialog;
+            if (box) {
+                char text[1024] = {};
+                GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+                EnterCriticalSection(&lock_);
+                boxes_.push_back(text);
+                LeaveCriticalSection(&lock_);
+                PostMessageA(box, WM_COMMAND, MAKEWPARAM(boxButton_, BN_CLICKED), 0);
+                test::WaitUntil([box] { return !IsWindow(box) || !IsWindowVisible(box); }, 2000);
+                lastAct = GetTickCount();
+            } else if (chooser && !typed) {
+                test::WaitUntil([chooser] { return SendDlgItemMessageA(chooser, cmb1, CB_GETCOUNT, 0, 0) > 0; });
+                HWND nameBox = GetDlgItem(chooser, cmb13);
+                if (!nameBox)
+                    nameBox = GetDlgItem(chooser, edt1);
+                SendMessageA(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name_.c_str()));
+                typed = true;
+                PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                lastAct = GetTickCount();
+            } else if (chooser && GetTickCount() - lastAct > 1000) {
+                PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+                lastAct = GetTickCount();
+            }
+        }
+    }
+
+    std::string name_;
+    int boxButton_;
+    HANDLE stop_;
+    HANDLE thread_;
+    mutable CRITICAL_SECTION lock_;
+    std::vector<std::string> boxes_;
+};
+
+// 参照... names a BMP: a name typed without its ending that names an existing strip is asked
+// about before it is taken, and No leaves the output as it was.
+TEST_F(StripMakerTest, TheChooserAsksBeforeTakingAnExistingStripTypedWithoutItsEnding)
+{
+    const std::string existing = folder_ + "\\old.bmp";
+    test::WriteFileBytes(existing, "old picture bytes");
+    const struct {
+        const char* typed;  // in the test's folder
+        int answer;
+        bool asked;  // the replace question came
+        const char* taken;  // the output afterwards, in the test's folder; nullptr: unchanged
+    } cases[] = {
+        {"old", IDYES, true, "old.bmp"},
+        {"old", IDNO, true, nullptr},
+        {"new", IDYES, false, "new.bmp"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.typed) + ", answer " + std::to_string(c.answer));
+        Open();
+        std::vector<std::string> boxes;
+        {
+            StripChooserDriver driver(folder_ + "\\" + c.typed, c.answer);
+            SendMessageA(GetDlgItem(maker_, kMakerOutputBrowseId), BM_CLICK, 0, 0);
+            boxes = driver.Boxes();
+        }
+        ASSERT_EQ(c.asked ? 1u : 0u, boxes.size());
+        EXPECT_EQ(c.taken ? folder_ + "\\" + c.taken : std::string(), Text(kMakerOutputPathId));
+        EXPECT_EQ("old picture bytes", test::ReadFileBytes(existing));
+        Close();
+    }
+}
+
 TEST_F(StripMakerTest, TooManyFramesOrADeepStripOrAMissingFontIsRefusedWithAMessage)
 {
     std::string thousand;
@@ -382,13 +727,18 @@ TEST_F(StripMakerTest, TooManyFramesOrADeepStripOrAMissingFontIsRefusedWithAMess
             SendMessageA(faces, CB_SETCURSEL, static_cast<WPARAM>(at), 0);
         }
         const std::string path = folder_ + "\\refused.bmp";
-        test::DialogAnswerer answerer(IDOK);
-        WriteList(c.list, path);
-        const auto seen = answerer.SeenSoFar();
-        ASSERT_EQ(1u, seen.size()) << c.said;
-        EXPECT_NE(std::string::npos, seen[0].text.find(c.said)) << seen[0].text;
-        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str()));
+        {
+            test::DialogAnswerer answerer(IDOK);
+            WriteList(c.list, path);
+            const auto seen = answerer.SeenSoFar();
+            ASSERT_EQ(1u, seen.size()) << c.said;
+            EXPECT_NE(std::string::npos, seen[0].text.find(c.said)) << seen[0].text;
+            EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str()));
+        }
+        // The list was not written: closing asks, and No lets it go.
+        test::DialogAnswerer discard(IDNO);
         Close();
+        EXPECT_EQ(1u, discard.SeenSoFar().size());
     }
 }
 
