@@ -47,7 +47,10 @@ test: check-layers fuzz-smoke test-native test-wine
 clean:
 	rm -rf build
 
+# The 32-bit program, and the 64-bit one in x64\ for machines that cannot run 32-bit programs.
 dist: build
+	@[ -f build/win64/CMakeCache.txt ] || cmake --preset win64 >/dev/null
+	@cmake --build build/win64 -j$(JOBS) --target Rolva
 	@tools/dist.sh $(VERSION)
 
 bench: deps

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/Commands.h"
+#include "app/core/DropPoint.h"
 #include "app/core/DropRules.h"
 #include "base/FileStreams.h"
 #include "base/Handles.h"
@@ -41,15 +42,33 @@ std::vector<DroppedItem> DroppedItems(HDROP drop)
     return items;
 }
 
-// The sign whose frame shows at the point (Form client coordinates), or -1.
-int SignAt(HWND form, POINT point)
+// The sign whose frame shows where the drop message was sent, or -1. The Form's children are
+// read top of the z-order first, as the system finds a child under a point.
+int SignAtDrop(HWND form)
 {
-    HWND child = ChildWindowFromPointEx(form, point, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
-    for (int sign = 0; sign < kSignCount; ++sign) {
-        if (child && child == SignFrameHandle(sign))
-            return sign;
+    POINT origin{0, 0};
+    ClientToScreen(form, &origin);
+    RECT client{};
+    GetClientRect(form, &client);
+    std::vector<DropChild> children;
+    for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&r), 2);
+        DropChild entry;
+        entry.left = r.left;
+        entry.top = r.top;
+        entry.right = r.right;
+        entry.bottom = r.bottom;
+        entry.visible = (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) != 0 &&
+                        (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT) == 0;
+        for (int sign = 0; sign < kSignCount; ++sign) {
+            if (child == SignFrameHandle(sign))
+                entry.sign = sign;
+        }
+        children.push_back(entry);
     }
-    return -1;
+    return SignUnderDrop(GetMessagePos(), DropPoint{origin.x, origin.y}, client.right, client.bottom, children);
 }
 
 DropTarget TargetOf(int sign)
@@ -75,8 +94,7 @@ void Form_OnDropFiles(HWND form, HDROP drop)
     const DropHandle owned(drop);
     if (!IsWindowEnabled(form) || !RollThreadsIdle())
         return;
-    POINT point{};
-    const int sign = DragQueryPoint(drop, &point) ? SignAt(form, point) : -1;
+    const int sign = SignAtDrop(form);
     const DropAction action = ChooseDropAction(DroppedItems(drop), TargetOf(sign), gDocument.gdiplusAvailable == 1);
     switch (action.kind) {
     case DropActionKind::OpenDataFile:

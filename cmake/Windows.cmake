@@ -15,6 +15,15 @@ target_compile_definitions(rolva_shell PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN3
 target_compile_definitions(rolva_core PUBLIC NOMINMAX)
 
 set(ROLVA_RESOURCE_SCRIPT ${CMAKE_SOURCE_DIR}/resources/Rolva.rc)
+# The scanner does not follow a resource's file name, so the manifest is named as a dependency.
+set_source_files_properties(${ROLVA_RESOURCE_SCRIPT} PROPERTIES
+  OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/resources/Rolva.manifest)
+
+if(NOT MSVC AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+  # Under 64-bit Windows the 32-bit program may then use 4 GB of address space, which long
+  # strips and large pictures need. No code keeps a pointer in a signed 32-bit number.
+  add_link_options(-Wl,--large-address-aware)
+endif()
 
 add_executable(Rolva WIN32 ${CMAKE_SOURCE_DIR}/app/Main.cpp ${ROLVA_RESOURCE_SCRIPT})
 target_link_libraries(Rolva PRIVATE rolva_shell)

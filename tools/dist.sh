@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
-# Packs the portable program: build/dist/Rolva-<version>.zip with the exe, its help file, the
-# sample scene and a short Japanese readme.
+# Packs the portable program: build/dist/Rolva-<version>.zip with the 32-bit exe, its help file,
+# the sample scene and a short Japanese readme, and in x64\ the 64-bit build of the same sources
+# with its own help file, for machines that cannot run 32-bit programs (the build every test runs
+# on such a machine).
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 VERSION=${1:?version}
 stage="$ROOT/build/dist/Rolva-$VERSION"
 zip="$ROOT/build/dist/Rolva-$VERSION.zip"
 
-for needed in build/win/Rolva.exe build/win/Rolva.chm samples/demo.rv4; do
+for needed in build/win/Rolva.exe build/win/Rolva.chm build/win64/Rolva.exe build/win64/Rolva.chm samples/demo.rv4; do
   [ -e "$ROOT/$needed" ] || { echo "dist: $needed is missing" >&2; exit 1; }
 done
 
 rm -rf "$stage" "$zip"
-mkdir -p "$stage/samples"
+mkdir -p "$stage/samples" "$stage/x64"
 cp "$ROOT/build/win/Rolva.exe" "$ROOT/build/win/Rolva.chm" "$stage/"
+cp "$ROOT/build/win64/Rolva.exe" "$ROOT/build/win64/Rolva.chm" "$stage/x64/"
 cp -r "$ROOT/samples/." "$stage/samples/"
 rm -f "$stage/samples/make_samples.sh"
 # Readmes in Shift-JIS with CRLF, as Windows' editors expect them.

@@ -15,6 +15,8 @@ ChooseFlavour testing || exit 1
 # this machine can run.
 BuildPreset win Rolva || exit 1
 BuildPreset win64 Rolva || exit 1
+# The 32-bit program is the product: it must be able to use 4 GB under 64-bit Windows.
+python3 "$ROOT/tools/check-large-address.py" "$ROOT/build/win/Rolva.exe" || exit 1
 BuildPreset "$FLAVOUR_PRESET" win_tests core_tests_win e2e_driver || exit 1
 
 StartDisplay || exit 1

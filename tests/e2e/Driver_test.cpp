@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -678,6 +679,46 @@ TEST(Program, StoredPlacesOnNoMonitorAreBroughtBackOntoTheScreen)
     EXPECT_TRUE(Inside(OuterRect(program.Panel()), work));
     EXPECT_EQ(work.right, OuterRect(program.Panel()).right) << "moved no further than needed";
     EXPECT_EQ(work.bottom, OuterRect(program.Panel()).bottom);
+}
+
+// The manifest the exe carries (type 24, id 1), read from the file without running it.
+std::string ManifestOf(const std::string& exe)
+{
+    HMODULE image = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!image)
+        return std::string();
+    std::string text;
+    if (HRSRC found = FindResourceA(image, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24))) {
+        HGLOBAL loaded = LoadResource(image, found);
+        const char* bytes = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+        if (bytes)
+            text.assign(bytes, SizeofResource(image, found));
+    }
+    FreeLibrary(image);
+    return text;
+}
+
+TEST(ExeManifest, StatesLevelSystemsAndGdiScalingButNoDpiAwarenessOrNewControls)
+{
+    const std::string manifest = ManifestOf(gExe);
+    ASSERT_FALSE(manifest.empty()) << "no manifest resource in " << gExe;
+    const char* stated[] = {
+        "<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",
+        "<compatibility xmlns=\"urn:schemas-microsoft-com:compatibility.v1\">",
+        "<supportedOS Id=\"{e2011457-1546-43c5-a5fe-008deee3d3f0}\"/>",  // Vista
+        "<supportedOS Id=\"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}\"/>",  // 7
+        "<supportedOS Id=\"{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}\"/>",  // 8
+        "<supportedOS Id=\"{1f676c76-80e1-4239-95bb-83d0f6d0da78}\"/>",  // 8.1
+        "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>",  // 10 and 11
+        "<gdiScaling xmlns=\"http://schemas.microsoft.com/SMI/2017/WindowsSettings\">true</gdiScaling>",
+    };
+    for (const char* text : stated)
+        EXPECT_NE(std::string::npos, manifest.find(text)) << text;
+    // The program keeps its pixel geometry and the old static control's handling of bitmaps.
+    std::string lower = manifest;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (const char* text : {"dpiaware", "dpiawareness", "common-controls", "<dependency"})
+        EXPECT_EQ(std::string::npos, lower.find(text)) << text;
 }
 
 }  // namespace

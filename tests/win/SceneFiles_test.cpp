@@ -36,7 +36,10 @@ using test::WriteFileBytes;
 constexpr std::uint8_t kRoll = 0, kLed = 1;
 
 // A drop as the shell makes it: a DROPFILES header and a double-NUL list of ANSI paths in
-// global memory, which the receiver gives back with DragFinish.
+// global memory, which the receiver gives back with DragFinish. The cursor is at the point (in
+// Form client coordinates) when the message is posted, which makes it the message's position;
+// the header carries the point as the system gives it to a program stretched to 150 %, in
+// physical pixels, which must not decide the sign.
 void DropOnForm(const std::vector<std::string>& paths, POINT point)
 {
     std::size_t size = sizeof(DROPFILES) + 1;
@@ -45,7 +48,7 @@ void DropOnForm(const std::vector<std::string>& paths, POINT point)
     HGLOBAL memory = GlobalAlloc(GHND, size);
     auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
     header->pFiles = sizeof(DROPFILES);
-    header->pt = point;
+    header->pt = POINT{point.x * 3 / 2, point.y * 3 / 2};
     header->fNC = FALSE;
     header->fWide = FALSE;
     char* out = reinterpret_cast<char*>(header + 1);
@@ -54,7 +57,13 @@ void DropOnForm(const std::vector<std::string>& paths, POINT point)
         out += path.size() + 1;
     }
     GlobalUnlock(memory);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    POINT screen = point;
+    ClientToScreen(gApp.form, &screen);
+    SetCursorPos(screen.x, screen.y);
     PostMessageA(gApp.form, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    SetCursorPos(cursor.x, cursor.y);
     test::PumpMessages();
 }
 
