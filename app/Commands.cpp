@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <new>
+
 #include "app/Application.h"
 #include "app/Form.h"
 #include "app/MenuIds.h"
@@ -21,17 +24,18 @@ namespace rolva {
 
 namespace {
 
-// Runs a command that must not start under a rolling sign, with the panel disabled meanwhile.
-template <typename Action>
-void RunGuarded(Action action)
-{
-    if (!RollThreadsIdle())
-        return;
-    gApp.panelRecord.Enable(0);
-    action();
-    gApp.panelRecord.Enable(1);
-    gApp.panelRecord.Focus();
-}
+// The panel greyed for as long as a guarded command runs, and given back however it ends.
+class PanelGreyedMeanwhile {
+public:
+    PanelGreyedMeanwhile() { gApp.panelRecord.Enable(0); }
+    ~PanelGreyedMeanwhile()
+    {
+        gApp.panelRecord.Enable(1);
+        gApp.panelRecord.Focus();
+    }
+    PanelGreyedMeanwhile(const PanelGreyedMeanwhile&) = delete;
+    PanelGreyedMeanwhile& operator=(const PanelGreyedMeanwhile&) = delete;
+};
 
 // The modal window that takes input: the strip maker opened from the settings disables them.
 HWND ForemostModalWindow()
@@ -42,6 +46,19 @@ HWND ForemostModalWindow()
 }
 
 }  // namespace
+
+void RunGuarded(const std::function<void()>& action)
+{
+    if (!RollThreadsIdle())
+        return;
+    try {
+        const PanelGreyedMeanwhile greyed;
+        action();
+    } catch (const std::bad_alloc&) {
+        // A long clip at twice the size, say: the command stops and says why, the program goes on.
+        MessageBoxA(gApp.form, "メモリーが足りないため、中止しました。", kFormTitle, MB_OK | MB_ICONEXCLAMATION);
+    }
+}
 
 void RunCommand(int id)
 {

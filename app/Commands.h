@@ -2,7 +2,14 @@
 // confirmed exit.
 #pragma once
 
+#include <functional>
+
 namespace rolva {
+
+// Runs a command that must not start under a rolling sign, with the panel greyed meanwhile and
+// given back on every path. Running out of memory stops the command with a message; any other
+// failure goes on to the caller.
+void RunGuarded(const std::function<void()>& action);
 
 // A menu command by its ID; unknown IDs are ignored.
 void RunCommand(int id);

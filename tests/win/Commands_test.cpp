@@ -3,6 +3,8 @@
 // answered No leaves everything running.
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
 #include <string>
 
 #include "SharedState.h"
@@ -250,6 +252,28 @@ TEST_F(CommandsTest, ExitAnsweredNoLeavesEverythingRunning)
         EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(settings.c_str())) << "no settings file written";
         ResetSign(0);
     }
+}
+
+// A guarded command greys the panel while it runs and gives it back on every path: running out
+// of memory (a long clip at twice the size) stops it with a message, and any other failure goes
+// on to the caller with the panel given back all the same.
+TEST(GuardedCommand, ThePanelComesBackOnEveryPath)
+{
+    {
+        test::DialogAnswerer answer(IDOK);
+        bool greyedMeanwhile = false;
+        RunGuarded([&greyedMeanwhile] {
+            greyedMeanwhile = !IsWindowEnabled(gApp.controlPanel);
+            throw std::bad_alloc();
+        });
+        EXPECT_TRUE(greyedMeanwhile);
+        EXPECT_TRUE(IsWindowEnabled(gApp.controlPanel));
+        const auto seen = answer.SeenSoFar();
+        ASSERT_EQ(1u, seen.size());
+        EXPECT_EQ("メモリーが足りないため、中止しました。", seen[0].text);
+    }
+    EXPECT_THROW(RunGuarded([] { throw std::runtime_error("a failure of another kind"); }), std::runtime_error);
+    EXPECT_TRUE(IsWindowEnabled(gApp.controlPanel));
 }
 
 }  // namespace
