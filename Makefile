@@ -38,7 +38,7 @@ fuzz: deps
 
 # Each room includes only the floors below it, and no core includes a Windows header; the
 # second script plants faults in a copy of the sources to show that the check reports them.
-check-layers:
+check-layers: deps
 	@python3 tools/check-layers.py
 	@tools/check-layers-planted.sh
 

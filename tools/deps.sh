@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   wine wine32:i386 wine64 xvfb xauth locales
   fonts-ipafont fonts-ipafont-gothic imagemagick x11-apps x11-utils xdotool
-  cmake g++ googletest fp-utils clang libclang-rt-14-dev zip unzip
+  cmake g++ googletest fp-utils clang libclang-rt-14-dev zip unzip python3
 )
 
 missing=()
