@@ -1,7 +1,7 @@
 #include "app/NamedWindows.h"
 
 #include "base/Modal.h"
-#include "base/WindowSpec.h"
+#include "base/WindowDefinition.h"
 #include "info/AboutWindow.h"
 #include "info/SplashWindow.h"
 #include "maker/StripMaker.h"
@@ -15,7 +15,7 @@ namespace {
 struct NamedWindow {
     const char* name;
     bool modal;  // run by RunModal rather than living for the whole run
-    const WindowSpec& spec;
+    const WindowDefinition& definition;
 };
 
 const NamedWindow kNamedWindows[] = {
@@ -30,7 +30,7 @@ HWND CreateByName(HWND owner, const char* name, bool modal, LPARAM initParam)
 {
     for (const NamedWindow& w : kNamedWindows) {
         if (w.modal == modal && lstrcmpA(name, w.name) == 0)
-            return CreateSpecWindow(owner, w.spec, initParam);
+            return CreateDefinedWindow(owner, w.definition, initParam);
     }
     return nullptr;
 }

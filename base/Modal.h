@@ -6,7 +6,7 @@
 
 namespace rolva {
 
-// Shows the window (made by CreateSpecWindow), disables owner and runs the nested loop until
+// Shows the window (made by CreateDefinedWindow), disables owner and runs the nested loop until
 // the window ends; NULL gives 0 at once.
 int RunModalWindow(HWND owner, HWND window);
 

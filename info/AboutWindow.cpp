@@ -121,6 +121,6 @@ LRESULT CALLBACK AboutWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     return DispatchWithoutThrowing(About_Dispatch, window, message, wParam, lParam);
 }
 
-const WindowSpec kAboutWindow = {"Rolvaのバージョン情報", 0, WS_CAPTION, 456, 339, AboutWindowProc, &gApp.about};
+const WindowDefinition kAboutWindow = {"Rolvaのバージョン情報", 0, WS_CAPTION, 456, 339, AboutWindowProc, &gApp.about};
 
 }  // namespace rolva

@@ -5,13 +5,13 @@
 
 #include <windows.h>
 
-#include "base/WindowSpec.h"
+#include "base/WindowDefinition.h"
 
 namespace rolva {
 
 LRESULT CALLBACK AboutWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The About window ("About"), run modally.
-extern const WindowSpec kAboutWindow;
+extern const WindowDefinition kAboutWindow;
 
 }  // namespace rolva

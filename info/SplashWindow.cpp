@@ -190,6 +190,6 @@ LRESULT CALLBACK SplashWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     return DispatchWithoutThrowing(Splash_Dispatch, window, message, wParam, lParam);
 }
 
-const WindowSpec kSplashWindow = {"", WS_EX_STATICEDGE | WS_EX_TOPMOST, 0, 456, 295, SplashWindowProc, &gApp.splash};
+const WindowDefinition kSplashWindow = {"", WS_EX_STATICEDGE | WS_EX_TOPMOST, 0, 456, 295, SplashWindowProc, &gApp.splash};
 
 }  // namespace rolva

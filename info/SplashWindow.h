@@ -6,13 +6,13 @@
 
 #include <windows.h>
 
-#include "base/WindowSpec.h"
+#include "base/WindowDefinition.h"
 
 namespace rolva {
 
 LRESULT CALLBACK SplashWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The splash window ("Splash"), created at start-up.
-extern const WindowSpec kSplashWindow;
+extern const WindowDefinition kSplashWindow;
 
 }  // namespace rolva

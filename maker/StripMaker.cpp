@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "base/FileChoosers.h"
 #include "base/AppMessages.h"
+#include "base/FileChoosers.h"
 #include "base/FileStreams.h"
 #include "base/Modal.h"
 #include "base/SystemText.h"
@@ -394,7 +394,7 @@ LRESULT StripMaker_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 void RunStripMaker(HWND owner, int sign)
 {
-    RunModalWindow(owner, CreateSpecWindow(owner, kStripMakerWindow, sign));
+    RunModalWindow(owner, CreateDefinedWindow(owner, kStripMakerWindow, sign));
 }
 
 void MakeStripCommand(HWND owner)
@@ -417,6 +417,6 @@ LRESULT CALLBACK StripMakerProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return DispatchWithoutThrowing(StripMaker_Dispatch, window, message, wParam, lParam);
 }
 
-const WindowSpec kStripMakerWindow = {"幕の作成", 0, WS_CAPTION | WS_SYSMENU, 760, 560, StripMakerProc, &gApp.maker};
+const WindowDefinition kStripMakerWindow = {"幕の作成", 0, WS_CAPTION | WS_SYSMENU, 760, 560, StripMakerProc, &gApp.maker};
 
 }  // namespace rolva

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "base/WindowSpec.h"
+#include "base/WindowDefinition.h"
 
 namespace rolva {
 
@@ -19,6 +19,6 @@ void MakeStripCommand(HWND owner);
 LRESULT CALLBACK StripMakerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The strip maker ("Maker"), run modally; its WM_INITDIALOG lParam is the sign.
-extern const WindowSpec kStripMakerWindow;
+extern const WindowDefinition kStripMakerWindow;
 
 }  // namespace rolva

@@ -247,6 +247,6 @@ LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPAR
     return DispatchWithoutThrowing(ControlPanel_Dispatch, window, message, wParam, lParam);
 }
 
-const WindowSpec kControlPanelWindow = {"ｺﾝﾄﾛｰﾙｳｨﾝﾄﾞｳ", 0, WS_CAPTION, 270, 211, ControlPanelProc, &gApp.controlPanel};
+const WindowDefinition kControlPanelWindow = {"ｺﾝﾄﾛｰﾙｳｨﾝﾄﾞｳ", 0, WS_CAPTION, 270, 211, ControlPanelProc, &gApp.controlPanel};
 
 }  // namespace rolva

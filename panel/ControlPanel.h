@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "base/WindowSpec.h"
+#include "base/WindowDefinition.h"
 
 namespace rolva {
 
@@ -24,6 +24,6 @@ std::string PanelText(int id);
 void SetPanelText(int id, const std::string& text);
 
 // The control panel window ("Ctrl"), created at start-up.
-extern const WindowSpec kControlPanelWindow;
+extern const WindowDefinition kControlPanelWindow;
 
 }  // namespace rolva

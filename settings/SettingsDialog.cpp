@@ -224,6 +224,6 @@ LRESULT CALLBACK SettingsDialogProc(HWND window, UINT message, WPARAM wParam, LP
     return DispatchWithoutThrowing(SettingsDialog_Dispatch, window, message, wParam, lParam);
 }
 
-const WindowSpec kSettingsWindow = {"設定", 0, WS_CAPTION, 600, 448, SettingsDialogProc, &gApp.settings};
+const WindowDefinition kSettingsWindow = {"設定", 0, WS_CAPTION, 600, 448, SettingsDialogProc, &gApp.settings};
 
 }  // namespace rolva

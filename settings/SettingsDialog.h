@@ -7,13 +7,13 @@
 
 #include <windows.h>
 
-#include "base/WindowSpec.h"
+#include "base/WindowDefinition.h"
 
 namespace rolva {
 
 LRESULT CALLBACK SettingsDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The settings dialog ("Set"), run modally.
-extern const WindowSpec kSettingsWindow;
+extern const WindowDefinition kSettingsWindow;
 
 }  // namespace rolva

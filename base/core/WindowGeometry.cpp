@@ -16,10 +16,10 @@ int PlaceSpan(int start, int length, int areaStart, int areaEnd)
     return std::max(start, areaStart);
 }
 
-int Needed(int specified, int layout, int frame)
+int Needed(int asked, int layout, int frame)
 {
     const long long needed = static_cast<long long>(std::max(layout, 0)) + std::max(frame, 0);
-    return static_cast<int>(std::min<long long>(std::max<long long>(specified, needed), INT_MAX));
+    return static_cast<int>(std::min<long long>(std::max<long long>(asked, needed), INT_MAX));
 }
 
 }  // namespace
@@ -47,10 +47,10 @@ ScreenPoint CentreOver(Extent window, ScreenRect owner, ScreenRect area)
     return PlaceInsideArea({left, top, left + width, top + height}, area);
 }
 
-Extent OuterSizeHoldingLayout(Extent specifiedOuter, Extent layout, Extent frame)
+Extent OuterSizeHoldingLayout(Extent askedOuter, Extent layout, Extent frame)
 {
-    return {Needed(specifiedOuter.width, layout.width, frame.width),
-            Needed(specifiedOuter.height, layout.height, frame.height)};
+    return {Needed(askedOuter.width, layout.width, frame.width),
+            Needed(askedOuter.height, layout.height, frame.height)};
 }
 
 }  // namespace rolva

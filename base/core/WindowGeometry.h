@@ -32,9 +32,9 @@ ScreenPoint PlaceInsideArea(ScreenRect window, ScreenRect area);
 // PlaceInsideArea moves it.
 ScreenPoint CentreOver(Extent window, ScreenRect owner, ScreenRect area);
 
-// The outer size of a window: the specified one wherever its client area (the outer size less
+// The outer size of a window: the one asked for wherever its client area (the outer size less
 // the frame, caption included) holds the layout, grown only as far as needed where it does not.
 // The frame is what the window's borders and caption take in each direction, both sides together.
-Extent OuterSizeHoldingLayout(Extent specifiedOuter, Extent layout, Extent frame);
+Extent OuterSizeHoldingLayout(Extent askedOuter, Extent layout, Extent frame);
 
 }  // namespace rolva

@@ -70,11 +70,11 @@ TEST(CentreOver, CentresOnTheOwnerAndStaysInsideTheArea)
     }
 }
 
-TEST(OuterSizeHoldingLayout, KeepsTheSpecifiedSizeWhereverTheClientAreaHoldsTheLayout)
+TEST(OuterSizeHoldingLayout, KeepsTheAskedSizeWhereverTheClientAreaHoldsTheLayout)
 {
     const struct {
         const char* what;
-        Extent specified, layout, frame, expected;
+        Extent asked, layout, frame, expected;
     } cases[] = {
         // A control window of 270 x 211 whose layout takes 262 x 182.
         {"thin frame: room to spare", {270, 211}, {262, 182}, {6, 25}, {270, 211}},
@@ -87,7 +87,7 @@ TEST(OuterSizeHoldingLayout, KeepsTheSpecifiedSizeWhereverTheClientAreaHoldsTheL
         {"negative inputs count as none", {100, 100}, {-50, 200}, {-10, 10}, {100, 210}},
     };
     for (const auto& c : cases) {
-        const Extent outer = OuterSizeHoldingLayout(c.specified, c.layout, c.frame);
+        const Extent outer = OuterSizeHoldingLayout(c.asked, c.layout, c.frame);
         EXPECT_EQ(c.expected.width, outer.width) << c.what;
         EXPECT_EQ(c.expected.height, outer.height) << c.what;
     }

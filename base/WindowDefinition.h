@@ -1,13 +1,13 @@
 // The program's secondary top-level windows are all of the shared class NORMALDLG: created with
-// the text, styles and size of their spec, given their own window procedure, then sent
-// WM_INITDIALOG, which builds their controls. Each room keeps the spec of its own windows.
+// the text, styles and size of their definition, given their own window procedure, then sent
+// WM_INITDIALOG, which builds their controls. Each room keeps the definitions of its own windows.
 #pragma once
 
 #include <windows.h>
 
 namespace rolva {
 
-struct WindowSpec {
+struct WindowDefinition {
     const char* text;
     DWORD exStyle;
     DWORD style;
@@ -19,7 +19,7 @@ struct WindowSpec {
 
 // Creates the window over owner (not yet shown), records it and sends it WM_INITDIALOG with
 // (0, initParam).
-HWND CreateSpecWindow(HWND owner, const WindowSpec& spec, LPARAM initParam = 0);
+HWND CreateDefinedWindow(HWND owner, const WindowDefinition& definition, LPARAM initParam = 0);
 
 // Installs the window's own procedure and sends it WM_INITDIALOG (0, initParam).
 void InitNamedWindow(HWND window, WNDPROC procedure, LPARAM initParam = 0);
