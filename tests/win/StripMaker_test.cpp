@@ -3,7 +3,6 @@
 // a target that cannot be written leaves the old file and the sign as they were.
 #include <windows.h>
 
-#include <dlgs.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "SaveChooserDriver.h"
 #include "SettingsFixture.h"
 #include "SharedState.h"
 #include "TestSupport.h"
@@ -19,9 +19,9 @@
 #include "app/NamedWindows.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
+#include "maker/FrameDrawing.h"
 #include "maker/MakerIds.h"
 #include "maker/StripMaker.h"
-#include "maker/FrameDrawing.h"
 #include "maker/core/FrameList.h"
 #include "maker/core/MakerStyle.h"
 
@@ -579,94 +579,6 @@ TEST_F(StripMakerTest, TheListsKeysTabLeavesCtrlTabTypesATabCtrlASelectsAll)
     Type(kMakerListId, "");
 }
 
-BOOL CALLBACK CollectOwnDialog(HWND window, LPARAM context)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == GetCurrentProcessId() && IsWindowVisible(window) && test::ClassOf(window) == "#32770")
-        reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
-    return TRUE;
-}
-
-// Answers the strip's file chooser as a person would: types the name, presses OK, answers each
-// message box (the replace question) with the button given; a chooser that stays a second after
-// its last box (No to replacing) is cancelled.
-class StripChooserDriver {
-public:
-    StripChooserDriver(std::string name, int boxButton) : name_(std::move(name)), boxButton_(boxButton)
-    {
-        InitializeCriticalSection(&lock_);
-        stop_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-        thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
-    }
-    ~StripChooserDriver()
-    {
-        SetEvent(stop_);
-        WaitForSingleObject(thread_, INFINITE);
-        CloseHandle(thread_);
-        CloseHandle(stop_);
-        DeleteCriticalSection(&lock_);
-    }
-    StripChooserDriver(const StripChooserDriver&) = delete;
-    StripChooserDriver& operator=(const StripChooserDriver&) = delete;
-
-    std::vector<std::string> Boxes() const
-    {
-        EnterCriticalSection(&lock_);
-        const std::vector<std::string> boxes = boxes_;
-        LeaveCriticalSection(&lock_);
-        return boxes;
-    }
-
-private:
-    static DWORD WINAPI Run(LPVOID self)
-    {
-        static_cast<StripChooserDriver*>(self)->Loop();
-        return 0;
-    }
-    void Loop()
-    {
-        bool typed = false;
-        DWORD lastAct = 0;
-        while (WaitForSingleObject(stop_, 20) == WAIT_TIMEOUT) {
-            std::vector<HWND> dialogs;
-            EnumWindows(CollectOwnDialog, reinterpret_cast<LPARAM>(&dialogs));
-            HWND box = nullptr, chooser = nullptr;
-            for (HWND dialog : dialogs)
-                (GetDlgItem(dialog, 0xFFFF) ? box : chooser) = dialog;
-            if (box) {
-                char text[1024] = {};
-                GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-                EnterCriticalSection(&lock_);
-                boxes_.push_back(text);
-                LeaveCriticalSection(&lock_);
-                PostMessageA(box, WM_COMMAND, MAKEWPARAM(boxButton_, BN_CLICKED), 0);
-                test::WaitUntil([box] { return !IsWindow(box) || !IsWindowVisible(box); }, 2000);
-                lastAct = GetTickCount();
-            } else if (chooser && !typed) {
-                test::WaitUntil([chooser] { return SendDlgItemMessageA(chooser, cmb1, CB_GETCOUNT, 0, 0) > 0; });
-                HWND nameBox = GetDlgItem(chooser, cmb13);
-                if (!nameBox)
-                    nameBox = GetDlgItem(chooser, edt1);
-                SendMessageA(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name_.c_str()));
-                typed = true;
-                PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-                lastAct = GetTickCount();
-            } else if (chooser && GetTickCount() - lastAct > 1000) {
-                PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-                lastAct = GetTickCount();
-            }
-        }
-    }
-
-    std::string name_;
-    int boxButton_;
-    HANDLE stop_;
-    HANDLE thread_;
-    mutable CRITICAL_SECTION lock_;
-    std::vector<std::string> boxes_;
-};
-
 // 参照... names a BMP: a name typed without its ending that names an existing strip is asked
 // about before it is taken, and No leaves the output as it was.
 TEST_F(StripMakerTest, TheChooserAsksBeforeTakingAnExistingStripTypedWithoutItsEnding)
@@ -688,7 +600,7 @@ TEST_F(StripMakerTest, TheChooserAsksBeforeTakingAnExistingStripTypedWithoutItsE
         Open();
         std::vector<std::string> boxes;
         {
-            StripChooserDriver driver(folder_ + "\\" + c.typed, c.answer);
+            test::SaveChooserDriver driver(folder_ + "\\" + c.typed, c.answer);
             SendMessageA(GetDlgItem(maker_, kMakerOutputBrowseId), BM_CLICK, 0, 0);
             boxes = driver.Boxes();
         }
