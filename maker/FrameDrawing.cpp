@@ -270,12 +270,17 @@ std::string InstalledFaceFor(const std::string& face)
 {
     if (FontFaceInstalled(face))
         return face;
-    std::vector<InstalledFace> installed;
-    for (InstalledFace& candidate : InstalledFaces()) {
-        if (FontFaceInstalled(candidate.name))
-            installed.push_back(std::move(candidate));
+    // Only the faces the rule picks are checked, one after another: a system lists a thousand
+    // faces and more, and each check is an enumeration of its own.
+    std::vector<InstalledFace> faces = InstalledFaces();
+    for (std::string pick; !(pick = ReplacementFace(faces, "")).empty();) {
+        if (FontFaceInstalled(pick))
+            return pick;
+        faces.erase(std::remove_if(faces.begin(), faces.end(),
+                                   [&pick](const InstalledFace& listed) { return listed.name == pick; }),
+                    faces.end());
     }
-    return ReplacementFace(installed, MessageFontFace());
+    return MessageFontFace();
 }
 
 }  // namespace rolva
