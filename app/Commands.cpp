@@ -14,6 +14,7 @@
 #include "base/Modal.h"
 #include "clip/ClipCommand.h"
 #include "display/RollAnimation.h"
+#include "document/SignDocument.h"
 #include "document/core/SignKind.h"
 #include "info/Help.h"
 #include "maker/StripMaker.h"
@@ -82,7 +83,15 @@ void RunCommand(int id)
         RunGuarded([] { RunModal(gApp.form, "Set"); });
         break;
     case kCommandMakeStrip:
-        RunGuarded([] { MakeStripCommand(gApp.form); });
+        RunGuarded([] { RunStripMaker(gApp.form, 0); });
+        break;
+    case kCommandMakeStripSecond:
+        // Greyed in the menu while the second sign is hidden; a command sent anyway is refused.
+        if (gDocument.signs[1].kind == static_cast<std::uint8_t>(SignKind::Hidden)) {
+            MessageBeep(MB_ICONWARNING);
+            break;
+        }
+        RunGuarded([] { RunStripMaker(gApp.form, 1); });
         break;
     case kCommandAbout:
         RunGuarded([] { RunModal(gApp.form, "About"); });

@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/Commands.h"
 #include "app/DropFiles.h"
+#include "app/Menus.h"
 #include "app/NamedWindows.h"
 #include "app/RecentFiles.h"
 #include "app/WindowPlacement.h"
@@ -127,6 +128,9 @@ LRESULT Form_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_COMMAND:
         RunCommand(LOWORD(wParam));
+        return 0;
+    case WM_INITMENUPOPUP:
+        UpdatePopupStates(gMenus, reinterpret_cast<HMENU>(wParam));
         return 0;
     case WM_KEYDOWN:
         if (wParam == VK_F1)

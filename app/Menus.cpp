@@ -3,6 +3,8 @@
 #include <initializer_list>
 
 #include "app/MenuIds.h"
+#include "document/SignDocument.h"
+#include "document/core/SignKind.h"
 
 namespace rolva {
 
@@ -40,6 +42,7 @@ MenuSet BuildMenus()
     menus.help = CreatePopupMenu();
     menus.webSites = CreatePopupMenu();
     menus.settings = CreatePopupMenu();
+    menus.makeStrip = CreatePopupMenu();
     menus.file = CreatePopupMenu();
 
     InsertItem(menus.webSites, "Varnholt(架空)HP(&P)", kCommandSiteFictional);
@@ -52,7 +55,10 @@ MenuSet BuildMenus()
     InsertSeparator(menus.help);
     InsertItem(menus.help, "トピック(&T)...\tF1", kCommandHelpTopics);
 
-    InsertItem(menus.settings, "幕の作成...", kCommandMakeStrip);
+    InsertItem(menus.makeStrip, "2つ目の方向幕(&2)...", kCommandMakeStripSecond);
+    InsertItem(menus.makeStrip, "1つ目の方向幕(&1)...", kCommandMakeStrip);
+
+    InsertItem(menus.settings, "幕の作成(&M)", 0, menus.makeStrip);
     InsertItem(menus.settings, "設定(&S)...", kCommandSettings);
 
     // The recent files go in above 終了 once they are read (RecentFiles.cpp).
@@ -69,10 +75,18 @@ MenuSet BuildMenus()
     return menus;
 }
 
+void UpdatePopupStates(const MenuSet& menus, HMENU popup)
+{
+    if (popup != menus.makeStrip)
+        return;
+    const bool secondShown = gDocument.signs[1].kind != static_cast<std::uint8_t>(SignKind::Hidden);
+    EnableMenuItem(popup, kCommandMakeStripSecond, MF_BYCOMMAND | (secondShown ? MF_ENABLED : MF_GRAYED));
+}
+
 void DestroyMenus(MenuSet& menus)
 {
     // Destroying a menu destroys its popups too; IsMenu keeps a popup from being freed twice.
-    for (HMENU* menu : {&menus.bar, &menus.help, &menus.webSites, &menus.settings, &menus.file}) {
+    for (HMENU* menu : {&menus.bar, &menus.help, &menus.webSites, &menus.settings, &menus.makeStrip, &menus.file}) {
         if (*menu && IsMenu(*menu))
             DestroyMenu(*menu);
         *menu = nullptr;

@@ -1,4 +1,5 @@
-// The Form's menu bar: File, Settings and Help, with the web-site submenu under Help.
+// The Form's menu bar: File, Settings and Help, with the strip maker's submenu of the two signs
+// under Settings and the web-site submenu under Help.
 #pragma once
 
 #include <windows.h>
@@ -10,10 +11,15 @@ struct MenuSet {
     HMENU help = nullptr;
     HMENU webSites = nullptr;
     HMENU settings = nullptr;
+    HMENU makeStrip = nullptr;
     HMENU file = nullptr;
 };
 
 MenuSet BuildMenus();
+
+// Called as a popup opens (WM_INITMENUPOPUP): a hidden sign's item of the maker's submenu is
+// greyed, since there is no sign to draw for.
+void UpdatePopupStates(const MenuSet& menus, HMENU popup);
 
 // Bar first, then the popups; a popup already destroyed with its parent is skipped.
 void DestroyMenus(MenuSet& menus);

@@ -397,21 +397,6 @@ void RunStripMaker(HWND owner, int sign)
     RunModalWindow(owner, CreateDefinedWindow(owner, kStripMakerWindow, sign));
 }
 
-void MakeStripCommand(HWND owner)
-{
-    int sign = 0;
-    if (gDocument.signs[1].kind != static_cast<std::uint8_t>(SignKind::Hidden)) {
-        const int answer = MessageBoxA(owner,
-                                       "どちらの方向幕の幕を作成しますか？\r\n\r\n"
-                                       "はい：1つ目の方向幕\r\nいいえ：2つ目の方向幕",
-                                       "幕の作成", MB_YESNOCANCEL | MB_ICONQUESTION);
-        if (answer == IDCANCEL)
-            return;
-        sign = answer == IDYES ? 0 : 1;
-    }
-    RunStripMaker(owner, sign);
-}
-
 LRESULT CALLBACK StripMakerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return DispatchWithoutThrowing(StripMaker_Dispatch, window, message, wParam, lParam);

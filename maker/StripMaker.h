@@ -13,9 +13,6 @@ namespace rolva {
 // Opens the maker for the sign (0 or 1) over owner and returns when it closes.
 void RunStripMaker(HWND owner, int sign);
 
-// 設定 > 幕の作成...: asks which sign when both are shown, then runs the maker over owner.
-void MakeStripCommand(HWND owner);
-
 LRESULT CALLBACK StripMakerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The strip maker ("Maker"), run modally; its WM_INITDIALOG lParam is the sign.

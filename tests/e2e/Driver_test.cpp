@@ -221,7 +221,7 @@ std::vector<int> ReadInts(const std::string& path)
 
 // A Ver4 scene with both signs at their start places and no pictures; opening it shows only as
 // the Form's outer size.
-std::vector<char> Ver4Scene(int formWidth, int formHeight)
+std::vector<char> Ver4Scene(int formWidth, int formHeight, char secondKind = 0)
 {
     std::vector<char> bytes;
     auto int32 = [&bytes](int value) {
@@ -237,7 +237,7 @@ std::vector<char> Ver4Scene(int formWidth, int formHeight)
     int32(formWidth);
     int32(formHeight);
     for (int left : {77, 231}) {
-        bytes.push_back(0);  // a roll sign
+        bytes.push_back(left == 77 ? 0 : secondKind);  // a roll sign, the second as asked
         for (int value : {left, 26, 123, 57, 0, 0, 0})  // place, size, speed, interval, corner radius
             int32(value);
         text("");
@@ -506,7 +506,7 @@ std::vector<HWND> OtherWindowsOf(const Program& program)
 TEST(Program, ClosingTheMakerAndTheSettingsInAnyWayNeverEndsTheProgram)
 {
     constexpr WPARAM kSettingsCommand = 1092;  // 設定 > 設定...
-    constexpr WPARAM kMakerCommand = 1110;     // 設定 > 幕の作成...
+    constexpr WPARAM kMakerCommand = 1110;     // 設定 > 幕の作成 > 1つ目の方向幕...
     constexpr int kMakeStripButton = 1111;     // the settings dialog's 幕の作成... of the first sign
     constexpr int kSettingsClose = 1016;       // the settings dialog's 閉じる
     constexpr int kMakerClose = 1221;          // the maker's 閉じる
@@ -547,9 +547,6 @@ TEST(Program, ClosingTheMakerAndTheSettingsInAnyWayNeverEndsTheProgram)
             PostMessageA(settings, WM_COMMAND, MAKEWPARAM(kMakeStripButton, BN_CLICKED), reinterpret_cast<LPARAM>(button));
         } else {
             PostMessageA(program.Form(), WM_COMMAND, kMakerCommand, 0);
-            // With both signs shown it asks which: Yes is the first.
-            if (HWND which = program.WaitForWindow("#32770", "幕の作成", 2000))
-                PostMessageA(which, WM_COMMAND, IDYES, 0);
         }
         HWND maker = program.WaitForWindow("NORMALDLG", "幕の作成 - 1つ目の方向幕");
         ASSERT_TRUE(maker);
@@ -590,6 +587,46 @@ TEST(Program, ClosingTheMakerAndTheSettingsInAnyWayNeverEndsTheProgram)
         EXPECT_TRUE(WaitUntilWindow(program.Form(), IsWindowEnabled, true));
         EXPECT_TRUE(WaitUntilWindow(program.Panel(), IsWindowEnabled, true));
         EXPECT_TRUE(OtherWindowsOf(program).empty()) << "a window was left behind";
+        PostMessageA(program.Form(), WM_CLOSE, 0, 0);
+        EXPECT_EQ("終了の確認", program.AnswerMessageBox(IDYES));
+        EXPECT_EQ(0u, program.WaitForExit());
+    }
+}
+
+// The maker's submenu names the sign, so the maker opens for it without a question; the second
+// sign's command does nothing while that sign is hidden.
+TEST(Program, TheMakersMenuOpensItForTheSignChosen)
+{
+    constexpr WPARAM kMakerFirst = 1110;   // 設定 > 幕の作成 > 1つ目の方向幕...
+    constexpr WPARAM kMakerSecond = 1111;  // 設定 > 幕の作成 > 2つ目の方向幕...
+    const struct {
+        char secondKind;
+        WPARAM command;
+        const char* title;  // nullptr: no maker opens
+    } cases[] = {
+        {0, kMakerSecond, "幕の作成 - 2つ目の方向幕"},
+        {0, kMakerFirst, "幕の作成 - 1つ目の方向幕"},
+        {2, kMakerSecond, nullptr},
+        {2, kMakerFirst, "幕の作成 - 1つ目の方向幕"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.secondKind) + " " + std::to_string(c.command));
+        Program program;
+        const std::string scene = program.AddFile("scenes", "two signs.rv4", Ver4Scene(520, 400, c.secondKind));
+        program.Start("\"" + scene + "\"");
+        ASSERT_TRUE(program.Form());
+        PostMessageA(program.Form(), WM_COMMAND, c.command, 0);
+        if (c.title) {
+            HWND maker = program.WaitForWindow("NORMALDLG", c.title);
+            ASSERT_TRUE(maker);
+            EXPECT_EQ(nullptr, program.WaitForWindow("#32770", nullptr, 0)) << "asked which sign";
+            PostMessageA(maker, WM_CLOSE, 0, 0);
+            EXPECT_TRUE(WaitUntilWindow(maker, IsWindowVisible, false));
+        } else {
+            EXPECT_EQ(nullptr, program.WaitForWindow("NORMALDLG", "幕の作成 - 2つ目の方向幕", 1000));
+            EXPECT_EQ(nullptr, program.WaitForWindow("#32770", nullptr, 0));
+        }
+        EXPECT_TRUE(WaitUntilWindow(program.Panel(), IsWindowEnabled, true));
         PostMessageA(program.Form(), WM_CLOSE, 0, 0);
         EXPECT_EQ("終了の確認", program.AnswerMessageBox(IDYES));
         EXPECT_EQ(0u, program.WaitForExit());

@@ -6,6 +6,7 @@
 #include "app/RecentFiles.h"
 #include "display/FormIds.h"
 #include "display/SignWindows.h"
+#include "document/SignDocument.h"
 #include "document/core/SignKind.h"
 
 namespace rolva {
@@ -109,7 +110,8 @@ TEST(FormStartup, MenuBarCarriesEveryCommand)
                                     {"GIFで保存(&G)...", 1098},
                                     {nullptr, 0},
                                     {"終了(&X)", 1091}});
-    ExpectMenu(GetSubMenu(bar, 1), {{"設定(&S)...", 1092}, {"幕の作成...", 1110}});
+    ExpectMenu(GetSubMenu(bar, 1), {{"設定(&S)...", 1092}, {"幕の作成(&M)", 0}});
+    ExpectMenu(GetSubMenu(GetSubMenu(bar, 1), 1), {{"1つ目の方向幕(&1)...", 1110}, {"2つ目の方向幕(&2)...", 1111}});
     HMENU help = GetSubMenu(bar, 2);
     ExpectMenu(help, {{"トピック(&T)...\tF1", 1093},
                       {nullptr, 0},
@@ -118,6 +120,27 @@ TEST(FormStartup, MenuBarCarriesEveryCommand)
                       {"「Varnholt関連」サイトへジャンプ(&J)", 0}});
     ExpectMenu(GetSubMenu(help, 4),
                {{"VarnholtアプリHP(&A)", 1095}, {"TarrowbyHP(&N)", 1096}, {"Varnholt(架空)HP(&P)", 1097}});
+}
+
+// The maker's submenu, as it opens: the second sign's item is greyed exactly while that sign is
+// hidden, and the first sign's never.
+TEST(FormStartup, MakerSubmenuGreysAHiddenSign)
+{
+    HMENU makers = GetSubMenu(GetSubMenu(GetMenu(gApp.form), 1), 1);
+    ASSERT_TRUE(makers);
+    const std::uint8_t kept = gDocument.signs[1].kind;
+    const struct {
+        SignKind second;
+        bool secondGreyed;
+    } cases[] = {{SignKind::Hidden, true}, {SignKind::Led, false}, {SignKind::Hidden, true}, {SignKind::Roll, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.second));
+        gDocument.signs[1].kind = static_cast<std::uint8_t>(c.second);
+        SendMessageA(gApp.form, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(makers), 1);
+        EXPECT_EQ(c.secondGreyed, (GetMenuState(makers, 1111, MF_BYCOMMAND) & MF_GRAYED) != 0);
+        EXPECT_EQ(0u, GetMenuState(makers, 1110, MF_BYCOMMAND) & MF_GRAYED);
+    }
+    gDocument.signs[1].kind = kept;
 }
 
 TEST(FormStartup, ControlPanelIsCentredOnTheScreenAndOwnedByTheForm)
