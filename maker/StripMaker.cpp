@@ -185,8 +185,10 @@ void StripMaker_OnInitDialog(HWND dialog, int sign)
     RegisterStripPreview(instance);
     CreateMakerControls(dialog, gApp.fonts[kFontSettings].Get());
     // The outer size is fixed; where the system's caption and borders are thicker than that
-    // size allows for, the window grows so the buttons at the bottom right stay inside.
+    // size allows for, the window grows so the buttons at the bottom right stay inside; on a
+    // screen too small for it, it is cut to the screen and scrolls.
     GrowToHoldChildren(dialog);
+    ScrollWhereTooLarge(dialog);
     CentreOverOwner(dialog, gApp.form);
     const std::string title = std::string("幕の作成 - ") + (state->sign == 0 ? "1つ目" : "2つ目") + "の方向幕";
     SetWindowTextA(dialog, title.c_str());
@@ -374,6 +376,12 @@ LRESULT StripMaker_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_INITDIALOG:
         StripMaker_OnInitDialog(window, static_cast<int>(lParam));
         return 0;
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+    case WM_MOUSEWHEEL:
+        if (ScrollOnRequest(window, message, wParam, lParam))
+            return 0;
+        break;
     case WM_COMMAND:
         StripMaker_OnCommand(window, LOWORD(wParam), HIWORD(wParam));
         return 0;

@@ -71,6 +71,7 @@ void SettingsDialog_OnInitDialog(HWND dialog)
 
     CreateSettingsTooltips(dialog);
     GrowToHoldChildren(dialog);
+    ScrollWhereTooLarge(dialog);
 }
 
 void SettingsDialog_OnNcDestroy(HWND dialog)
@@ -194,6 +195,12 @@ LRESULT SettingsDialog_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CTLCOLOREDIT:
         return SettingsDialog_OnCtlColorEdit(window, reinterpret_cast<HDC>(wParam),
                                              reinterpret_cast<HWND>(lParam), wParam, lParam);
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+    case WM_MOUSEWHEEL:
+        if (ScrollOnRequest(window, message, wParam, lParam))
+            return 0;
+        break;
     case WM_COMMAND:
         SettingsDialog_OnCommand(window, LOWORD(wParam), HIWORD(wParam));
         return 0;

@@ -2,7 +2,8 @@
 # Takes the README's screenshots under Wine's own desktop on a private Xvfb.
 #   scene: the sample scene at rest, the first sign in the middle of a roll, the LED sign stepped on.
 #   files: the File menu (with the sample scene as a recent file), the GIF export options.
-#   maker: the strip maker with a list of ten destinations for the first sign.
+#   maker: the 設定 menu with the maker's submenu, the strip maker with a list of ten destinations
+#          for the first sign, and the same on a screen too small for it (cut, with a scroll bar).
 # With no argument all are taken; name some to take only those (tools/screenshots.sh maker files).
 # The windows are placed with a settings file; menus, keys and buttons are clicked with xdotool
 # at places measured on this 1024 x 768 desktop with Wine's default theme.
@@ -43,7 +44,6 @@ shot() { import -window root -crop "$2" +repage "$ROOT/docs/$1"; echo "docs/$1";
 file_menu=(48 40)
 gif_item=(60 111)
 settings_menu=(114 40)
-maker_item=(130 77)
 
 if [[ " $wanted " == *" scene "* ]]; then
   Stage
@@ -86,9 +86,18 @@ if [[ " $wanted " == *" maker "* ]]; then
     iconv -f UTF-8 -t CP932 > "$samples/strip.rvm"
   Start 1024x768
   click "${settings_menu[@]}" 1
-  click "${maker_item[@]}" 2
-  xdotool key y   # はい: the first sign
+  xdotool key m   # 幕の作成(M): its submenu of the two signs
+  sleep 1
+  shot maker-menu.png 330x120+0+0
+  xdotool key 1   # 1つ目の方向幕(1)...
   sleep 2
   shot maker.png 760x560+0+0
+  Stop
+  # A 900 x 480 screen: the maker is cut to it and scrolls.
+  Start 900x480
+  click "${settings_menu[@]}" 1
+  xdotool key m 1
+  sleep 2
+  shot maker-small.png 900x480+0+0
   Stop
 fi

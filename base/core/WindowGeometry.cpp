@@ -53,4 +53,23 @@ Extent OuterSizeHoldingLayout(Extent askedOuter, Extent layout, Extent frame)
             Needed(askedOuter.height, layout.height, frame.height)};
 }
 
+OverflowFit FitInsideArea(Extent outer, Extent area, Extent scrollBars)
+{
+    bool vertical = false;
+    bool horizontal = false;
+    // Twice: a bar found on the second look can call for the other.
+    for (int look = 0; look < 2; ++look) {
+        vertical = outer.height + (horizontal ? scrollBars.height : 0) > area.height;
+        horizontal = outer.width + (vertical ? scrollBars.width : 0) > area.width;
+    }
+    const auto cut = [](int length, bool bar, int barLength, int areaLength) {
+        const long long wanted = static_cast<long long>(length) + (bar ? barLength : 0);
+        return static_cast<int>(std::max<long long>(std::min<long long>(wanted, areaLength), 0));
+    };
+    return {{cut(outer.width, vertical, scrollBars.width, area.width),
+             cut(outer.height, horizontal, scrollBars.height, area.height)},
+            vertical,
+            horizontal};
+}
+
 }  // namespace rolva

@@ -37,4 +37,15 @@ ScreenPoint CentreOver(Extent window, ScreenRect owner, ScreenRect area);
 // The frame is what the window's borders and caption take in each direction, both sides together.
 Extent OuterSizeHoldingLayout(Extent askedOuter, Extent layout, Extent frame);
 
+// A window larger than the work area (a small screen, or large text scaling): its outer size
+// cut to the area, and the scroll bars that then bring the rest into view. A bar taken in one
+// direction narrows the client area in the other, which may need a bar of its own; a window that
+// fits with room for its bars takes them without being cut.
+struct OverflowFit {
+    Extent outer;
+    bool vertical;
+    bool horizontal;
+};
+OverflowFit FitInsideArea(Extent outer, Extent area, Extent scrollBars);
+
 }  // namespace rolva

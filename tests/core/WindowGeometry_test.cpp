@@ -100,5 +100,35 @@ TEST(OuterSizeHoldingLayout, NeverOverflows)
     EXPECT_EQ(INT_MAX, outer.height);
 }
 
+// The maker (766 x 588 with a thicker frame) on a 1366 x 768 screen at 150 % (910 x 482 left
+// over the taskbar) and other cases: the cut size and the bars that bring the rest into view.
+TEST(FitInsideArea, CutsAWindowToTheAreaWithTheBarsItThenNeeds)
+{
+    const Extent bars{17, 17};
+    const struct {
+        const char* what;
+        Extent outer;
+        Extent area;
+        OverflowFit expected;
+    } cases[] = {
+        {"fits", {760, 560}, {1024, 738}, {{760, 560}, false, false}},
+        {"fits exactly", {1024, 738}, {1024, 738}, {{1024, 738}, false, false}},
+        {"too tall, room for the bar beside", {766, 588}, {910, 482}, {{783, 482}, true, false}},
+        {"too tall, the bar then makes it too wide", {900, 588}, {910, 482}, {{910, 482}, true, true}},
+        {"too wide, the bar then makes it too tall", {1200, 470}, {1024, 482}, {{1024, 482}, true, true}},
+        {"too wide only", {1200, 300}, {1024, 738}, {{1024, 317}, false, true}},
+        {"too large both ways", {2000, 1500}, {1024, 738}, {{1024, 738}, true, true}},
+        {"no area at all", {300, 200}, {0, 0}, {{0, 0}, true, true}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const OverflowFit fit = FitInsideArea(c.outer, c.area, bars);
+        EXPECT_EQ(c.expected.outer.width, fit.outer.width);
+        EXPECT_EQ(c.expected.outer.height, fit.outer.height);
+        EXPECT_EQ(c.expected.vertical, fit.vertical);
+        EXPECT_EQ(c.expected.horizontal, fit.horizontal);
+    }
+}
+
 }  // namespace
 }  // namespace rolva

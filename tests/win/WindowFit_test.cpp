@@ -2,6 +2,8 @@
 // client area holds its controls, and a window whose frame would cut them grows just enough.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <string>
 
 #include "TestSupport.h"
@@ -117,6 +119,97 @@ TEST_F(FrameTest, ExtentCountsDirectChildrenInClientCoordinates)
     const SIZE extent = ChildrenExtent(window);
     EXPECT_EQ(180, extent.cx);
     EXPECT_EQ(150, extent.cy);
+}
+
+// The child whose bottom edge is the lowest: on a small screen, the one out of view at first.
+HWND LowestChild(HWND window)
+{
+    HWND lowest = nullptr;
+    LONG bottom = LONG_MIN;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect{};
+        GetWindowRect(child, &rect);
+        if ((GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) && rect.bottom > bottom) {
+            bottom = rect.bottom;
+            lowest = child;
+        }
+    }
+    return lowest;
+}
+
+RECT ChildPlace(HWND window, HWND child)
+{
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void CloseUntouched(HWND window)
+{
+    SetDlgItemTextA(window, 1202, "");  // the maker's list: nothing typed to ask about
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    test::PumpMessages();
+    EXPECT_FALSE(IsWindow(window));
+}
+
+RECT SmallWorkArea(HWND) { return {100, 50, 100 + 700, 50 + 400}; }
+
+// On a screen smaller than the maker or the settings (a laptop at 150 %), each is cut to the work
+// area and scrolls, so every control can be reached; the arrows, the wheel and the bar's ends move
+// the controls, and an up-down control's own scroll message does not.
+TEST(WindowFit, AWindowLargerThanTheWorkAreaScrollsItsControlsIntoView)
+{
+    const WorkAreaCall kept = gWorkAreaOf;
+    gWorkAreaOf = SmallWorkArea;
+    const RECT area = SmallWorkArea(nullptr);
+    for (const char* name : {"Maker", "Set"}) {
+        SCOPED_TRACE(name);
+        HWND window = CreateModalWindow(gApp.form, name);
+        ASSERT_TRUE(window);
+        RECT outer{};
+        GetWindowRect(window, &outer);
+        EXPECT_GE(outer.left, area.left);
+        EXPECT_GE(outer.top, area.top);
+        EXPECT_LE(outer.right, area.right);
+        EXPECT_LE(outer.bottom, area.bottom);
+        EXPECT_NE(0, GetWindowLongA(window, GWL_STYLE) & WS_VSCROLL);
+
+        HWND lowest = LowestChild(window);
+        EXPECT_TRUE(lowest);
+        if (!lowest) {
+            CloseUntouched(window);
+            break;
+        }
+        const RECT first = ChildPlace(window, lowest);
+        const LONG clientBottom = ClientSize(window).cy;
+        EXPECT_GT(first.bottom, clientBottom) << "out of view at first";
+
+        SendMessageA(window, WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(lowest));
+        EXPECT_EQ(first.top, ChildPlace(window, lowest).top) << "a control's scroll message moved the window";
+        SCROLLINFO bar{};
+        bar.cbSize = sizeof bar;
+        bar.fMask = SIF_ALL;
+        ASSERT_TRUE(GetScrollInfo(window, SB_VERT, &bar));
+        const int last = bar.nMax - static_cast<int>(bar.nPage) + 1;  // the bar's end
+        EXPECT_GE(bar.nMax + 1, first.bottom) << "the range reaches the lowest control";
+
+        SendMessageA(window, WM_VSCROLL, SB_LINEDOWN, 0);
+        const LONG stepped = first.top - ChildPlace(window, lowest).top;
+        EXPECT_GT(stepped, 0);
+        SendMessageA(window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+        EXPECT_EQ(std::min<LONG>(4 * stepped, last), first.top - ChildPlace(window, lowest).top)
+            << "a notch is three steps, up to the end";
+        SendMessageA(window, WM_VSCROLL, SB_BOTTOM, 0);
+        const RECT atBottom = ChildPlace(window, lowest);
+        EXPECT_EQ(last, first.top - atBottom.top) << "moved to the bar's end and no further";
+        EXPECT_LE(atBottom.bottom, clientBottom) << "in view at the end";
+        SendMessageA(window, WM_VSCROLL, SB_TOP, 0);
+        EXPECT_EQ(first.top, ChildPlace(window, lowest).top) << "back at the start";
+
+        CloseUntouched(window);
+    }
+    gWorkAreaOf = kept;
 }
 
 }  // namespace
