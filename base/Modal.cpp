@@ -1,5 +1,6 @@
 #include "base/Modal.h"
 
+#include "base/WindowFit.h"
 #include "base/WindowRegistry.h"
 
 namespace rolva {
@@ -52,6 +53,8 @@ bool RunLoop(const ModalRun& run, int* quitCode)
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
+        if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN || msg.message == WM_SYSCHAR)
+            KeepFocusInView(run.window);
     }
     return false;
 }

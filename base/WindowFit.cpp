@@ -192,6 +192,43 @@ bool ScrollOnRequest(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
+void KeepFocusInView(HWND window)
+{
+    const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+    HWND focus = GetFocus();
+    if (!(style & (WS_VSCROLL | WS_HSCROLL)) || !focus || !IsChild(window, focus))
+        return;
+    RECT control{};
+    RECT client{};
+    GetWindowRect(focus, &control);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&control), 2);
+    GetClientRect(window, &client);
+    // How far the content must move for the control to stand inside the client area; a control
+    // larger than the area shows its top or left edge.
+    const auto shortfall = [](LONG start, LONG end, LONG areaEnd) -> int {
+        if (start < 0)
+            return static_cast<int>(start);
+        if (end > areaEnd)
+            return static_cast<int>(std::min(end - areaEnd, start));
+        return 0;
+    };
+    const struct {
+        int which;
+        LONG_PTR bar;
+        int move;
+    } directions[] = {{SB_VERT, WS_VSCROLL, shortfall(control.top, control.bottom, client.bottom)},
+                      {SB_HORZ, WS_HSCROLL, shortfall(control.left, control.right, client.right)}};
+    for (const auto& d : directions) {
+        if (!(style & d.bar) || d.move == 0)
+            continue;
+        SCROLLINFO bar{};
+        bar.cbSize = sizeof bar;
+        bar.fMask = SIF_POS;
+        if (GetScrollInfo(window, d.which, &bar))
+            ScrollTo(window, d.which, bar.nPos + d.move);
+    }
+}
+
 void CentreOverOwner(HWND window, HWND owner)
 {
     RECT own{};

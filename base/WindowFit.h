@@ -31,6 +31,10 @@ void ScrollWhereTooLarge(HWND window);
 // (an up-down control or a scroll bar control sends its own), and for a window without the bars.
 bool ScrollOnRequest(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// After a key has moved the focus (Tab, an arrow, a mnemonic) in a window given scroll bars
+// above: scrolls just far enough to bring the focused control into view.
+void KeepFocusInView(HWND window);
+
 // Puts the window in the middle of the owner's outer rectangle, moved as little as needed to
 // stand inside the work area of the owner's monitor (clear of the taskbar).
 void CentreOverOwner(HWND window, HWND owner);

@@ -207,6 +207,17 @@ TEST(WindowFit, AWindowLargerThanTheWorkAreaScrollsItsControlsIntoView)
         SendMessageA(window, WM_VSCROLL, SB_TOP, 0);
         EXPECT_EQ(first.top, ChildPlace(window, lowest).top) << "back at the start";
 
+        // A key that moves the focus to a control out of view brings it into view, just so far.
+        ShowWindow(window, SW_SHOWNA);
+        SetFocus(lowest);
+        EXPECT_EQ(lowest, GetFocus());
+        KeepFocusInView(window);
+        const RECT focused = ChildPlace(window, lowest);
+        EXPECT_EQ(clientBottom, focused.bottom) << "the focused control stands at the bottom edge";
+        SetFocus(GetWindow(window, GW_CHILD));
+        KeepFocusInView(window);
+        EXPECT_GE(ChildPlace(window, GetWindow(window, GW_CHILD)).top, 0) << "the first control, back in view";
+
         CloseUntouched(window);
     }
     gWorkAreaOf = kept;
