@@ -1,12 +1,11 @@
-#include "clip/ClipProgressWindow.h"
+#include "base/ProgressWindow.h"
 
 #include <commctrl.h>
 
 #include "base/EmptyDialog.h"
+#include "base/ProgressWindowIds.h"
 #include "base/WindowProcs.h"
 #include "base/WindowRegistry.h"
-#include "clip/ClipDialog.h"
-#include "clip/ClipDialogIds.h"
 
 namespace rolva {
 
@@ -17,9 +16,9 @@ constexpr int kClientHeight = 104;
 constexpr DWORD kPumpEveryMs = 50;
 constexpr int kBarRange = 1000;
 
-ClipProgressWindow* OwnerOf(HWND window)
+ProgressWindow* OwnerOf(HWND window)
 {
-    return reinterpret_cast<ClipProgressWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return reinterpret_cast<ProgressWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
 HWND AddControl(HWND window, const char* className, const char* text, DWORD style, int x, int y, int width,
@@ -32,12 +31,19 @@ HWND AddControl(HWND window, const char* className, const char* text, DWORD styl
     return control;
 }
 
-void ClipProgress_OnInitDialog(HWND window, LPARAM parameter)
+// The window's caption and line, handed through WM_INITDIALOG with the object that owns it.
+struct ProgressStart {
+    ProgressWindow* owner;
+    const char* caption;
+    const char* text;
+};
+
+void Progress_OnInitDialog(HWND window, const ProgressStart& start)
 {
-    SetWindowLongPtrA(window, GWLP_USERDATA, parameter);
-    SetWindowTextA(window, "GIFで保存");
-    AddControl(window, "STATIC", "GIFを作成しています...", SS_LEFT, 12, 12, 296, 18, kClipProgressTextId);
-    HWND bar = AddControl(window, PROGRESS_CLASSA, "", 0, 12, 36, 296, 20, kClipProgressBarId);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(start.owner));
+    SetWindowTextA(window, start.caption);
+    AddControl(window, "STATIC", start.text, SS_LEFT, 12, 12, 296, 18, kProgressTextId);
+    HWND bar = AddControl(window, PROGRESS_CLASSA, "", 0, 12, 36, 296, 20, kProgressBarId);
     SendMessageA(bar, PBM_SETRANGE32, 0, kBarRange);
     AddControl(window, "BUTTON", "キャンセル", BS_DEFPUSHBUTTON | WS_TABSTOP, 220, 68, 88, 26, IDCANCEL);
 
@@ -48,11 +54,11 @@ void ClipProgress_OnInitDialog(HWND window, LPARAM parameter)
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT ClipProgress_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT Progress_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
-        ClipProgress_OnInitDialog(window, lParam);
+        Progress_OnInitDialog(window, *reinterpret_cast<const ProgressStart*>(lParam));
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDCANCEL && OwnerOf(window)) {
@@ -60,51 +66,63 @@ LRESULT ClipProgress_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM l
             return TRUE;
         }
         return FALSE;
+    case WM_DESTROY:
+        if (OwnerOf(window))
+            OwnerOf(window)->WindowDestroyed();
+        return FALSE;
     }
     return FALSE;
 }
 
-INT_PTR CALLBACK ClipProgressProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+INT_PTR CALLBACK ProgressProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return DispatchWithoutThrowing(ClipProgress_Dispatch, window, message, wParam, lParam);
+    return DispatchWithoutThrowing(Progress_Dispatch, window, message, wParam, lParam);
 }
 
 }  // namespace
 
-ClipProgressWindow::ClipProgressWindow(HWND owner) : owner_(owner)
+ProgressWindow::ProgressWindow(HWND owner, const char* caption, const char* text, DWORD showAfterMs)
+    : owner_(owner), started_(GetTickCount()), showAfterMs_(showAfterMs)
 {
-    window_ = CreateEmptyDialog(owner, ClipProgressProc, reinterpret_cast<LPARAM>(this));
+    // Disabled first, so that no moment has the window up over an owner that still takes input.
     if (owner_)
         EnableWindow(owner_, FALSE);
-    if (window_) {
+    ProgressStart start{this, caption, text};
+    window_ = CreateEmptyDialog(owner, ProgressProc, reinterpret_cast<LPARAM>(&start));
+    if (window_ && showAfterMs_ == 0) {
         ShowWindow(window_, SW_SHOW);
         UpdateWindow(window_);
+        shown_ = true;
     }
 }
 
-ClipProgressWindow::~ClipProgressWindow()
+ProgressWindow::~ProgressWindow()
 {
-    // A close request to the Form while the clip was made may have destroyed both windows
-    // already (the Form takes the windows it owns with it); a stale handle is left alone.
+    // A close request to the Form while the work ran may have destroyed both windows already
+    // (a window takes the windows it owns with it); a stale handle is left alone.
     if (owner_ && IsWindow(owner_))
         EnableWindow(owner_, TRUE);
-    if (window_ && IsWindow(window_)) {
+    if (window_) {
         SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
     }
-    // A quit that came while the clip was written belongs to the main loop.
+    // A quit that came while the work ran belongs to the main loop.
     if (quitSeen_)
         PostQuitMessage(quitCode_);
 }
 
-bool ClipProgressWindow::Continue(std::int64_t done, std::int64_t total)
+bool ProgressWindow::Continue(std::int64_t done, std::int64_t total)
 {
     const DWORD now = GetTickCount();
     if (done > 0 && now - lastPump_ < kPumpEveryMs)
         return !cancelled_;
     lastPump_ = now;
     if (window_ && total > 0)
-        SendDlgItemMessageA(window_, kClipProgressBarId, PBM_SETPOS, static_cast<WPARAM>(done * kBarRange / total), 0);
+        SendDlgItemMessageA(window_, kProgressBarId, PBM_SETPOS, static_cast<WPARAM>(done * kBarRange / total), 0);
+    if (window_ && !shown_ && now - started_ >= showAfterMs_) {
+        ShowWindow(window_, SW_SHOW);
+        shown_ = true;
+    }
     MSG msg;
     while (!cancelled_ && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
