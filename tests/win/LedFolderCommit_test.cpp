@@ -150,25 +150,31 @@ TEST_F(LedFolderCommitTest, EachFrameOfAFullListIsReportedInOrderUpToTheTotal)
 
 // Told to stop before the first frame, half way, or with every frame written under its
 // temporary name: nothing is replaced, no temporary is left, and a folder made for the frames
-// goes again. A cancel is no failure: there is no message.
+// goes again; a strip stopped while drawn stays as it was. A cancel is no failure: there is no
+// message.
 TEST_F(LedFolderCommitTest, AStopAtAnyReportLeavesTheFolderAsItWas)
 {
     const std::string fresh = top_ + "\\fresh";
+    const std::string strip = top_ + "\\old.bmp";
+    test::WriteFileBytes(strip, "old strip");
+    const auto topBefore = test::FolderContents(top_);
     for (const std::size_t stopAt : {0u, 2u, 3u}) {
         SCOPED_TRACE(stopAt);
-        const auto before = test::FolderContents(folder_);
         test::ProgressLog progress(stopAt);
         const WriteResult result = WriteLedFolder(folder_, list_, document_, kWidth, kHeight, progress);
         EXPECT_FALSE(result.ok);
         EXPECT_TRUE(result.cancelled);
         EXPECT_EQ("", result.message);
         EXPECT_EQ(stopAt + 1, progress.Reports().size());
-        EXPECT_EQ(before, test::FolderContents(folder_));
         ExpectWhollyOld();
 
         test::ProgressLog freshProgress(stopAt);
         EXPECT_TRUE(WriteLedFolder(fresh, list_, document_, kWidth, kHeight, freshProgress).cancelled);
         EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(fresh.c_str()));
+
+        test::ProgressLog stripProgress(stopAt);
+        EXPECT_TRUE(WriteRollStrip(strip, list_, document_, kWidth, kHeight, stripProgress).cancelled);
+        EXPECT_TRUE(test::FolderHolds(top_, topBefore));
     }
 }
 

@@ -78,6 +78,9 @@ void RemoveTree(const std::string& folder);
 // The files directly in a folder, hidden ones included, by name with their bytes: equal before
 // and after means the folder is as it was.
 std::map<std::string, std::string> FolderContents(const std::string& folder);
+// Whether the folder holds exactly those files; when not, the names that differ (the bytes of a
+// picture would drown the message).
+testing::AssertionResult FolderHolds(const std::string& folder, const std::map<std::string, std::string>& expected);
 
 // A progress that keeps every report it hears and says stop at the report numbered stopAt
 // (counted from 0), or never.
