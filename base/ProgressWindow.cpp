@@ -36,6 +36,7 @@ struct ProgressStart {
     ProgressWindow* owner;
     const char* caption;
     const char* text;
+    bool shownAtOnce;
 };
 
 void Progress_OnInitDialog(HWND window, const ProgressStart& start)
@@ -57,9 +58,13 @@ void Progress_OnInitDialog(HWND window, const ProgressStart& start)
 LRESULT Progress_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_INITDIALOG:
-        Progress_OnInitDialog(window, *reinterpret_cast<const ProgressStart*>(lParam));
-        return TRUE;
+    case WM_INITDIALOG: {
+        const auto& start = *reinterpret_cast<const ProgressStart*>(lParam);
+        Progress_OnInitDialog(window, start);
+        // The dialog manager's focus on the cancel button would make a window still hidden the
+        // active one, taking the activation from its owner; it gets the focus once shown.
+        return start.shownAtOnce ? TRUE : FALSE;
+    }
     case WM_COMMAND:
         if (LOWORD(wParam) == IDCANCEL && OwnerOf(window)) {
             OwnerOf(window)->Cancel();
@@ -87,7 +92,7 @@ ProgressWindow::ProgressWindow(HWND owner, const char* caption, const char* text
     // Disabled first, so that no moment has the window up over an owner that still takes input.
     if (owner_)
         EnableWindow(owner_, FALSE);
-    ProgressStart start{this, caption, text};
+    ProgressStart start{this, caption, text, showAfterMs == 0};
     window_ = CreateEmptyDialog(owner, ProgressProc, reinterpret_cast<LPARAM>(&start));
     if (window_ && showAfterMs_ == 0) {
         ShowWindow(window_, SW_SHOW);

@@ -778,6 +778,8 @@ TEST_F(StripMakerTest, ALongWriteShowsItsProgressOverTheDisabledMakerAndACancelL
         EXPECT_FALSE(IsWindow(seen.window));
         ASSERT_TRUE(IsWindow(maker_));
         EXPECT_TRUE(IsWindowEnabled(maker_));
+        // The keys go where they went before: to 作成, which the click gave the focus.
+        EXPECT_EQ(GetDlgItem(maker_, kMakerWriteId), GetFocus());
         EXPECT_EQ(full, Text(kMakerListId));
         EXPECT_TRUE(test::FolderHolds(led, before));
         EXPECT_EQ(signBefore, gDocument.signs[0].picturePath);
