@@ -1,6 +1,8 @@
 // Control IDs of the clip's option dialog and of its progress window.
 #pragma once
 
+#include "base/ProgressWindowIds.h"
+
 namespace rolva {
 
 constexpr int kClipSubjectIds[3] = {1301, 1302, 1303};  // first sign, second sign, whole scene
@@ -12,7 +14,7 @@ constexpr int kClipHoldEditId = 1322;
 constexpr int kClipLoopId = 1323;
 constexpr int kClipScaleIds[2] = {1331, 1332};  // 1x, 2x
 
-constexpr int kClipProgressBarId = 1341;
-constexpr int kClipProgressTextId = 1342;
+constexpr int kClipProgressBarId = kProgressBarId;
+constexpr int kClipProgressTextId = kProgressTextId;
 
 }  // namespace rolva

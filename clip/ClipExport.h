@@ -8,16 +8,13 @@
 #include <cstdint>
 #include <string>
 
+#include "base/core/Progress.h"
 #include "clip/ClipScene.h"
 
 namespace rolva {
 
 // Told how far the clip has got; answers false to cancel it.
-class ClipProgress {
-public:
-    virtual ~ClipProgress() = default;
-    virtual bool Continue(std::int64_t done, std::int64_t total) = 0;
-};
+using ClipProgress = Progress;
 
 enum class ClipOutcome { Saved, Cancelled, NotRecordable, EncoderFailed, WriteFailed };
 

@@ -188,19 +188,19 @@ void ApplyFrameLook(const DibCanvas& canvas, int top, int height, const MakerSty
     ApplyLedDots(rows, canvas.Width(), height, canvas.Width(), style.led, style.ledPitch);
 }
 
-std::unique_ptr<DibCanvas> DrawStrip(const std::vector<FrameLine>& frames, int width, int height,
-                                     const MakerStyle& style)
+bool DrawStrip(const DibCanvas& canvas, const std::vector<FrameLine>& frames, int height, const MakerStyle& style,
+               Progress& progress)
 {
-    auto canvas = std::make_unique<DibCanvas>(width, static_cast<int>(frames.size()) * height);
-    if (!canvas->Valid())
-        return nullptr;
+    const auto total = static_cast<std::int64_t>(frames.size());
     TextCache texts(style);
     for (std::size_t k = 0; k < frames.size(); ++k) {
+        if (!progress.Continue(static_cast<std::int64_t>(k), total))
+            return false;
         const int top = static_cast<int>(k) * height;
-        DrawFrame(canvas->Dc(), top, width, height, frames[k], style, texts);
-        ApplyFrameLook(*canvas, top, height, style);
+        DrawFrame(canvas.Dc(), top, canvas.Width(), height, frames[k], style, texts);
+        ApplyFrameLook(canvas, top, height, style);
     }
-    return canvas;
+    return progress.Continue(total, total);
 }
 
 namespace {

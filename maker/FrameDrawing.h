@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "base/Handles.h"
+#include "base/core/Progress.h"
 #include "maker/core/FrameLayout.h"
 #include "maker/core/MakerStyle.h"
 
@@ -98,10 +99,10 @@ void DrawFrame(HDC dc, int top, int width, int height, const FrameLine& frame, c
 // The LED look of the style on the rows top .. top + height - 1 of a canvas.
 void ApplyFrameLook(const DibCanvas& canvas, int top, int height, const MakerStyle& style);
 
-// Every frame one under the other into a canvas width x frames·height: the roll strip.
-// Nothing when the canvas cannot be made.
-std::unique_ptr<DibCanvas> DrawStrip(const std::vector<FrameLine>& frames, int width, int height,
-                                     const MakerStyle& style);
+// Every frame one under the other into a canvas as wide as the sign and frames·height deep:
+// the roll strip. progress hears of each frame drawn; false when it said stop.
+bool DrawStrip(const DibCanvas& canvas, const std::vector<FrameLine>& frames, int height, const MakerStyle& style,
+               Progress& progress);
 
 // Whether a font face of that name is installed.
 bool FontFaceInstalled(const std::string& face);

@@ -11,6 +11,7 @@
 #include "base/FileChoosers.h"
 #include "base/FileStreams.h"
 #include "base/Modal.h"
+#include "base/ProgressWindow.h"
 #include "base/SystemText.h"
 #include "base/WindowFit.h"
 #include "base/WindowProcs.h"
@@ -52,6 +53,7 @@ struct MakerState {
     std::string keptList;  // the list as it opened or as last written: closing asks once it differs
     bool askingToClose = false;  // the question is up: another close request waits for its answer
     std::string missingFace;  // a face saved with the list that this system lacks, said once shown
+    ProgressWindow* writing = nullptr;  // the write under way: a close request cancels it
 };
 
 MakerState* StateOf(HWND dialog)
@@ -263,34 +265,80 @@ void StripMaker_OnBrowse(HWND dialog)
         SetDlgItemTextA(dialog, kMakerOutputPathId, path.c_str());
 }
 
+// A write shorter than this shows no progress window, which would only flash.
+constexpr DWORD kShowProgressAfterMs = 300;
+
+// The maker while it writes: disabled under a progress window centred over it, which keeps the
+// maker answering and can stop the write; all given back on every path.
+class MakerWriting {
+public:
+    explicit MakerWriting(HWND dialog)
+        : dialog_(dialog), progress_(dialog, "幕の作成", "幕を作成しています...", kShowProgressAfterMs),
+          cursor_(SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT))))
+    {
+        if (progress_.Handle())
+            CentreOverOwner(progress_.Handle(), dialog);
+        StateOf(dialog)->writing = &progress_;
+    }
+    ~MakerWriting()
+    {
+        // The maker may have gone with the program while it wrote; its state with it.
+        if (MakerState* state = IsWindow(dialog_) ? StateOf(dialog_) : nullptr)
+            state->writing = nullptr;
+        SetCursor(cursor_);
+    }
+    MakerWriting(const MakerWriting&) = delete;
+    MakerWriting& operator=(const MakerWriting&) = delete;
+
+    Progress& Reporter() { return progress_; }
+
+private:
+    HWND dialog_;
+    ProgressWindow progress_;
+    HCURSOR cursor_;
+};
+
 // True when the strip or folder was written.
 bool StripMaker_OnWrite(HWND dialog)
 {
     Refresh(dialog);
-    MakerState& state = *StateOf(dialog);
+    MakerState* state = StateOf(dialog);
+    if (state->writing)
+        return false;
     std::string path = ItemText(dialog, kMakerOutputPathId);
     if (path.empty()) {
-        path = ChooseOutput(dialog, state.led);
+        path = ChooseOutput(dialog, state->led);
         if (path.empty())
             return false;
         SetDlgItemTextA(dialog, kMakerOutputPathId, path.c_str());
     }
-    MakerDocument document{state.style, ItemText(dialog, kMakerListId)};
-    HCURSOR previous = SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
-    const WriteResult result = state.led ? WriteLedFolder(path, state.list, document, state.width, state.height)
-                                         : WriteRollStrip(path, state.list, document, state.width, state.height);
-    SetCursor(previous);
+    const MakerDocument document{state->style, ItemText(dialog, kMakerListId)};
+    // Copies: the state goes should the program end while the write pumps messages.
+    const FrameList list = state->list;
+    const bool led = state->led;
+    const int width = state->width;
+    const int height = state->height;
+    WriteResult result;
+    {
+        MakerWriting writing(dialog);
+        result = led ? WriteLedFolder(path, list, document, width, height, writing.Reporter())
+                     : WriteRollStrip(path, list, document, width, height, writing.Reporter());
+    }
+    state = IsWindow(dialog) ? StateOf(dialog) : nullptr;
+    // Gone with the program, or cancelled: the folder or file is as it was, and that is no news.
+    if (!state || result.cancelled)
+        return false;
     if (!result.ok) {
         MessageBoxA(dialog, result.message.c_str(), "幕の作成", MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
     // The same path as 参照...: the settings dialog's field follows when it is open.
-    if (state.led)
-        SetSignFolder(state.sign, path);
+    if (led)
+        SetSignFolder(state->sign, path);
     else
-        SetSignStrip(state.sign, path);
-    state.wrote = true;
-    state.keptList = document.listText;
+        SetSignStrip(state->sign, path);
+    state->wrote = true;
+    state->keptList = document.listText;
     return true;
 }
 
@@ -306,6 +354,12 @@ void StripMaker_OnClose(HWND dialog)
     }
     if (state->askingToClose)
         return;
+    // The maker is disabled while it writes, but a close request still comes from outside (the
+    // taskbar): it stops the write, and the maker stays with its list.
+    if (state->writing) {
+        state->writing->Cancel();
+        return;
+    }
     const std::string list = ItemText(dialog, kMakerListId);
     if (!list.empty() && list != state->keptList) {
         state->askingToClose = true;

@@ -18,7 +18,12 @@ namespace {
 
 WriteResult Failure(std::string message)
 {
-    return WriteResult{false, std::move(message)};
+    return WriteResult{false, false, std::move(message)};
+}
+
+WriteResult Cancelled()
+{
+    return WriteResult{false, true, {}};
 }
 
 const char kCannotWrite[] = "」に書き込めませんでした。\r\n読み取り専用でないか、ディスクの空きと名前を確かめてください。";
@@ -91,28 +96,30 @@ bool SaveMakerFile(const std::string& path, const MakerDocument& document, DWORD
 }  // namespace
 
 WriteResult WriteRollStrip(const std::string& path, const FrameList& list, const MakerDocument& document,
-                           int width, int height)
+                           int width, int height, Progress& progress)
 {
     if (std::string problem = ListProblem(list, document.style); !problem.empty())
         return Failure(problem);
     if (std::string problem = StripCheckMessage(CheckStrip(list.frames.size(), width, height), list, width, height);
         !problem.empty())
         return Failure(problem);
-    const auto canvas = DrawStrip(list.frames, width, height, document.style);
-    if (!canvas)
+    const DibCanvas canvas(width, static_cast<int>(list.frames.size()) * height);
+    if (!canvas.Valid())
         return Failure("幕を描くためのメモリーが足りません。");
-    const auto bytes = EncodeBmp24(canvas->Pixels(), canvas->Width(), canvas->Height(), canvas->Width());
+    if (!DrawStrip(canvas, list.frames, height, document.style, progress))
+        return Cancelled();
+    const auto bytes = EncodeBmp24(canvas.Pixels(), canvas.Width(), canvas.Height(), canvas.Width());
     if (bytes.empty())
         return Failure(CannotWrite(path));
     if (WriteUserFileBytes(path, bytes.data(), bytes.size()) != 0)
         return Failure(CannotWrite(path, FilesLeftText()));
     if (!SaveMakerFile(MakerFileOfStrip(path, IsSystemLeadByte), document, FILE_ATTRIBUTE_NORMAL))
         return Failure(ListNotSaved(MakerFileOfStrip(path, IsSystemLeadByte)));
-    return WriteResult{true, {}};
+    return WriteResult{true, false, {}};
 }
 
 WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, const MakerDocument& document,
-                           int width, int height)
+                           int width, int height, Progress& progress)
 {
     if (std::string problem = ListProblem(list, document.style); !problem.empty())
         return Failure(problem);
@@ -120,7 +127,7 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
             StripCheckMessage(CheckLedFrames(list.frames.size(), width, height), list, width, height);
         !problem.empty())
         return Failure(problem);
-    CreateDirectoryW(WideFileApiPath(folder).c_str(), nullptr);
+    const bool madeFolder = CreateDirectoryW(WideFileApiPath(folder).c_str(), nullptr) != FALSE;
     const DWORD folderAttributes = FileAttributesOf(folder);
     if (folderAttributes == INVALID_FILE_ATTRIBUTES || !(folderAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return Failure(CannotWrite(folder));
@@ -133,7 +140,18 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
     // file); only when all are there do they take their numbered names. A sink that goes
     // uncommitted removes its temporary file.
     std::vector<std::unique_ptr<ReplacingFileSink>> written;
+    // Stopped before anything took its name: the temporary frames go, and so does a folder made
+    // for them, so the folder is as it was.
+    const auto stop = [&] {
+        written.clear();
+        if (madeFolder)
+            RemoveDirectoryW(WideFileApiPath(folder).c_str());
+        return Cancelled();
+    };
+    const auto total = static_cast<std::int64_t>(list.frames.size());
     for (std::size_t k = 0; k < list.frames.size(); ++k) {
+        if (!progress.Continue(static_cast<std::int64_t>(k), total))
+            return stop();
         DrawFrame(canvas.Dc(), 0, width, height, list.frames[k], document.style, texts);
         ApplyFrameLook(canvas, 0, height, document.style);
         const auto bytes = EncodeBmp24(canvas.Pixels(), width, height, width);
@@ -144,6 +162,8 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
             return Failure(CannotWrite(target));
         written.push_back(std::move(frame));
     }
+    if (!progress.Continue(total, total))
+        return stop();
     // The folder is wholly new or wholly old: each old frame waits under a backup name until
     // every new one is in place, and frames of a longer list drawn before (which would show
     // after the new ones) are set aside the same way; any failure puts all back.
@@ -201,7 +221,7 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
     // Hidden, so the sign does not take it for a frame.
     if (!SaveMakerFile(MakerFileOfFolder(folder, IsSystemLeadByte), document, FILE_ATTRIBUTE_HIDDEN))
         return Failure(ListNotSaved(MakerFileOfFolder(folder, IsSystemLeadByte)));
-    return WriteResult{true, {}};
+    return WriteResult{true, false, {}};
 }
 
 bool ReadMakerFile(const std::string& path, MakerDocument& document)

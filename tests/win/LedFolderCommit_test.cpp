@@ -1,6 +1,7 @@
 // An LED folder is written wholly or not at all: with a frame another program holds (the old
 // frames of a longer list included), every frame already replaced goes back, no temporary or
 // backup is left and the list stays as it was; with nothing held, the folder is wholly new.
+// Each frame drawn and written is reported, and a stop at any report leaves the folder as it was.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -89,7 +90,8 @@ TEST_F(LedFolderCommitTest, AFrameHeldByAnotherProgramLeavesTheFolderWhollyOld)
         HANDLE handle =
             CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(INVALID_HANDLE_VALUE, handle);
-        const WriteResult result = WriteLedFolder(folder_, list_, document_, kWidth, kHeight);
+        test::ProgressLog progress;
+        const WriteResult result = WriteLedFolder(folder_, list_, document_, kWidth, kHeight, progress);
         CloseHandle(handle);
 
         EXPECT_FALSE(result.ok);
@@ -101,7 +103,8 @@ TEST_F(LedFolderCommitTest, AFrameHeldByAnotherProgramLeavesTheFolderWhollyOld)
 
 TEST_F(LedFolderCommitTest, WithNothingHeldTheFolderIsWhollyNew)
 {
-    const WriteResult result = WriteLedFolder(folder_, list_, document_, kWidth, kHeight);
+    test::ProgressLog progress;
+    const WriteResult result = WriteLedFolder(folder_, list_, document_, kWidth, kHeight, progress);
     ASSERT_TRUE(result.ok) << result.message;
     EXPECT_EQ((std::set<std::string>{"001.bmp", "002.bmp", "003.bmp", kListName}), Names(folder_));
     for (const char* name : {"001.bmp", "002.bmp", "003.bmp"}) {
@@ -112,6 +115,67 @@ TEST_F(LedFolderCommitTest, WithNothingHeldTheFolderIsWhollyNew)
     MakerDocument read;
     ASSERT_TRUE(ReadMakerFile(listFile_, read));
     EXPECT_EQ(document_.listText, read.listText);
+}
+
+// 999 frames, the most a list holds: a strip and a folder each report every frame, from none to
+// all, and never go back.
+TEST_F(LedFolderCommitTest, EachFrameOfAFullListIsReportedInOrderUpToTheTotal)
+{
+    std::string full;
+    for (int i = 0; i < 999; ++i)
+        full += "駅" + std::to_string(i) + "\r\n";
+    const FrameList list = ParseFrameList(full, IsSystemLeadByte);
+    ASSERT_EQ(999u, list.frames.size());
+    const struct {
+        const char* what;
+        WriteResult (*write)(const std::string&, const FrameList&, const MakerDocument&, int, int, Progress&);
+        std::string path;
+    } writers[] = {
+        {"strip", WriteRollStrip, top_ + "\\full.bmp"},
+        {"folder", WriteLedFolder, top_ + "\\full"},
+    };
+    for (const auto& w : writers) {
+        SCOPED_TRACE(w.what);
+        test::ProgressLog progress;
+        const WriteResult result = w.write(w.path, list, document_, kWidth, kHeight, progress);
+        ASSERT_TRUE(result.ok) << result.message;
+        const auto& reports = progress.Reports();
+        ASSERT_EQ(1000u, reports.size());
+        for (std::size_t k = 0; k < reports.size(); ++k) {
+            EXPECT_EQ(static_cast<std::int64_t>(k), reports[k].done) << k;
+            EXPECT_EQ(999, reports[k].total) << k;
+        }
+    }
+}
+
+// Told to stop before the first frame, half way, or with every frame written under its
+// temporary name: nothing is replaced, no temporary is left, and a folder made for the frames
+// goes again; a strip stopped while drawn stays as it was. A cancel is no failure: there is no
+// message.
+TEST_F(LedFolderCommitTest, AStopAtAnyReportLeavesTheFolderAsItWas)
+{
+    const std::string fresh = top_ + "\\fresh";
+    const std::string strip = top_ + "\\old.bmp";
+    test::WriteFileBytes(strip, "old strip");
+    const auto topBefore = test::FolderContents(top_);
+    for (const std::size_t stopAt : {0u, 2u, 3u}) {
+        SCOPED_TRACE(stopAt);
+        test::ProgressLog progress(stopAt);
+        const WriteResult result = WriteLedFolder(folder_, list_, document_, kWidth, kHeight, progress);
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.cancelled);
+        EXPECT_EQ("", result.message);
+        EXPECT_EQ(stopAt + 1, progress.Reports().size());
+        ExpectWhollyOld();
+
+        test::ProgressLog freshProgress(stopAt);
+        EXPECT_TRUE(WriteLedFolder(fresh, list_, document_, kWidth, kHeight, freshProgress).cancelled);
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(fresh.c_str()));
+
+        test::ProgressLog stripProgress(stopAt);
+        EXPECT_TRUE(WriteRollStrip(strip, list_, document_, kWidth, kHeight, stripProgress).cancelled);
+        EXPECT_TRUE(test::FolderHolds(top_, topBefore));
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The strip maker run on real windows: a list typed into the dialog becomes a strip or an LED
 // folder on disk, the sign shows it at once, the list comes back when the maker opens again, and
-// a target that cannot be written leaves the old file and the sign as they were.
+// a target that cannot be written leaves the old file and the sign as they were. A long write
+// shows its progress over the disabled maker, and a cancel leaves the folder as it was.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "app/NamedWindows.h"
+#include "base/ProgressWindowIds.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
 #include "maker/FrameDrawing.h"
@@ -651,6 +653,137 @@ TEST_F(StripMakerTest, TooManyFramesOrADeepStripOrAMissingFontIsRefusedWithAMess
         test::DialogAnswerer discard(IDNO);
         Close();
         EXPECT_EQ(1u, discard.SeenSoFar().size());
+    }
+}
+
+// What a watch of a write saw.
+struct ProgressSeen {
+    HWND window = nullptr;  // the progress window, once found
+    HWND owner = nullptr;
+    bool makerEnabled = true;  // the maker's state under it
+    std::string caption;
+    std::string text;
+    std::vector<std::string> boxes;  // any other dialog over the maker meanwhile
+};
+
+// Stands by a write from a thread of its own: once the maker's progress window is there, it
+// notes what it shows and does the test's act on it; any other dialog over the maker is noted
+// and closed, so that a box the maker should not show fails the test instead of hanging it.
+class ProgressWatcher {
+public:
+    using Act = void (*)(HWND maker, HWND progress);
+    ProgressWatcher(HWND maker, Act act)
+        : maker_(maker), act_(act), stop_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+          thread_(CreateThread(nullptr, 0, Run, this, 0, nullptr))
+    {
+    }
+    ~ProgressWatcher() { Finish(); }
+    ProgressWatcher(const ProgressWatcher&) = delete;
+    ProgressWatcher& operator=(const ProgressWatcher&) = delete;
+
+    // Ends the watch; what it saw.
+    const ProgressSeen& Finish()
+    {
+        if (thread_) {
+            SetEvent(stop_);
+            WaitForSingleObject(thread_, INFINITE);
+            CloseHandle(thread_);
+            CloseHandle(stop_);
+            thread_ = nullptr;
+        }
+        return seen_;
+    }
+
+private:
+    static DWORD WINAPI Run(LPVOID self)
+    {
+        static_cast<ProgressWatcher*>(self)->Watch();
+        return 0;
+    }
+
+    void Watch()
+    {
+        std::vector<HWND> closed;
+        while (WaitForSingleObject(stop_, 1) == WAIT_TIMEOUT) {
+            for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
+                 w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+                if (GetWindow(w, GW_OWNER) != maker_ || w == seen_.window ||
+                    std::find(closed.begin(), closed.end(), w) != closed.end())
+                    continue;
+                if (!seen_.window && GetDlgItem(w, IDCANCEL) && GetDlgItem(w, kProgressBarId)) {
+                    seen_.window = w;
+                    seen_.owner = GetWindow(w, GW_OWNER);
+                    seen_.makerEnabled = IsWindowEnabled(maker_) != FALSE;
+                    seen_.caption = test::TextOf(w);
+                    seen_.text = test::TextOf(GetDlgItem(w, kProgressTextId));
+                    act_(maker_, w);
+                } else if (IsWindowVisible(w)) {
+                    seen_.boxes.push_back(test::TextOf(w) + ": " + test::TextOf(GetDlgItem(w, 0xFFFF)));
+                    closed.push_back(w);
+                    PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+                }
+            }
+        }
+    }
+
+    HWND maker_;
+    Act act_;
+    HANDLE stop_;
+    HANDLE thread_;
+    ProgressSeen seen_;
+};
+
+// A write of a full list into a folder with frames in it, stopped while it runs by each way of
+// stopping it: the folder is as it was, and the maker is given back with its list, saying nothing.
+TEST_F(StripMakerTest, ALongWriteShowsItsProgressOverTheDisabledMakerAndACancelLeavesTheFolder)
+{
+    gDocument.signs[0].kind = static_cast<std::uint8_t>(SignKind::Led);
+    const std::string led = folder_ + "\\led";
+    CreateDirectoryA(led.c_str(), nullptr);
+    for (const char* name : {"001.bmp", "002.bmp", "003.bmp"})
+        test::WriteFileBytes(led + "\\" + name, std::string("old ") + name);
+    const auto before = test::FolderContents(led);
+    std::string full;
+    for (int i = 0; i < 999; ++i)
+        full += "東京駅八重洲口|TOKYO " + std::to_string(i) + "|快速\r\n";
+    const std::string signBefore = gDocument.signs[0].picturePath;
+
+    const struct {
+        const char* what;
+        ProgressWatcher::Act act;
+    } ways[] = {
+        {"the cancel button",
+         [](HWND, HWND progress) {
+             PostMessageA(progress, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                          reinterpret_cast<LPARAM>(GetDlgItem(progress, IDCANCEL)));
+         }},
+        {"the progress window's close box", [](HWND, HWND progress) { PostMessageA(progress, WM_CLOSE, 0, 0); }},
+        {"a close request to the maker", [](HWND maker, HWND) { PostMessageA(maker, WM_CLOSE, 0, 0); }},
+    };
+    Open();
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.what);
+        Type(kMakerListId, full);
+        Type(kMakerOutputPathId, led);
+        ProgressWatcher watcher(maker_, way.act);
+        SendMessageA(GetDlgItem(maker_, kMakerWriteId), BM_CLICK, 0, 0);
+        const ProgressSeen& seen = watcher.Finish();
+
+        ASSERT_NE(nullptr, seen.window);
+        EXPECT_EQ(maker_, seen.owner);
+        EXPECT_FALSE(seen.makerEnabled);
+        EXPECT_EQ("幕の作成", seen.caption);
+        EXPECT_EQ("幕を作成しています...", seen.text);
+        EXPECT_TRUE(seen.boxes.empty()) << seen.boxes.front();
+        EXPECT_FALSE(IsWindow(seen.window));
+        ASSERT_TRUE(IsWindow(maker_));
+        EXPECT_TRUE(IsWindowEnabled(maker_));
+        // The keys go where they went before: to 作成, which the click gave the focus.
+        EXPECT_EQ(GetDlgItem(maker_, kMakerWriteId), GetFocus());
+        EXPECT_EQ(full, Text(kMakerListId));
+        EXPECT_TRUE(test::FolderHolds(led, before));
+        EXPECT_EQ(signBefore, gDocument.signs[0].picturePath);
+        test::PumpMessages();
     }
 }
 

@@ -55,7 +55,8 @@ TEST_F(StripWriterLongPathTest, AStripAndItsListAreWrittenAndReadBackPastMaxPath
     ASSERT_GT(folder_.size(), static_cast<size_t>(MAX_PATH));
     const std::string strip = folder_ + "\\strip.bmp";
 
-    const WriteResult result = WriteRollStrip(strip, list_, document_, kWidth, kHeight);
+    test::ProgressLog progress;
+    const WriteResult result = WriteRollStrip(strip, list_, document_, kWidth, kHeight, progress);
     ASSERT_TRUE(result.ok) << result.message;
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, Attributes(strip));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, Attributes(strip + ".rolva-new"));
@@ -69,7 +70,8 @@ TEST_F(StripWriterLongPathTest, AStripAndItsListAreWrittenAndReadBackPastMaxPath
 TEST_F(StripWriterLongPathTest, AnLedFolderIsMadeAndFilledPastMaxPath)
 {
     const std::string led = folder_ + "\\led";
-    const WriteResult result = WriteLedFolder(led, list_, document_, kWidth, kHeight);
+    test::ProgressLog progress;
+    const WriteResult result = WriteLedFolder(led, list_, document_, kWidth, kHeight, progress);
     ASSERT_TRUE(result.ok) << result.message;
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, Attributes(led + "\\001.bmp"));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, Attributes(led + "\\002.bmp"));

@@ -318,6 +318,40 @@ void RemoveTree(const std::string& folder)
     RemoveDirectoryA(folder.c_str());
 }
 
+std::map<std::string, std::string> FolderContents(const std::string& folder)
+{
+    std::map<std::string, std::string> contents;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return contents;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            contents[found.cFileName] = ReadFileBytes(folder + "\\" + found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return contents;
+}
+
+testing::AssertionResult FolderHolds(const std::string& folder, const std::map<std::string, std::string>& expected)
+{
+    const auto found = FolderContents(folder);
+    std::string differing;
+    for (const auto& [name, bytes] : expected) {
+        const auto it = found.find(name);
+        if (it == found.end())
+            differing += " " + name + " (gone)";
+        else if (it->second != bytes)
+            differing += " " + name + " (changed)";
+    }
+    for (const auto& entry : found)
+        if (!expected.count(entry.first))
+            differing += " " + entry.first + " (new)";
+    if (differing.empty())
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << folder << ":" << differing;
+}
+
 DialogAnswerer::DialogAnswerer(int button) : button_(button)
 {
     InitializeCriticalSection(&lock_);

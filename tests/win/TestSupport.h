@@ -5,9 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
+
+#include "base/core/Progress.h"
 
 namespace rolva::test {
 
@@ -70,6 +74,34 @@ void WriteSolidBmp(const std::string& path, int width, int height, COLORREF colo
 
 // Deletes a folder with everything in it, read-only and hidden files included.
 void RemoveTree(const std::string& folder);
+
+// The files directly in a folder, hidden ones included, by name with their bytes: equal before
+// and after means the folder is as it was.
+std::map<std::string, std::string> FolderContents(const std::string& folder);
+// Whether the folder holds exactly those files; when not, the names that differ (the bytes of a
+// picture would drown the message).
+testing::AssertionResult FolderHolds(const std::string& folder, const std::map<std::string, std::string>& expected);
+
+// A progress that keeps every report it hears and says stop at the report numbered stopAt
+// (counted from 0), or never.
+class ProgressLog final : public Progress {
+public:
+    struct Report {
+        std::int64_t done;
+        std::int64_t total;
+    };
+    explicit ProgressLog(std::size_t stopAt = SIZE_MAX) : stopAt_(stopAt) {}
+    bool Continue(std::int64_t done, std::int64_t total) override
+    {
+        reports_.push_back({done, total});
+        return reports_.size() <= stopAt_;
+    }
+    const std::vector<Report>& Reports() const { return reports_; }
+
+private:
+    std::size_t stopAt_;
+    std::vector<Report> reports_;
+};
 
 // A visible standard dialog (class #32770) of this process, or NULL.
 HWND FindOwnDialog();
