@@ -50,13 +50,29 @@ constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM 
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-// A file of the program's own (a backup, a temporary) removed whatever attributes it came by.
+}  // namespace
+
+std::string FreeBackupPath(const std::string& target)
+{
+    const std::string first = target + ".rolva-old";
+    std::string path = first;
+    for (int n = 2; n <= 99 && Exists(WideFileApiPath(path)); ++n)
+        path = first + std::to_string(n);
+    return path;
+}
+
+namespace {
+
+// A file of the program's own (a backup, a temporary) removed whatever attributes it came by;
+// one that cannot go keeps them (a hidden one stays out of a sign's frames).
 void RemoveOwnFile(const std::wstring& path)
 {
-    if (!Exists(path))
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
         return;
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    WithRetries([&] { return DeleteFileW(path.c_str()); });
+    if (WithRetries([&] { return DeleteFileW(path.c_str()); }) != 0)
+        SetFileAttributesW(path.c_str(), attributes);
 }
 
 struct Placing {
@@ -91,8 +107,6 @@ Placing PutInPlace(const std::wstring& replacement, const std::wstring& target, 
         const DWORD ownKept = own == INVALID_FILE_ATTRIBUTES ? 0 : own & kKeptAttributes;
         SetFileAttributesW(replacement.c_str(), (attributes & kKeptAttributes) | ownKept | FILE_ATTRIBUTE_ARCHIVE);
     }
-    // One left by an earlier run is older than the target that is there now.
-    RemoveOwnFile(backup);
     result.error = WithRetries([&] {
         return gFilePlacing.replace(target.c_str(), replacement.c_str(), backup.c_str(),
                                     REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
@@ -191,9 +205,8 @@ bool FileByteSource::BytesLeft(std::uint64_t* bytesLeft)
 ReplacingFileSink::ReplacingFileSink(const std::string& targetPath, DWORD attributes)
     : target_(WideFileApiPath(targetPath)),
       temporary_(WideFileApiPath(targetPath + ".rolva-new")),
-      backup_(WideFileApiPath(targetPath + ".rolva-old")),
       temporaryText_(targetPath + ".rolva-new"),
-      backupText_(targetPath + ".rolva-old")
+      targetText_(targetPath)
 {
     tFilesLeft = FilesLeft{};
     // Windows refuses to replace a read-only file but Wine's MoveFileEx replaces it: refused here
@@ -251,6 +264,8 @@ bool ReplacingFileSink::Place(bool keepOld)
 {
     if (!Finish())
         return false;
+    backupText_ = FreeBackupPath(targetText_);
+    backup_ = WideFileApiPath(backupText_);
     const Placing placing = PutInPlace(temporary_, target_, backup_);
     if (placing.error != 0) {
         lastError_ = placing.error;
@@ -270,6 +285,12 @@ bool ReplacingFileSink::Place(bool keepOld)
         RemoveOwnFile(backup_);
         oldKept_ = false;
     }
+    // Hidden while it waits: in a sign's folder every file that is not hidden is a frame.
+    if (oldKept_) {
+        backupAttributes_ = GetFileAttributesW(backup_.c_str());
+        if (backupAttributes_ != INVALID_FILE_ATTRIBUTES)
+            SetFileAttributesW(backup_.c_str(), (backupAttributes_ & ~FILE_ATTRIBUTE_NORMAL) | FILE_ATTRIBUTE_HIDDEN);
+    }
     return true;
 }
 
@@ -288,7 +309,12 @@ bool ReplacingFileSink::UndoCommit()
         committed_ = !removed;
         return removed;
     }
-    if (MoveWithRetries(backup_, target_, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
+    const bool movedBack = MoveWithRetries(backup_, target_, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0;
+    // The old file as it was, wherever it is: a backup left behind is named to the user, so
+    // it is not hidden from them.
+    if (backupAttributes_ != INVALID_FILE_ATTRIBUTES)
+        SetFileAttributesW((movedBack ? target_ : backup_).c_str(), backupAttributes_);
+    if (!movedBack) {
         oldKept_ = false;  // the only copy of the old file: it is not removed
         return false;
     }

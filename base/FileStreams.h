@@ -33,6 +33,11 @@ struct FilePlacingCalls {
 };
 extern FilePlacingCalls gFilePlacing;
 
+// Where a replaced file's old contents wait: "name.rolva-old", or the first of
+// "name.rolva-old2" to "name.rolva-old99" that is free, so a backup an earlier save left (and
+// named to the user) is never overwritten or removed by a later one.
+std::string FreeBackupPath(const std::string& target);
+
 // MoveFileExW through gFilePlacing, tried again for a moment while another program holds a
 // file: 0 or the error code.
 DWORD MoveWithRetries(const std::wstring& from, const std::wstring& to, DWORD flags);
@@ -98,8 +103,9 @@ public:
     // back, the new file is kept under its temporary name and FilesLeftByLastSave() says so.
     bool Commit();
 
-    // Commit, but the old file stays under its backup name, for a set of files that is put in
-    // place wholly or not at all: UndoCommit puts it back, and the destructor removes it.
+    // Commit, but the old file stays under its backup name, hidden, for a set of files that is
+    // put in place wholly or not at all: UndoCommit puts it back as it was, and the destructor
+    // removes it.
     bool CommitKeepingOld();
     // After CommitKeepingOld: the old file back in the target's place (none, when there was
     // none), the new one gone. False when the old one had to stay under its backup name.
@@ -118,7 +124,9 @@ private:
     std::wstring temporary_;
     std::wstring backup_;
     std::string temporaryText_;
+    std::string targetText_;
     std::string backupText_;
+    DWORD backupAttributes_ = INVALID_FILE_ATTRIBUTES;  // the old file's own, before it was hidden
     FileHandle file_;
     std::uint32_t lastError_ = 0;
     bool finished_ = false;

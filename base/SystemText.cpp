@@ -30,4 +30,16 @@ std::string AnsiText(const wchar_t* text)
     return ansi;
 }
 
+const std::string& SystemWideBar()
+{
+    static const std::string bar = [] {
+        char bytes[8] = {};
+        BOOL usedDefault = FALSE;
+        const int length =
+            WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, L"\xFF5C", 1, bytes, sizeof bytes, nullptr, &usedDefault);
+        return length > 0 && !usedDefault ? std::string(bytes, static_cast<std::size_t>(length)) : std::string();
+    }();
+    return bar;
+}
+
 }  // namespace rolva

@@ -16,4 +16,8 @@ bool IsSystemLeadByte(unsigned char byte);
 std::wstring WideText(const std::string& text);
 std::string AnsiText(const wchar_t* text);
 
+// The full-width bar U+FF5C in the system's code page, or "" where the code page has no such
+// character (its best-fit stand-in would be a plain '|' or another character).
+const std::string& SystemWideBar();
+
 }  // namespace rolva

@@ -47,7 +47,12 @@ const char kListProcProperty[] = "RolvaMakerListProc";
 // Set between Ctrl+Tab's key and the character the system may make of it: the tab is typed once.
 const char kTabTypedProperty[] = "RolvaMakerTabTyped";
 
-bool ControlDown() { return (GetKeyState(VK_CONTROL) & 0x8000) != 0; }
+// Ctrl alone: AltGr arrives as Ctrl+Alt on a WM_KEYDOWN, and AltGr+A types a letter on some
+// layouts, which would then replace the whole list selected.
+bool ControlDown()
+{
+    return (GetKeyState(VK_CONTROL) & 0x8000) != 0 && (GetKeyState(VK_MENU) & 0x8000) == 0;
+}
 
 // The list as a dialog's field: Tab leaves it (a multiline edit would take it), Ctrl+Tab types
 // a tab, and Ctrl+A selects all, which the system's edit does not do everywhere.

@@ -137,7 +137,7 @@ void Refresh(HWND dialog)
     if (!state)
         return;
     ReadStyle(dialog, *state);
-    state->list = ParseFrameList(ItemText(dialog, kMakerListId), IsSystemLeadByte);
+    state->list = ParseFrameList(ItemText(dialog, kMakerListId), IsSystemLeadByte, SystemWideBar());
     ShowPreviewLabel(dialog, *state);
     RefreshPreview(GetDlgItem(dialog, kMakerPreviewId));
 }

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "base/FileMessages.h"
 #include "base/FileStreams.h"
@@ -93,6 +94,32 @@ bool SaveMakerFile(const std::string& path, const MakerDocument& document, DWORD
     return WriteUserFileBytes(path, text.data(), text.size(), attributes) == 0;
 }
 
+// An old frame past the end of a new list, moved out of the sign's sight until the new frames
+// are all in place.
+struct AsideFrame {
+    std::string path;
+    std::string backup;
+    DWORD attributes;  // its own, before it was hidden
+};
+
+std::optional<AsideFrame> SetAside(const std::string& path)
+{
+    AsideFrame aside{path, FreeBackupPath(path), FileAttributesOf(path)};
+    if (MoveWithRetries(WideFileApiPath(path), WideFileApiPath(aside.backup), 0) != 0)
+        return std::nullopt;
+    SetFileAttributesW(WideFileApiPath(aside.backup).c_str(), (aside.attributes & ~FILE_ATTRIBUTE_NORMAL) | FILE_ATTRIBUTE_HIDDEN);
+    return aside;
+}
+
+// The frame back under its name as it was; false when it stays under the backup name, which is
+// then named to the user and so not hidden from them.
+bool PutBack(const AsideFrame& aside)
+{
+    const bool back = MoveWithRetries(WideFileApiPath(aside.backup), WideFileApiPath(aside.path), MOVEFILE_WRITE_THROUGH) == 0;
+    SetFileAttributesW(WideFileApiPath(back ? aside.path : aside.backup).c_str(), aside.attributes);
+    return back;
+}
+
 }  // namespace
 
 WriteResult WriteRollStrip(const std::string& path, const FrameList& list, const MakerDocument& document,
@@ -167,7 +194,7 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
     // The folder is wholly new or wholly old: each old frame waits under a backup name until
     // every new one is in place, and frames of a longer list drawn before (which would show
     // after the new ones) are set aside the same way; any failure puts all back.
-    std::vector<std::string> setAside;
+    std::vector<AsideFrame> setAside;
     std::vector<std::string> stranded;  // old frames that stay under another name
     std::string failed;
     std::size_t placed = 0;
@@ -181,19 +208,17 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
     }
     for (std::size_t k = written.size(); failed.empty() && k < kMaxMakerFrames; ++k) {
         const std::string extra = JoinFolderPath(folder, LedFrameFileName(k), IsSystemLeadByte);
-        const std::wstring wide = WideFileApiPath(extra);
-        if (GetFileAttributesW(wide.c_str()) == INVALID_FILE_ATTRIBUTES)
+        if (FileAttributesOf(extra) == INVALID_FILE_ATTRIBUTES)
             continue;
-        if (MoveWithRetries(wide, WideFileApiPath(extra + ".rolva-old"), MOVEFILE_REPLACE_EXISTING) != 0)
-            failed = extra;
+        if (std::optional<AsideFrame> aside = SetAside(extra))
+            setAside.push_back(*aside);
         else
-            setAside.push_back(extra);
+            failed = extra;
     }
     if (!failed.empty()) {
-        for (const std::string& extra : setAside)
-            if (MoveWithRetries(WideFileApiPath(extra + ".rolva-old"), WideFileApiPath(extra), MOVEFILE_WRITE_THROUGH) !=
-                0)
-                stranded.push_back(extra + ".rolva-old");
+        for (const AsideFrame& aside : setAside)
+            if (!PutBack(aside))
+                stranded.push_back(aside.backup);
         for (std::size_t k = placed; k-- > 0;) {
             if (written[k]->UndoCommit())
                 continue;
@@ -213,10 +238,12 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
         SetFileAttributesW(WideFileApiPath(target).c_str(), FILE_ATTRIBUTE_NORMAL);
     }
     written.clear();  // the old frames kept aside go
-    for (const std::string& extra : setAside) {
-        const std::wstring aside = WideFileApiPath(extra + ".rolva-old");
-        SetFileAttributesW(aside.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(aside.c_str());
+    // One that cannot go stays hidden, so the sign does not take it for a frame.
+    for (const AsideFrame& aside : setAside) {
+        const std::wstring backup = WideFileApiPath(aside.backup);
+        SetFileAttributesW(backup.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (!DeleteFileW(backup.c_str()))
+            SetFileAttributesW(backup.c_str(), FILE_ATTRIBUTE_HIDDEN);
     }
     // Hidden, so the sign does not take it for a frame.
     if (!SaveMakerFile(MakerFileOfFolder(folder, IsSystemLeadByte), document, FILE_ATTRIBUTE_HIDDEN))

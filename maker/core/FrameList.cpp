@@ -6,9 +6,6 @@ namespace rolva {
 
 namespace {
 
-// U+FF5C as the system's code page writes it: a lead byte and one trail byte.
-constexpr std::string_view kWideBar = "｜";
-
 std::string_view TrimBlanks(std::string_view field)
 {
     // Only ASCII blanks: a trail byte is never 0x20 or 0x09, so trimming bytes is safe here.
@@ -19,7 +16,7 @@ std::string_view TrimBlanks(std::string_view field)
     return field;
 }
 
-FrameLine ParseLine(std::string_view line, LeadByteTest isLeadByte)
+FrameLine ParseLine(std::string_view line, LeadByteTest isLeadByte, std::string_view wideBar)
 {
     std::string_view fields[3];
     std::size_t field = 0;
@@ -28,9 +25,9 @@ FrameLine ParseLine(std::string_view line, LeadByteTest isLeadByte)
         const auto byte = static_cast<unsigned char>(line[i]);
         if (isLeadByte(byte) && i + 1 < line.size()) {
             // The full-width bar, what a Japanese input method types for '|', separates too.
-            if (line.compare(i, kWideBar.size(), kWideBar) == 0 && field < 2) {
+            if (!wideBar.empty() && line.compare(i, wideBar.size(), wideBar) == 0 && field < 2) {
                 fields[field++] = line.substr(start, i - start);
-                start = i + kWideBar.size();
+                start = i + wideBar.size();
             }
             ++i;  // the trail byte belongs to the character, whatever its value
             continue;
@@ -50,7 +47,7 @@ FrameLine ParseLine(std::string_view line, LeadByteTest isLeadByte)
 
 }  // namespace
 
-FrameList ParseFrameList(std::string_view text, LeadByteTest isLeadByte)
+FrameList ParseFrameList(std::string_view text, LeadByteTest isLeadByte, std::string_view wideBar)
 {
     FrameList list;
     std::size_t start = 0;
@@ -61,7 +58,7 @@ FrameList ParseFrameList(std::string_view text, LeadByteTest isLeadByte)
             ++end;
         ++list.lineCount;
         if (list.frames.size() < kMaxMakerFrames)
-            list.frames.push_back(ParseLine(text.substr(start, end - start), isLeadByte));
+            list.frames.push_back(ParseLine(text.substr(start, end - start), isLeadByte, wideBar));
         if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
             ++end;
         start = end + 1;

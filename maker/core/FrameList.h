@@ -38,9 +38,15 @@ struct FrameList {
     bool TooMany() const { return lineCount > kMaxMakerFrames; }
 };
 
+// The full-width bar U+FF5C (what a Japanese input method types for '|') in Shift-JIS.
+constexpr std::string_view kShiftJisWideBar = "\x81\x62";
+
 // Splits the text at CR LF, LF or CR; one newline ending the text ends the last line and adds
-// no frame of its own. Fields lose the blanks around them; an empty line is a blank frame.
-FrameList ParseFrameList(std::string_view text, LeadByteTest isLeadByte);
+// no frame of its own. Fields are separated by '|', a tab, or wideBar (the full-width bar in the
+// text's code page; empty where the code page has none, since its bytes may be another
+// character there). Fields lose the blanks around them; an empty line is a blank frame.
+FrameList ParseFrameList(std::string_view text, LeadByteTest isLeadByte,
+                         std::string_view wideBar = kShiftJisWideBar);
 
 // The line of one frame as the list writes it: "main|sub|label" without trailing empty fields.
 std::string FormatFrameLine(const FrameLine& frame);

@@ -96,6 +96,11 @@ TEST(ParseFrameList, AFullWidthBarSeparatesAsTheNarrowOneDoes)
     EXPECT_EQ(std::string("快速"), words.frames[0].label);
     // In a single-byte code page the two bytes are two characters, neither a separator.
     EXPECT_EQ("a" + kWide + "b", ParseFrameList("a" + kWide + "b", test::IsLeadByte1252).frames[0].main);
+    // In another double-byte code page the same bytes are another character (乥 in GBK): with
+    // no full-width bar of its own, nothing but '|' and tabs separate.
+    const FrameList other = ParseFrameList("a" + kWide + "b|c", test::IsLeadByte932, "");
+    EXPECT_EQ("a" + kWide + "b", other.frames[0].main);
+    EXPECT_EQ("c", other.frames[0].sub);
 }
 
 TEST(ParseFrameList, ALoneLeadByteAtTheEndOfALineKeepsTheNextLine)

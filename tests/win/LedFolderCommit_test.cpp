@@ -6,9 +6,12 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "TestSupport.h"
+#include "base/FileStreams.h"
 #include "base/SystemText.h"
+#include "display/LedSign.h"
 #include "maker/FrameDrawing.h"
 #include "maker/StripWriter.h"
 #include "maker/core/FrameList.h"
@@ -68,8 +71,10 @@ protected:
         std::set<std::string> expected(std::begin(kOldFrames), std::end(kOldFrames));
         expected.insert(kListName);
         EXPECT_EQ(expected, Names(folder_));
-        for (const char* name : kOldFrames)
+        for (const char* name : kOldFrames) {
             EXPECT_EQ(std::string("old ") + name, test::ReadFileBytes(folder_ + "\\" + name)) << name;
+            EXPECT_EQ(0u, GetFileAttributesA((folder_ + "\\" + name).c_str()) & FILE_ATTRIBUTE_HIDDEN) << name;
+        }
         EXPECT_EQ("old list", test::ReadFileBytes(listFile_));
     }
 
@@ -115,6 +120,47 @@ TEST_F(LedFolderCommitTest, WithNothingHeldTheFolderIsWhollyNew)
     MakerDocument read;
     ASSERT_TRUE(ReadMakerFile(listFile_, read));
     EXPECT_EQ(document_.listText, read.listText);
+}
+
+// What the sign lists of the folder before each file is moved: the frames, old or new, and never
+// an old frame waiting under its backup name (which would shift every later frame number).
+std::vector<std::vector<std::string>> gListings;
+std::string gListedFolder;
+
+BOOL WINAPI ReplaceListingFirst(LPCWSTR replaced, LPCWSTR replacement, LPCWSTR backup, DWORD flags, LPVOID, LPVOID)
+{
+    gListings.push_back(ListLedFolder(gListedFolder));
+    return ReplaceFileW(replaced, replacement, backup, flags, nullptr, nullptr);
+}
+
+BOOL WINAPI MoveListingFirst(LPCWSTR from, LPCWSTR to, DWORD flags)
+{
+    gListings.push_back(ListLedFolder(gListedFolder));
+    return MoveFileExW(from, to, flags);
+}
+
+TEST_F(LedFolderCommitTest, AtEveryStepTheSignListsOnlyFrames)
+{
+    const FilePlacingCalls real = gFilePlacing;
+    gFilePlacing = {ReplaceListingFirst, MoveListingFirst};
+    gListings.clear();
+    gListedFolder = folder_;
+    SetFileAttributesA(listFile_.c_str(), FILE_ATTRIBUTE_HIDDEN);  // as the maker keeps it
+    test::ProgressLog progress;
+    const WriteResult result = WriteLedFolder(folder_, list_, document_, kWidth, kHeight, progress);
+    gFilePlacing = real;
+    ASSERT_TRUE(result.ok) << result.message;
+    gListings.push_back(ListLedFolder(folder_));
+
+    // Three replaced frames, the fourth set aside, the list replaced, and the folder after.
+    ASSERT_EQ(6u, gListings.size());
+    const std::set<std::string> frameNames(std::begin(kOldFrames), std::end(kOldFrames));
+    for (std::size_t k = 0; k < gListings.size(); ++k) {
+        SCOPED_TRACE(k);
+        for (const std::string& name : gListings[k])
+            EXPECT_EQ(1u, frameNames.count(name)) << name << " listed as a frame";
+    }
+    EXPECT_EQ((std::vector<std::string>{"001.bmp", "002.bmp", "003.bmp"}), gListings.back());
 }
 
 // 999 frames, the most a list holds: a strip and a folder each report every frame, from none to

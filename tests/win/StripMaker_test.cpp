@@ -383,12 +383,15 @@ TEST_F(StripMakerTest, AReadOnlyTargetGivesTheMessageAndLeavesTheOldFileAndTheSi
 
 // Ctrl held down for this thread's key state, as GetKeyState sees it.
 struct ControlHeld {
-    ControlHeld()
+    // With alt, as AltGr holds them: Ctrl+Alt on a key-down message.
+    explicit ControlHeld(bool alt = false)
     {
         GetKeyboardState(saved_);
         BYTE held[256];
         std::copy(std::begin(saved_), std::end(saved_), held);
         held[VK_CONTROL] = held[VK_LCONTROL] = 0x80;
+        if (alt)
+            held[VK_MENU] = held[VK_RMENU] = 0x80;
         SetKeyboardState(held);
     }
     ~ControlHeld() { SetKeyboardState(saved_); }
@@ -578,6 +581,18 @@ TEST_F(StripMakerTest, TheListsKeysTabLeavesCtrlTabTypesATabCtrlASelectsAll)
     EXPECT_EQ(0u, start);
     EXPECT_EQ(static_cast<DWORD>(GetWindowTextLengthA(list)), end);
     EXPECT_EQ("To\tkyo\r\nOsaka", Text(kMakerListId)) << "no control character typed";
+
+    // AltGr+A and AltGr+Tab are keys of their own on some layouts: neither selects the list nor
+    // types a tab here.
+    SendMessageA(list, EM_SETSEL, 1, 1);
+    {
+        const ControlHeld altGr(true);
+        Press(list, 'A');
+        Press(list, VK_TAB);
+    }
+    SendMessageA(list, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_NE(0u, start) << "AltGr+A selected the whole list";
+    EXPECT_EQ(std::string::npos, Text(kMakerListId).find("\t\t")) << "AltGr+Tab typed a tab";
     Type(kMakerListId, "");
 }
 

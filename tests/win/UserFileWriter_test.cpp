@@ -349,5 +349,47 @@ TEST_F(UserFileWriterTest, AReplacementFailingAfterTheOldFileLeftNeverLosesBothC
     gFilePlacing = real;
 }
 
+// A backup an earlier save left behind (and named to the user) holds the only copy of what was
+// there before it: a later save, replacing or failing, never overwrites or removes it, and keeps
+// its own old contents under the next free name.
+TEST_F(UserFileWriterTest, ABackupAnEarlierSaveLeftIsNeverOverwrittenOrRemoved)
+{
+    const std::string earlier = target_ + kBackupSuffix;
+    const std::string next = earlier + "2";
+    const struct {
+        const char* name;
+        bool failing;  // the replacement stops with the old file set aside and stuck there
+    } cases[] = {{"replaced", false}, {"stopped half way", true}};
+    const FilePlacingCalls real = gFilePlacing;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::WriteFileBytes(earlier, "earlier old");
+        test::WriteFileBytes(target_, "old");
+        if (c.failing) {
+            gFilePlacing = {ReplaceLosingTheTarget, MoveFailingWhenAsked};
+            gReplaceError = ERROR_UNABLE_TO_MOVE_REPLACEMENT_2;
+            gTemporaryMoveFails = true;
+            gOtherMovesFail = true;
+        }
+        const std::uint32_t error = WriteUserFileBytes(target_, "new", 3);
+        gFilePlacing = real;
+
+        EXPECT_EQ("earlier old", test::ReadFileBytes(earlier));
+        if (c.failing) {
+            EXPECT_NE(0u, error);
+            EXPECT_EQ(next, FilesLeftByLastSave().oldContents);
+            EXPECT_EQ("old", test::ReadFileBytes(next));
+        } else {
+            EXPECT_EQ(0u, error);
+            EXPECT_EQ("new", Contents());
+            EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(next.c_str())) << "its own backup went";
+        }
+        for (const std::string& path : {target_, earlier, next, target_ + kTemporarySuffix}) {
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(path.c_str());
+        }
+    }
+}
+
 }  // namespace
 }  // namespace rolva
