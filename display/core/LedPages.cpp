@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <numeric>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -77,17 +76,12 @@ std::vector<LedFrame> GroupLedPages(const std::vector<std::string>& sortedFiles,
     for (const std::string& file : sortedFiles)
         names.push_back(ReadPageName(file, isLeadByte));
 
-    // A page's frame has a shorter stem, so deciding the files by stem length decides every
-    // possible frame of a page before the page. At equal length the sorted order decides, so
-    // the first frame of a stem is the one kept.
-    std::vector<std::size_t> byStemLength(count);
-    std::iota(byStemLength.begin(), byStemLength.end(), std::size_t{0});
-    std::stable_sort(byStemLength.begin(), byStemLength.end(),
-                     [&](std::size_t a, std::size_t b) { return names[a].stem.size() < names[b].stem.size(); });
-
+    // The sorted order puts every file of a stem before the pages named after it ('.' and the
+    // end of a name rank before '+'), so one pass in that order knows a page's frames when it
+    // meets the page, and keeps the first frame of each stem.
     std::vector<std::size_t> frameOfPage(count, kNoFrame);
     std::unordered_map<std::string, std::size_t> frameByStem;
-    for (std::size_t i : byStemLength) {
+    for (std::size_t i = 0; i < count; ++i) {
         if (names[i].page != 0) {
             const auto frame = frameByStem.find(FoldedStem(names[i].baseStem, isLeadByte));
             if (frame != frameByStem.end()) {

@@ -16,7 +16,9 @@ struct LedFrame {
     std::vector<std::string> pages;  // file names, the frame's own file first; never empty
 };
 
-// The frames of sortedFiles (SortLedFiles's output), frame n being the (n+1)-th:
+// The frames of sortedFiles (SortLedFiles's output, which puts a frame's file before its
+// pages; in another order a page listed before its frame stays a frame), frame n being the
+// (n+1)-th:
 // - A name whose stem (the text before its last '.', or the whole name without one) ends in
 //   "+N", N from 2 to 99 written without a leading zero, is page N of the frame whose stem is
 //   the text before "+N", compared without regard to ASCII case, whatever either extension.
