@@ -100,30 +100,17 @@ TEST(GroupLedPages, ReadsNamesInTheirCodePage)
     EXPECT_EQ(2u, GroupFolder(folder, test::IsLeadByte932).size());
 }
 
-TEST(LedFrameAt, PicksTheFrameOfTheNumberOrNone)
+TEST(LedFrameAt, NumbersTheFramesWithoutThePages)
 {
     const std::vector<LedFrame> frames = GroupFolder({"a.bmp", "a+2.bmp", "b.bmp", "c.bmp"});
-    const struct {
-        std::int32_t frame;
-        const char* firstPage;  // nullptr: no frame
-    } cases[] = {
-        {0, "a.bmp"},
-        {1, "b.bmp"},  // the page is no frame number of its own
-        {2, "c.bmp"},
-        {3, nullptr},
-        {-1, nullptr},
-        {std::numeric_limits<std::int32_t>::max(), nullptr},
-        {std::numeric_limits<std::int32_t>::min(), nullptr},
+    const auto firstPage = [&frames](std::int32_t number) -> std::string {
+        const LedFrame* frame = LedFrameAt(number, frames);
+        return frame != nullptr ? frame->pages.front() : "(none)";
     };
-    for (const auto& c : cases) {
-        const LedFrame* frame = LedFrameAt(c.frame, frames);
-        if (c.firstPage == nullptr) {
-            EXPECT_EQ(nullptr, frame) << c.frame;
-        } else {
-            ASSERT_NE(nullptr, frame) << c.frame;
-            EXPECT_EQ(c.firstPage, frame->pages.front()) << c.frame;
-        }
-    }
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    EXPECT_EQ((std::vector<std::string>{"(none)", "(none)", "a.bmp", "b.bmp", "c.bmp", "(none)", "(none)"}),
+              (std::vector<std::string>{firstPage(kMin), firstPage(-1), firstPage(0), firstPage(1), firstPage(2), firstPage(3), firstPage(kMax)}));
     EXPECT_EQ(nullptr, LedFrameAt(0, {}));
 }
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
-#include <optional>
+#include <tuple>
 #include <vector>
 
 namespace rolva {
@@ -24,11 +24,9 @@ struct PoseCase {
 void ExpectPoses(const LedTimeline& timeline, const std::vector<PoseCase>& cases)
 {
     for (const PoseCase& c : cases) {
-        SCOPED_TRACE(c.ms);
         const LedPose pose = timeline.PoseAt(c.ms);
-        EXPECT_EQ(c.page, pose.page);
-        EXPECT_EQ(c.x, pose.x);
-        EXPECT_EQ(c.nextChangeMs == kNever ? std::nullopt : std::optional<std::int64_t>(c.nextChangeMs), pose.nextChangeMs);
+        EXPECT_EQ(std::make_tuple(c.page, c.x, c.nextChangeMs), std::make_tuple(pose.page, pose.x, pose.nextChangeMs.value_or(kNever)))
+            << "at " << c.ms << " ms";
     }
 }
 
