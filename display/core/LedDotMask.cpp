@@ -145,6 +145,16 @@ struct MaskedPicture {
 
 }  // namespace
 
+LedDotMask DotMaskOf(const SignLiveLook& look)
+{
+    LedDotMask mask;
+    mask.pitch = look.dotPitch;
+    mask.round = look.roundDots;
+    mask.gap = look.gapColour;
+    mask.glow = look.glow;
+    return mask;
+}
+
 void ApplyLedDotMask(std::uint32_t* pixels, int width, int height, int stride, const LedDotMask& mask)
 {
     if (mask.pitch < kMinDotPitch || width < 1 || height < 1)

@@ -12,10 +12,9 @@
 
 #include <cstdint>
 
-namespace rolva {
+#include "document/core/SceneLiveLook.h"
 
-constexpr int kMinDotPitch = 2;
-constexpr int kMaxDotPitch = 16;
+namespace rolva {
 
 // The averages of one block's pixels, each 0..255 (rounded down).
 struct BlockAverage {
@@ -29,12 +28,15 @@ struct BlockAverage {
 using DotLight = std::uint32_t (*)(const BlockAverage& block);
 
 struct LedDotMask {
-    int pitch = 3;                  // pixels per dot, kMinDotPitch..kMaxDotPitch
-    bool round = true;              // a disc, or the whole (pitch - 1) square
-    std::uint32_t gap = 0x101010;   // 0x00RRGGBB between the dots
-    bool glow = true;               // the dots' halo on the gap around them
-    DotLight light = nullptr;       // none: the block's average colour, its brightness kept
+    int pitch = kDefaultDotPitch;           // pixels per dot, kMinDotPitch..kMaxDotPitch
+    bool round = true;                      // a disc, or the whole (pitch - 1) square
+    std::uint32_t gap = kDefaultGapColour;  // 0x00RRGGBB between the dots
+    bool glow = true;                       // the dots' halo on the gap around them
+    DotLight light = nullptr;               // none: the block's average colour, its brightness kept
 };
+
+// The mask a sign's live look asks for (whether the look is on is the caller's question).
+LedDotMask DotMaskOf(const SignLiveLook& look);
 
 // pixels holds width x height values 0x00RRGGBB, top row first, rows of stride values; they are
 // replaced by the masked picture. Nothing changes for a pitch below kMinDotPitch; a pitch above

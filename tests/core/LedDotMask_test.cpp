@@ -199,5 +199,26 @@ TEST(LedDotMask, ALightRuleColoursEachDotFromItsBlock)
     EXPECT_EQ(0x000001u, picture.At(2, 0));
 }
 
+TEST(LedDotMask, ASignsLiveLookGivesItsMask)
+{
+    SignLiveLook look;
+    look.dotPitch = 5;
+    look.roundDots = false;
+    look.gapColour = 0x123456;
+    look.glow = false;
+    const LedDotMask mask = DotMaskOf(look);
+    EXPECT_EQ(5, mask.pitch);
+    EXPECT_FALSE(mask.round);
+    EXPECT_EQ(0x123456u, mask.gap);
+    EXPECT_FALSE(mask.glow);
+    EXPECT_EQ(nullptr, mask.light);  // a sign shows the picture's own colours
+
+    const LedDotMask fresh = DotMaskOf(SignLiveLook());
+    EXPECT_EQ(LedDotMask().pitch, fresh.pitch);
+    EXPECT_TRUE(fresh.round);
+    EXPECT_EQ(LedDotMask().gap, fresh.gap);
+    EXPECT_TRUE(fresh.glow);
+}
+
 }  // namespace
 }  // namespace rolva
