@@ -189,6 +189,21 @@ TEST(LiveLookBlock, CutShortOrMalformedGivesTheDefaults)
     }
 }
 
+// A bad sector or a lost share inside the block: the scene stays whole, the look is the defaults.
+TEST(LiveLookBlock, AFailedReadInsideTheBlockGivesTheDefaults)
+{
+    const Bytes file = EncodeScene({Fields(), Sample()});
+    const std::size_t fieldsSize = EncodeFields(Fields()).size();
+    for (std::size_t into : {std::size_t{0}, std::size_t{20}, std::size_t{25}, kBlockBytes - 1}) {
+        SCOPED_TRACE(into);
+        MemoryByteSource source(file);
+        source.FailReadsFrom(fieldsSize + into, kErrorInvalidData);
+        Ver4Scene scene;
+        EXPECT_EQ(ReadStatus::Ok, DecodeVer4Scene(source, &scene).status);
+        ExpectSameLook(SceneLiveLook(), scene.live);
+    }
+}
+
 // A later version may add values: those this reader knows are read, the rest left alone.
 TEST(LiveLookBlock, ALaterVersionOrLongerPayloadKeepsTheKnownValues)
 {
