@@ -107,6 +107,12 @@ void SwitchLedFrame(int sign, std::int32_t frame)
     ShowLedFrame(sign, JoinFolderPath(folder, *file, IsSystemLeadByte));
 }
 
+void RefreshLedLook(int sign)
+{
+    if (gDocument.signs[sign].kind == static_cast<std::uint8_t>(SignKind::Led))
+        SwitchLedFrame(sign, gDocument.signs[sign].targetFrame);
+}
+
 void ReleaseLedFolderWatches()
 {
     for (int sign = 0; sign < kSignCount; ++sign) {

@@ -13,6 +13,10 @@ namespace rolva {
 // picture as it was.
 void SwitchLedFrame(int sign, std::int32_t frame);
 
+// Shows the sign's frame again as its live look (gDocument's liveLook: page time, scroll speed,
+// dot look) now asks, after that look was edited.
+void RefreshLedLook(int sign);
+
 // Replaces the sign's picture with the given file (a file that is no picture shows nothing).
 void ShowLedFrame(int sign, const std::string& path);
 

@@ -15,6 +15,7 @@ void ResetDocument()
         slot.interval = 0;
         slot.cornerRadius = 0;
         slot.picturePath.clear();
+        slot.liveLook = SignLiveLook{};
         slot.manuscriptFrames = 1;
         slot.currentFrame = 0;
         slot.targetFrame = 0;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "base/Handles.h"
+#include "document/core/SceneLiveLook.h"
 #include "document/core/SignKind.h"
 
 namespace rolva {
@@ -21,6 +22,7 @@ struct SignSlot {
     std::atomic<std::int32_t> interval{0};  // ms of extra pause at each whole frame
     std::int32_t cornerRadius = 0;           // ellipse size of the rounded corners; 0 is square
     std::string picturePath;                 // strip file (roll) or frame folder (LED)
+    SignLiveLook liveLook;                   // an LED-style sign's pages, scrolling and dot look
 
     // Kept for this run only.
     std::int16_t manuscriptFrames = 1;          // frames of the blank template for the clipboard
