@@ -12,6 +12,7 @@
 #include "app/RecentFiles.h"
 #include "app/WindowPlacement.h"
 #include "base/Modal.h"
+#include "base/OwnFiles.h"
 #include "clip/ClipCommand.h"
 #include "display/RollAnimation.h"
 #include "document/SignDocument.h"
@@ -135,6 +136,8 @@ bool ConfirmExit(bool)
     for (int sign = 0; sign < kSignCount; ++sign)
         StopRoll(sign);
     SaveWindowPlacement();
+    // While the Form can still own it: where the settings went, when not beside the program.
+    ShowOwnFilesNotice(gApp.form);
     // The help viewer is closed while the message loop still runs to let it go in order.
     CloseHelp();
     // Both ways end alike: the Form goes with every window it owns (a modal one included),

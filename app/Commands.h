@@ -14,9 +14,10 @@ void RunGuarded(const std::function<void()>& action);
 // A menu command by its ID; unknown IDs are ignored.
 void RunCommand(int id);
 
-// Asks whether to end the program; on Yes stops both rolls, saves the window places, closes the
-// help viewer and destroys the Form with every window it owns, whether the request came from
-// its close box (fromClose) or from the Exit command. Returns true when the user refused.
+// Asks whether to end the program; on Yes stops both rolls, saves the window places, tells
+// where the settings went when the program's folder refused them, closes the help viewer and
+// destroys the Form with every window it owns, whether the request came from its close box
+// (fromClose) or from the Exit command. Returns true when the user refused.
 bool ConfirmExit(bool fromClose);
 
 }  // namespace rolva

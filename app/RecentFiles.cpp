@@ -8,9 +8,9 @@
 #include "app/Commands.h"
 #include "app/MenuIds.h"
 #include "app/WindowPlacement.h"
-#include "base/ExecutableFiles.h"
 #include "base/FileMessages.h"
 #include "base/FileStreams.h"
+#include "base/OwnFiles.h"
 #include "base/SystemText.h"
 #include "display/RollAnimation.h"
 #include "scene/SceneFile.h"
@@ -26,7 +26,7 @@ constexpr std::uint32_t kRecentFileMaxBytes = (kRecentPathMaxBytes + 2) * kRecen
 
 std::string ReadRecentFileBytes()
 {
-    FileByteSource file(RecentFilesPath());
+    FileByteSource file(OwnFileToRead(".recent"));
     if (!file.IsOpen())
         return std::string();
     std::string bytes;
@@ -37,12 +37,13 @@ std::string ReadRecentFileBytes()
     return bytes;
 }
 
-// Written whole or not at all, like the settings file; a list that cannot be written is only
-// lost for the next run, so nothing is reported.
+// Written whole or not at all, like the settings file, and where it went is told with it at
+// the end of the run.
 void WriteRecentFile()
 {
     const std::string text = EncodeRecentList(gRecent);
-    WriteUserFileBytes(RecentFilesPath(), text.data(), text.size());
+    WriteOwnFile(".recent",
+                 [&text](const std::string& path) { return WriteUserFileBytes(path, text.data(), text.size()); });
 }
 
 int ExitItemPosition(HMENU file)
@@ -92,7 +93,7 @@ bool FileExists(const std::string& path)
 
 }  // namespace
 
-std::string RecentFilesPath() { return FileBesideExecutable(".recent"); }
+std::string RecentFilesPath() { return OwnFileBesideExecutable(".recent"); }
 
 void LoadRecentFiles()
 {

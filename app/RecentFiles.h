@@ -1,6 +1,7 @@
 // The File menu's recent files: the last four data files read whole or saved, numbered above
 // 終了, kept beside the executable in a small file of their own (its name with ".recent"), so
-// the 24-byte settings file keeps its layout.
+// the 24-byte settings file keeps its layout; in the per-user folder where the executable's
+// folder cannot be written (base/OwnFiles).
 #pragma once
 
 #include <string>
@@ -12,8 +13,8 @@ namespace rolva {
 // The file beside the executable that holds the list.
 std::string RecentFilesPath();
 
-// Reads the list from its file (a missing or foreign file gives an empty list) and shows it in
-// the File menu.
+// Reads the list from its file, beside the executable or per user (a missing or foreign file
+// gives an empty list), and shows it in the File menu.
 void LoadRecentFiles();
 
 const RecentList& RecentFiles();

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "app/Application.h"
-#include "base/ExecutableFiles.h"
 #include "base/FileStreams.h"
+#include "base/OwnFiles.h"
 #include "base/core/WindowGeometry.h"
 #include "document/FileDecoding.h"
 #include "document/core/SettingsFile.h"
@@ -17,7 +17,7 @@ void LoadWindowPlacement()
 {
     SettingsRecord record;
     ReadResult result;
-    if (!DecodeFile(FileBesideExecutable(".ini"), DecodeSettings, &record, &result))
+    if (!DecodeFile(OwnFileToRead(".ini"), DecodeSettings, &record, &result))
         return;
     // In file order: each value read whole is applied, and the first one missing ends it.
     using Setter = void (TopLevelWindow::*)(int) const;
@@ -101,10 +101,13 @@ void SaveWindowPlacement()
     record.panelLeft = panel.left;
     record.panelTop = panel.top;
 
-    // Written whole or not at all; a place that cannot be kept is only lost for the next run.
-    WriteUserFile(FileBesideExecutable(".ini"), [&record](ByteSink& sink) {
-        const WriteResult written = EncodeSettings(record, sink);
-        return written.ok ? 0 : written.errorCode;
+    // Written whole or not at all, in the per-user folder where the executable's refuses it; the
+    // end of the run tells where it went (ShowOwnFilesNotice).
+    WriteOwnFile(".ini", [&record](const std::string& path) {
+        return WriteUserFile(path, [&record](ByteSink& sink) {
+            const WriteResult written = EncodeSettings(record, sink);
+            return written.ok ? 0 : written.errorCode;
+        });
     });
 }
 

@@ -1,6 +1,7 @@
 // The settings file beside the executable (its name with ".ini"): a 24-byte record of where the
 // Form stood, how large it was, and where the control panel stood at the last exit (their
-// restored places, even when the Form was minimised).
+// restored places, even when the Form was minimised). Where the executable's folder cannot be
+// written, the file is kept in the per-user folder instead (base/OwnFiles).
 #pragma once
 
 namespace rolva {

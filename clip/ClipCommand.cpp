@@ -10,6 +10,7 @@
 #include "base/core/PathText.h"
 #include "clip/ClipDialog.h"
 #include "clip/ClipProgressWindow.h"
+#include "clip/core/ClipMemory.h"
 #include "scene/FileCommands.h"
 
 namespace rolva {
@@ -34,6 +35,16 @@ void ShowClipResult(const ClipResult& result)
         MessageBoxA(gApp.form, (result.problem + "\r\nGIFは保存されていません。").c_str(), kCaption,
                     MB_ICONEXCLAMATION);
         break;
+    case ClipOutcome::TooLong: {
+        const std::string seconds = ApproximateSeconds(result.longestMs);
+        const std::string text =
+            seconds == "0.0"
+                ? std::string("この大きさのGIFを作るには、メモリーが足りません。\r\nGIFは保存されていません。")
+                : "このGIFは長すぎて、この大きさではメモリーに収まりません。\r\nこの大きさで保存できるのは約" + seconds +
+                      "秒までです。GIFは保存されていません。";
+        MessageBoxA(gApp.form, text.c_str(), kCaption, MB_ICONEXCLAMATION);
+        break;
+    }
     case ClipOutcome::EncoderFailed: {
         char text[200];
         std::snprintf(text, sizeof text,

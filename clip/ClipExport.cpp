@@ -1,9 +1,11 @@
 #include "clip/ClipExport.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "base/FileStreams.h"
 #include "clip/GifEncoder.h"
+#include "clip/core/ClipMemory.h"
 #include "clip/core/ClipPixels.h"
 #include "clip/core/GifBytes.h"
 
@@ -34,6 +36,23 @@ std::size_t PixelCount(const ClipScene& scene)
 
 }  // namespace
 
+std::uint64_t ClipMemoryAvailable()
+{
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    if (!GlobalMemoryStatusEx(&status))
+        return 0;
+    // The address space left (2 GB for a 32-bit program, 4 GB when large-address-aware under
+    // 64-bit Windows) or the memory free, whichever is less. A quarter of it, and 64 MB, stay for
+    // the rest of the program and for the gaps between blocks: a GIF's bytes want one block.
+    constexpr std::uint64_t kKeptForTheProgram = 64ull << 20;
+    const std::uint64_t free = std::min<std::uint64_t>(status.ullAvailVirtual, status.ullAvailPhys);
+    const std::uint64_t usable = free - free / 4;
+    return usable > kKeptForTheProgram ? usable - kKeptForTheProgram : 0;
+}
+
+std::uint64_t (*gClipMemoryBudget)() = ClipMemoryAvailable;
+
 ClipResult ExportClip(const ClipRequest& request, const std::string& path, ClipProgress& progress)
 {
     ClipScene scene;
@@ -44,6 +63,15 @@ ClipResult ExportClip(const ClipRequest& request, const std::string& path, ClipP
         return result;
     }
     const std::vector<ClipFrame> frames = PlanClipFrames(scene.LengthMs(), request.fps);
+    const int scale = request.scale == 2 ? 2 : 1;
+    const ClipMemoryNeed memory = ReckonClipMemory(
+        ClipSize{scene.Width(), scene.Height(), scale}, frames,
+        ChangingPixelsPerFrame(scene.PlacedTimelines(), frames, scene.Width(), scene.Height()), gClipMemoryBudget());
+    if (!memory.fits) {
+        ClipResult result = Failure(ClipOutcome::TooLong);
+        result.longestMs = memory.longestMs;
+        return result;
+    }
     const std::int64_t steps = static_cast<std::int64_t>(frames.size()) * 2;
     const std::size_t pixelCount = PixelCount(scene);
     const bool cutOut = !scene.InsideMask().empty();
@@ -67,7 +95,6 @@ ClipResult ExportClip(const ClipRequest& request, const std::string& path, ClipP
     if (FAILED(hr))
         return EncoderFailure(hr);
 
-    const int scale = request.scale == 2 ? 2 : 1;
     const int width = scene.Width() * scale;
     const int height = scene.Height() * scale;
     GifEdit edit;

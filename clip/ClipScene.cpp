@@ -161,6 +161,14 @@ std::int64_t ClipScene::LengthMs() const
     return length;
 }
 
+std::vector<PlacedTimeline> ClipScene::PlacedTimelines() const
+{
+    std::vector<PlacedTimeline> placed;
+    for (const Sign& sign : signs_)
+        placed.push_back(PlacedTimeline{&sign.timeline, PixelRect{sign.left, sign.top, sign.width, sign.height}});
+    return placed;
+}
+
 void ClipScene::PaintSignAt(HDC dc, const Sign& sign, std::int64_t ms) const
 {
     const SignPose pose = sign.timeline.PoseAt(ms);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/Handles.h"
+#include "clip/core/ClipMemory.h"
 #include "clip/core/ClipTimeline.h"
 
 namespace rolva {
@@ -44,6 +45,9 @@ public:
     std::int64_t LengthMs() const;
     // For one sign: 1 inside its rounded shape, 0 outside (width x height); empty for the scene.
     const std::vector<std::uint8_t>& InsideMask() const { return inside_; }
+
+    // Each sign's timeline and place in the picture, valid while the scene is.
+    std::vector<PlacedTimeline> PlacedTimelines() const;
 
     // The scene at ms from the start, width x height pixels 0x00RRGGBB, top row first; valid
     // until the next call.

@@ -1,7 +1,8 @@
 // End-to-end runs of the real program, driven from this process by window messages: start-up
-// places, the settings file, a roll from the keypad, the confirmed exit, and the data file named
-// on the command line.
+// places, the settings file (and its per-user place when the program's folder refuses it), a
+// roll from the keypad, the confirmed exit, and the data file named on the command line.
 #include <windows.h>
+#include <shlobj.h>
 #include <tlhelp32.h>
 
 #include <gtest/gtest.h>
@@ -85,6 +86,7 @@ public:
                 RemoveDirectoryA(file->c_str());
         }
         DeleteFileA(exe_.c_str());
+        SetFileAttributesA(IniPath().c_str(), FILE_ATTRIBUTE_NORMAL);  // a test may make it read-only
         DeleteFileA(IniPath().c_str());
         RemoveDirectoryA(folder_.c_str());
     }
@@ -684,6 +686,83 @@ TEST(Program, MinimisedExitStoresTheRestoredPlacesAndTheNextStartShowsThem)
     EXPECT_EQ(480, form.right - form.left);
     EXPECT_EQ(400, form.bottom - form.top);
     PostMessageA(program.Form(), WM_COMMAND, 1091, 0);
+    EXPECT_EQ("終了の確認", program.AnswerMessageBox(IDYES));
+    EXPECT_EQ(0u, program.WaitForExit());
+}
+
+// The user's own folder the program keeps its settings in when its folder refuses them; what
+// was there before the test is put back.
+class PerUserFolder {
+public:
+    PerUserFolder()
+    {
+        char local[MAX_PATH] = {};
+        SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, local);
+        folder_ = std::string(local) + "\\Rolva";
+        hadFolder_ = GetFileAttributesA(folder_.c_str()) != INVALID_FILE_ATTRIBUTES;
+        before_ = ReadInts(IniPath());
+        DeleteFileA(IniPath().c_str());
+    }
+    ~PerUserFolder()
+    {
+        DeleteFileA(IniPath().c_str());
+        if (!before_.empty())
+            WriteInts(IniPath(), before_);
+        if (!hadFolder_)
+            RemoveDirectoryA(folder_.c_str());
+    }
+
+    const std::string& Folder() const { return folder_; }
+    std::string IniPath() const { return folder_ + "\\Rolva.ini"; }
+
+private:
+    std::string folder_;
+    bool hadFolder_ = false;
+    std::vector<int> before_;
+};
+
+// The text of the program's message box with the caption, pressed away with OK; empty when none
+// shows within the limit.
+std::string AcknowledgeBox(const Program& program, const char* caption, DWORD limitMs = 15000)
+{
+    HWND box = program.WaitForWindow("#32770", caption, limitMs);
+    if (!box)
+        return "";
+    char text[1024] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // a message box's text control
+    SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    return text;
+}
+
+TEST(Program, SettingsTheProgramsFolderRefusesAreKeptPerUserWithOneMessageAndReadBack)
+{
+    Program program;
+    PerUserFolder perUser;
+    const std::vector<int> shipped = {40, 30, 500, 420, 600, 200};
+    WriteInts(program.IniPath(), shipped);
+    SetFileAttributesA(program.IniPath().c_str(), FILE_ATTRIBUTE_READONLY);
+
+    program.Start();
+    ASSERT_TRUE(program.Form());
+    EXPECT_EQ(40, OuterRect(program.Form()).left) << "read from beside the program";
+    SetWindowPos(program.Form(), nullptr, 70, 60, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
+    PostMessageA(program.Form(), WM_CLOSE, 0, 0);
+    EXPECT_EQ("終了の確認", program.AnswerMessageBox(IDYES));
+    EXPECT_EQ("設定（ウィンドウの位置と最近使ったファイル）をプログラムと同じフォルダーに保存できないため、"
+              "次のフォルダーに保存しました。\r\n\r\n" +
+                  perUser.Folder() + "\r\n\r\n次回の起動時は、このフォルダーから読み込みます。",
+              AcknowledgeBox(program, "RolvaVer4"));
+    EXPECT_EQ(0u, program.WaitForExit());
+    EXPECT_EQ(shipped, ReadInts(program.IniPath()));
+    EXPECT_EQ((std::vector<int>{70, 60, 500, 420, 600, 200}), ReadInts(perUser.IniPath()));
+
+    // The next run starts where the last one ended, and ends without the message.
+    program.Kill();
+    program.Start();
+    ASSERT_TRUE(program.Form());
+    EXPECT_EQ(70, OuterRect(program.Form()).left);
+    EXPECT_EQ(60, OuterRect(program.Form()).top);
+    PostMessageA(program.Form(), WM_CLOSE, 0, 0);
     EXPECT_EQ("終了の確認", program.AnswerMessageBox(IDYES));
     EXPECT_EQ(0u, program.WaitForExit());
 }

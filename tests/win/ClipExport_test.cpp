@@ -1,7 +1,7 @@
 // Clips written from the real windows and read back with the Windows Imaging Component's GIF
 // decoder: a roll of a three-frame strip with its frame count, delays, length, loop and first and
-// last pictures (corners cut round); an LED sequence held frame by frame; a cancelled clip and a
-// read-only target that leave nothing behind.
+// last pictures (corners cut round); an LED sequence held frame by frame; a cancelled clip, a
+// clip too long for the memory and a read-only target that leave nothing behind.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -20,6 +20,7 @@
 #include "clip/ClipDialogIds.h"
 #include "clip/ClipExport.h"
 #include "clip/ClipProgressWindow.h"
+#include "clip/core/ClipMemory.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
@@ -282,6 +283,86 @@ TEST_F(ClipExportTest, CancelLeavesNoFile)
                  reinterpret_cast<LPARAM>(GetDlgItem(progress.Handle(), IDCANCEL)));
     EXPECT_EQ(ClipOutcome::Cancelled, ExportClip(RollRequest(), path, progress).outcome);
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str()));
+}
+
+// The memory the export may use, for as long as the object lives.
+class MemoryBudget {
+public:
+    explicit MemoryBudget(std::uint64_t bytes) : previous_(gClipMemoryBudget)
+    {
+        bytes_ = bytes;
+        gClipMemoryBudget = [] { return bytes_; };
+    }
+    ~MemoryBudget() { gClipMemoryBudget = previous_; }
+    MemoryBudget(const MemoryBudget&) = delete;
+    MemoryBudget& operator=(const MemoryBudget&) = delete;
+
+private:
+    static std::uint64_t bytes_;
+    std::uint64_t (*previous_)();
+};
+
+std::uint64_t MemoryBudget::bytes_ = 0;
+
+class CountReports final : public ClipProgress {
+public:
+    bool Continue(std::int64_t, std::int64_t) override
+    {
+        ++count;
+        return true;
+    }
+    int count = 0;
+};
+
+TEST_F(ClipExportTest, AClipTooLongForTheMemoryIsRefusedBeforeDrawingWithTheLengthThatFits)
+{
+    const std::string path = PathOf("long.gif");
+    for (int scale : {1, 2}) {
+        SCOPED_TRACE(scale);
+        ClipRequest request = RollRequest();
+        request.scale = scale;
+        // Memory for the first picture and the 200 ms it rests, not one frame of the roll after.
+        const std::vector<ClipFrame> frames = PlanClipFrames(800, request.fps);
+        std::vector<std::uint64_t> resting(frames.size(), 0);
+        resting[0] = kSignWidth * kFrameHeight;
+        const MemoryBudget budget(
+            ReckonClipMemory(ClipSize{kSignWidth, kFrameHeight, scale}, frames, resting, UINT64_MAX).bytes);
+
+        CountReports progress;
+        const ClipResult result = ExportClip(request, path, progress);
+        EXPECT_EQ(ClipOutcome::TooLong, result.outcome);
+        EXPECT_EQ(200, result.longestMs);
+        EXPECT_EQ(0, progress.count) << "nothing drawn";
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str()));
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((path + ".rolva-new").c_str()));
+
+        test::DialogAnswerer answer(IDOK);
+        ShowClipResult(result);
+        const auto seen = answer.SeenSoFar();
+        ASSERT_EQ(1u, seen.size());
+        EXPECT_EQ("GIFで保存", seen[0].caption);
+        EXPECT_EQ("このGIFは長すぎて、この大きさではメモリーに収まりません。\r\n"
+                  "この大きさで保存できるのは約0.2秒までです。GIFは保存されていません。",
+                  seen[0].text);
+    }
+    // Memory for nothing but the pictures of one frame: no length to offer.
+    {
+        const MemoryBudget budget(ClipWorkingBytes(ClipSize{kSignWidth, kFrameHeight, 1}));
+        CountReports progress;
+        const ClipResult result = ExportClip(RollRequest(), path, progress);
+        EXPECT_EQ(ClipOutcome::TooLong, result.outcome);
+        test::DialogAnswerer answer(IDOK);
+        ShowClipResult(result);
+        const auto seen = answer.SeenSoFar();
+        ASSERT_EQ(1u, seen.size());
+        EXPECT_EQ("この大きさのGIFを作るには、メモリーが足りません。\r\nGIFは保存されていません。", seen[0].text);
+    }
+    // With the memory the system gives, the same clip is written.
+    CancelAfter never(1 << 30);
+    ClipRequest request = RollRequest();
+    request.scale = 2;
+    EXPECT_EQ(ClipOutcome::Saved, ExportClip(request, path, never).outcome);
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str()));
 }
 
 TEST_F(ClipExportTest, ReadOnlyTargetGivesTheSaveErrorAndStaysAsItWas)

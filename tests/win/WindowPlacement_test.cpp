@@ -1,16 +1,21 @@
 // The settings file beside the executable on the real Form and control panel: each whole value
 // is applied in file order, a cut value and everything after it is not, and saving writes the
-// places the windows have.
+// places the windows have. Where the executable's folder refuses the settings file and the
+// recent list, both go to the per-user folder, are read back from there, and the end of the run
+// says so once.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "TestSupport.h"
 #include "app/Application.h"
+#include "app/RecentFiles.h"
 #include "app/WindowPlacement.h"
 #include "base/ExecutableFiles.h"
+#include "base/OwnFiles.h"
 
 namespace rolva {
 namespace {
@@ -186,6 +191,196 @@ TEST_F(WindowPlacementTest, KeepOnScreenBringsBackOnlyAWindowOnNoMonitor)
     KeepWindowsOnScreen();
     const Places now = CurrentPlaces();
     EXPECT_EQ(0, std::memcmp(partly.values, now.values, sizeof now.values));
+}
+
+
+// "Beside the executable" and "per user" pointed at folders of the test's own; the per-user one
+// is not made beforehand, as on a first run.
+class OwnFilesTest : public WindowPlacementTest {
+protected:
+    void SetUp() override
+    {
+        WindowPlacementTest::SetUp();
+        real_ = OwnFileFoldersInUse();
+        char temp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temp);
+        root_ = std::string(temp) + "rolva-own-files";
+        test::RemoveTree(root_);
+        CreateDirectoryA(root_.c_str(), nullptr);
+        beside_ = root_ + "\\program";
+        CreateDirectoryA(beside_.c_str(), nullptr);
+        perUser_ = root_ + "\\user";
+        UseOwnFileFolders({beside_, perUser_, "win_tests"});
+    }
+
+    void TearDown() override
+    {
+        UseOwnFileFolders(real_);
+        test::RemoveTree(root_);
+        LoadRecentFiles();  // the File menu as the real folders have it
+        WindowPlacementTest::TearDown();
+    }
+
+    std::string Beside(const char* ending) const { return beside_ + "\\win_tests" + ending; }
+    std::string PerUser(const char* ending) const { return perUser_ + "\\win_tests" + ending; }
+
+    static void MakeReadOnly(const std::string& path, const std::string& bytes)
+    {
+        WriteFileBytes(path, bytes);
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    }
+
+    // Saves both files as the end of a run does, and gives the boxes the notice showed.
+    static std::vector<test::DialogAnswerer::Seen> SaveBothAndTell(const Places& places, const std::string& recent)
+    {
+        MoveWindowsTo(places);
+        test::DialogAnswerer answer(IDOK);
+        AddRecentFile(recent);
+        SaveWindowPlacement();
+        ShowOwnFilesNotice(gApp.form);
+        ShowOwnFilesNotice(gApp.form);  // at most once a run
+        return answer.SeenSoFar();
+    }
+
+    std::string root_;
+    std::string beside_;
+    std::string perUser_;
+
+private:
+    OwnFileFolders real_;
+};
+
+constexpr Places kSaved{{61, 72, 480, 420, 500, 310}};
+const char kScene[] = "C:\\scenes\\bus.rv4";
+
+TEST_F(OwnFilesTest, RefusedBesideTheProgramBothFilesGoPerUserAndTheUserIsToldOnce)
+{
+    struct Case {
+        const char* refusal;
+        bool readOnlyFiles;  // else the folder is gone
+    };
+    for (const Case c : {Case{"read-only files", true}, Case{"no such folder", false}}) {
+        SCOPED_TRACE(c.refusal);
+        if (c.readOnlyFiles) {
+            MakeReadOnly(Beside(".ini"), std::string(24, '\x11'));
+            MakeReadOnly(Beside(".recent"), "C:\\old.rv4\r\n");
+        } else {
+            test::RemoveTree(beside_);
+        }
+        UseOwnFileFolders({beside_, perUser_, "win_tests"});
+
+        const auto seen = SaveBothAndTell(kSaved, kScene);
+
+        EXPECT_EQ(LittleEndian(kSaved), ReadFileBytes(PerUser(".ini")));
+        EXPECT_EQ(std::string(kScene) + "\r\n", ReadFileBytes(PerUser(".recent")));
+        if (c.readOnlyFiles) {
+            EXPECT_EQ(std::string(24, '\x11'), ReadFileBytes(Beside(".ini"))) << "left as it was";
+            EXPECT_EQ("C:\\old.rv4\r\n", ReadFileBytes(Beside(".recent")));
+        }
+        ASSERT_EQ(1u, seen.size()) << "one box for both files";
+        EXPECT_EQ("RolvaVer4", seen[0].caption);
+        EXPECT_EQ(gApp.form, seen[0].owner);
+        EXPECT_EQ("設定（ウィンドウの位置と最近使ったファイル）をプログラムと同じフォルダーに保存できないため、"
+                  "次のフォルダーに保存しました。\r\n\r\n" +
+                      perUser_ + "\r\n\r\n次回の起動時は、このフォルダーから読み込みます。",
+                  seen[0].text);
+
+        // The next run reads both from there, and says nothing more when they go there again.
+        UseOwnFileFolders({beside_, perUser_, "win_tests"});
+        MoveWindowsTo(kStart);
+        LoadWindowPlacement();
+        LoadRecentFiles();
+        const Places now = CurrentPlaces();
+        EXPECT_EQ(0, std::memcmp(kSaved.values, now.values, sizeof now.values));
+        EXPECT_EQ(RecentList{kScene}, RecentFiles());
+        EXPECT_TRUE(SaveBothAndTell(kSaved, kScene).empty()) << "the folder in use is no news";
+
+        test::RemoveTree(root_);
+        CreateDirectoryA(root_.c_str(), nullptr);
+        CreateDirectoryA(beside_.c_str(), nullptr);
+    }
+}
+
+TEST_F(OwnFilesTest, WrittenInNeitherPlaceTheUserIsToldTheSettingsWereNotSaved)
+{
+    MakeReadOnly(Beside(".ini"), "");
+    CreateDirectoryA(perUser_.c_str(), nullptr);
+    MakeReadOnly(PerUser(".ini"), "");
+
+    MoveWindowsTo(kSaved);
+    test::DialogAnswerer answer(IDOK);
+    SaveWindowPlacement();
+    ShowOwnFilesNotice(gApp.form);
+    const auto seen = answer.SeenSoFar();
+
+    ASSERT_EQ(1u, seen.size());
+    EXPECT_EQ("設定（ウィンドウの位置と最近使ったファイル）を保存できませんでした。\r\n\r\n"
+              "プログラムと同じフォルダーにも、次のフォルダーにも書き込めません。\r\n\r\n" +
+                  perUser_,
+              seen[0].text);
+}
+
+TEST_F(OwnFilesTest, WritableBesideTheProgramLeavesThePerUserFolderAlone)
+{
+    const auto seen = SaveBothAndTell(kSaved, kScene);
+
+    EXPECT_EQ(LittleEndian(kSaved), ReadFileBytes(Beside(".ini")));
+    EXPECT_EQ(std::string(kScene) + "\r\n", ReadFileBytes(Beside(".recent")));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(perUser_.c_str())) << "not even made";
+    EXPECT_TRUE(seen.empty());
+}
+
+void SetLastWrite(const std::string& path, int day)
+{
+    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file) << path;
+    SYSTEMTIME when{2024, 5, 0, static_cast<WORD>(day), 12, 0, 0, 0};
+    FILETIME time{};
+    SystemTimeToFileTime(&when, &time);
+    SetFileTime(file, nullptr, nullptr, &time);
+    CloseHandle(file);
+}
+
+TEST_F(OwnFilesTest, ReadingTakesTheCopyWrittenLast)
+{
+    constexpr Places kOther{{90, 80, 500, 430, 520, 330}};
+    struct Case {
+        const char* what;
+        int besideDay;  // 0: no file there
+        int perUserDay;
+        const Places* read;
+        const char* recent;
+    };
+    const Case cases[] = {
+        {"only per user", 0, 3, &kSaved, "C:\\user.rv4"},
+        {"per user written later", 2, 3, &kSaved, "C:\\user.rv4"},
+        {"beside written later", 4, 3, &kOther, "C:\\beside.rv4"},
+        {"written at the same time", 3, 3, &kOther, "C:\\beside.rv4"},
+    };
+    CreateDirectoryA(perUser_.c_str(), nullptr);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DeleteFileA(Beside(".ini").c_str());
+        DeleteFileA(Beside(".recent").c_str());
+        if (c.besideDay) {
+            WriteFileBytes(Beside(".ini"), LittleEndian(kOther));
+            WriteFileBytes(Beside(".recent"), "C:\\beside.rv4\r\n");
+            SetLastWrite(Beside(".ini"), c.besideDay);
+            SetLastWrite(Beside(".recent"), c.besideDay);
+        }
+        WriteFileBytes(PerUser(".ini"), LittleEndian(kSaved));
+        WriteFileBytes(PerUser(".recent"), "C:\\user.rv4\r\n");
+        SetLastWrite(PerUser(".ini"), c.perUserDay);
+        SetLastWrite(PerUser(".recent"), c.perUserDay);
+
+        MoveWindowsTo(kStart);
+        LoadWindowPlacement();
+        LoadRecentFiles();
+
+        const Places now = CurrentPlaces();
+        EXPECT_EQ(0, std::memcmp(c.read->values, now.values, sizeof now.values));
+        EXPECT_EQ(RecentList{c.recent}, RecentFiles());
+    }
 }
 
 }  // namespace
