@@ -128,7 +128,8 @@ bool ConfirmExit(bool)
             gApp.panelRecord.Enable(1);
             gApp.panelRecord.Focus();
         } else if (HWND modal = ForemostModalWindow()) {
-            SetActiveWindow(modal);
+            // A progress window over it, when one is up, is the one that takes the keys.
+            SetActiveWindow(GetLastActivePopup(modal));
         }
         return true;
     }

@@ -55,10 +55,12 @@ bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) 
 std::string FreeBackupPath(const std::string& target)
 {
     const std::string first = target + ".rolva-old";
-    std::string path = first;
-    for (int n = 2; n <= 99 && Exists(WideFileApiPath(path)); ++n)
-        path = first + std::to_string(n);
-    return path;
+    for (int n = 1; n <= 99; ++n) {
+        const std::string path = n == 1 ? first : first + std::to_string(n);
+        if (!Exists(WideFileApiPath(path)))
+            return path;
+    }
+    return std::string();
 }
 
 namespace {
@@ -265,6 +267,10 @@ bool ReplacingFileSink::Place(bool keepOld)
     if (!Finish())
         return false;
     backupText_ = FreeBackupPath(targetText_);
+    if (backupText_.empty()) {
+        lastError_ = ERROR_ALREADY_EXISTS;  // every backup name holds an earlier save's old file
+        return false;
+    }
     backup_ = WideFileApiPath(backupText_);
     const Placing placing = PutInPlace(temporary_, target_, backup_);
     if (placing.error != 0) {

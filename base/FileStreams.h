@@ -35,7 +35,8 @@ extern FilePlacingCalls gFilePlacing;
 
 // Where a replaced file's old contents wait: "name.rolva-old", or the first of
 // "name.rolva-old2" to "name.rolva-old99" that is free, so a backup an earlier save left (and
-// named to the user) is never overwritten or removed by a later one.
+// named to the user) is never overwritten or removed by a later one; "" when none is, and the
+// save is then refused.
 std::string FreeBackupPath(const std::string& target);
 
 // MoveFileExW through gFilePlacing, tried again for a moment while another program holds a

@@ -34,8 +34,12 @@ std::string AnsiFolder(const std::wstring& folder)
     const std::string ansi = AnsiText(folder.c_str());
     if (!ansi.empty() && WideText(ansi) == folder)
         return ansi;
-    std::vector<wchar_t> shortName(folder.size() + 1);
-    const DWORD length = GetShortPathNameW(folder.c_str(), shortName.data(), static_cast<DWORD>(shortName.size()));
+    // A short name can be longer than the long one ("José" is "JOS~1"): asked for its size first.
+    const DWORD needed = GetShortPathNameW(folder.c_str(), nullptr, 0);
+    if (needed == 0)
+        return std::string();
+    std::vector<wchar_t> shortName(needed);
+    const DWORD length = GetShortPathNameW(folder.c_str(), shortName.data(), needed);
     if (length == 0 || length >= shortName.size())
         return std::string();
     const std::string shortAnsi = AnsiText(shortName.data());

@@ -71,6 +71,12 @@ LRESULT Progress_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             return TRUE;
         }
         return FALSE;
+    case WM_ENDSESSION:
+        // The session ends and the process may be ended any moment after: the work stops at
+        // its next report, where stopping leaves everything as it was.
+        if (wParam && OwnerOf(window))
+            OwnerOf(window)->Cancel();
+        return FALSE;
     case WM_DESTROY:
         if (OwnerOf(window))
             OwnerOf(window)->WindowDestroyed();
@@ -90,6 +96,9 @@ ProgressWindow::ProgressWindow(HWND owner, const char* caption, const char* text
     : owner_(owner), started_(GetTickCount()), showAfterMs_(showAfterMs)
 {
     // Disabled first, so that no moment has the window up over an owner that still takes input.
+    // Disabling a window takes the focus from its children on Windows: the control that had it
+    // gets it back at the end.
+    focus_ = GetFocus();
     if (owner_)
         EnableWindow(owner_, FALSE);
     ProgressStart start{this, caption, text, showAfterMs == 0};
@@ -111,6 +120,9 @@ ProgressWindow::~ProgressWindow()
         SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
     }
+    if (owner_ && IsWindow(owner_) && focus_ && IsWindow(focus_) && IsChild(owner_, focus_) &&
+        GetActiveWindow() == owner_)
+        SetFocus(focus_);
     // A quit that came while the work ran belongs to the main loop.
     if (quitSeen_)
         PostQuitMessage(quitCode_);

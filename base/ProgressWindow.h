@@ -33,6 +33,7 @@ public:
 
 private:
     HWND owner_;
+    HWND focus_ = nullptr;  // the owner's control that had the focus before
     HWND window_ = nullptr;
     bool cancelled_ = false;
     bool quitSeen_ = false;

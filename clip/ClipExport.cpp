@@ -43,10 +43,11 @@ std::uint64_t ClipMemoryAvailable()
     if (!GlobalMemoryStatusEx(&status))
         return 0;
     // The address space left (2 GB for a 32-bit program, 4 GB when large-address-aware under
-    // 64-bit Windows) or the memory free, whichever is less. A quarter of it, and 64 MB, stay for
+    // 64-bit Windows) or the memory the system can still commit (RAM and page file), whichever
+    // is less. A quarter of it, and 64 MB, stay for
     // the rest of the program and for the gaps between blocks: a GIF's bytes want one block.
     constexpr std::uint64_t kKeptForTheProgram = 64ull << 20;
-    const std::uint64_t free = std::min<std::uint64_t>(status.ullAvailVirtual, status.ullAvailPhys);
+    const std::uint64_t free = std::min<std::uint64_t>(status.ullAvailVirtual, status.ullAvailPageFile);
     const std::uint64_t usable = free - free / 4;
     return usable > kKeptForTheProgram ? usable - kKeptForTheProgram : 0;
 }

@@ -105,7 +105,7 @@ struct AsideFrame {
 std::optional<AsideFrame> SetAside(const std::string& path)
 {
     AsideFrame aside{path, FreeBackupPath(path), FileAttributesOf(path)};
-    if (MoveWithRetries(WideFileApiPath(path), WideFileApiPath(aside.backup), 0) != 0)
+    if (aside.backup.empty() || MoveWithRetries(WideFileApiPath(path), WideFileApiPath(aside.backup), 0) != 0)
         return std::nullopt;
     SetFileAttributesW(WideFileApiPath(aside.backup).c_str(), (aside.attributes & ~FILE_ATTRIBUTE_NORMAL) | FILE_ATTRIBUTE_HIDDEN);
     return aside;

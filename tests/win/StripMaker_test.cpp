@@ -774,6 +774,7 @@ TEST_F(StripMakerTest, ALongWriteShowsItsProgressOverTheDisabledMakerAndACancelL
          }},
         {"the progress window's close box", [](HWND, HWND progress) { PostMessageA(progress, WM_CLOSE, 0, 0); }},
         {"a close request to the maker", [](HWND maker, HWND) { PostMessageA(maker, WM_CLOSE, 0, 0); }},
+        {"the session ending", [](HWND, HWND progress) { PostMessageA(progress, WM_ENDSESSION, TRUE, 0); }},
     };
     Open();
     for (const auto& way : ways) {

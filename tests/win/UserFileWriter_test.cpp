@@ -391,5 +391,18 @@ TEST_F(UserFileWriterTest, ABackupAnEarlierSaveLeftIsNeverOverwrittenOrRemoved)
     }
 }
 
+// With every backup name taken by earlier saves, a save is refused rather than overwrite one.
+TEST_F(UserFileWriterTest, ASaveWithEveryBackupNameTakenIsRefused)
+{
+    const std::string first = target_ + kBackupSuffix;
+    for (int n = 1; n <= 99; ++n)
+        test::WriteFileBytes(n == 1 ? first : first + std::to_string(n), "earlier " + std::to_string(n));
+    test::WriteFileBytes(target_, "old");
+    EXPECT_NE(0u, WriteUserFileBytes(target_, "new", 3));
+    EXPECT_EQ("old", Contents());
+    EXPECT_EQ("earlier 99", test::ReadFileBytes(first + "99"));
+    EXPECT_FALSE(TemporaryLeft());
+}
+
 }  // namespace
 }  // namespace rolva
