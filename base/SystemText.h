@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace rolva {
 
@@ -15,5 +16,12 @@ bool IsSystemLeadByte(unsigned char byte);
 // ANSI text as UTF-16 and back; characters the code page lacks come back as its default one.
 std::wstring WideText(const std::string& text);
 std::string AnsiText(const wchar_t* text);
+
+// The code page of the program's texts whatever the system's (Shift-JIS): its literals are
+// compiled to it, so text read in it means the same on a Western Windows.
+constexpr UINT kShiftJisCodePage = 932;
+
+// Text in the given code page as UTF-16.
+std::wstring WideText(std::string_view text, UINT codePage);
 
 }  // namespace rolva
