@@ -9,13 +9,18 @@ bool IsSystemLeadByte(unsigned char byte)
 
 std::wstring WideText(const std::string& text)
 {
+    return WideText(text, CP_ACP);
+}
+
+std::wstring WideText(std::string_view text, UINT codePage)
+{
     if (text.empty())
         return {};
     const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
     std::wstring wide(length > 0 ? length : 0, L'\0');
     if (length > 0)
-        MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
+        MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
     return wide;
 }
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace rolva {
 
@@ -19,5 +20,12 @@ std::string AnsiText(const wchar_t* text);
 // The full-width bar U+FF5C in the system's code page, or "" where the code page has no such
 // character (its best-fit stand-in would be a plain '|' or another character).
 const std::string& SystemWideBar();
+
+// The code page of the program's texts whatever the system's (Shift-JIS): its literals are
+// compiled to it, so text read in it means the same on a Western Windows.
+constexpr UINT kShiftJisCodePage = 932;
+
+// Text in the given code page as UTF-16.
+std::wstring WideText(std::string_view text, UINT codePage);
 
 }  // namespace rolva

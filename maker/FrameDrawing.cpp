@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/Dib32.h"
+#include "base/SystemText.h"
 #include "maker/core/FaceChoice.h"
 #include "maker/core/LedDots.h"
 
@@ -40,10 +41,11 @@ void DrawTextInBox(HDC dc, int top, std::string_view text, const TextPlace& plac
     RECT clip{place.box.left, top + place.box.top, place.box.right, top + place.box.bottom};
     const int width = texts.Width(dc, text, cell);
     if (width <= room) {
+        const std::wstring& wide = texts.Wide(text);
         ScopedSelect select(dc, texts.Natural(cell));
         SetTextColor(dc, colour);
         const int x = place.box.left + (room - width) / 2;
-        ExtTextOutA(dc, x, clip.top, ETO_CLIPPED, &clip, text.data(), static_cast<UINT>(text.size()), nullptr);
+        ExtTextOutW(dc, x, clip.top, ETO_CLIPPED, &clip, wide.data(), static_cast<UINT>(wide.size()), nullptr);
         return;
     }
     // The box keeps what is under it where the mask is dark and takes the colour where it is
@@ -90,20 +92,32 @@ std::uint32_t* DibCanvas::Pixels() const
     return pixels_;
 }
 
+TextCache::TextCache(const MakerStyle& style) : face_(WideText(style.face, kShiftJisCodePage)), bold_(style.bold) {}
+
 HFONT TextCache::Natural(int cellHeight)
 {
     FontHandle& font = natural_[cellHeight];
     if (!font) {
-        LOGFONTA wanted{};
+        LOGFONTW wanted{};
         wanted.lfHeight = cellHeight;  // positive: the whole character cell, so ink stays in the box
         wanted.lfWeight = bold_ ? FW_BOLD : FW_NORMAL;
+        // Not the Japanese set: the mapper weighs a character set above the name and would
+        // give a Western face's Latin letters to a Japanese face. With the default set the
+        // face asked for is taken, and the Japanese it lacks comes from its linked fonts.
         wanted.lfCharSet = DEFAULT_CHARSET;
         wanted.lfOutPrecision = OUT_TT_PRECIS;
         wanted.lfQuality = ANTIALIASED_QUALITY;
-        lstrcpynA(wanted.lfFaceName, face_.c_str(), LF_FACESIZE);
-        font.Reset(CreateFontIndirectA(&wanted));
+        lstrcpynW(wanted.lfFaceName, face_.c_str(), LF_FACESIZE);
+        font.Reset(CreateFontIndirectW(&wanted));
     }
     return font.Get();
+}
+
+const std::wstring& TextCache::Wide(std::string_view text)
+{
+    if (const auto known = wide_.find(text); known != wide_.end())
+        return known->second;
+    return wide_.emplace(std::string(text), WideText(text, kShiftJisCodePage)).first->second;
 }
 
 int TextCache::Width(HDC dc, std::string_view text, int cellHeight)
@@ -111,9 +125,10 @@ int TextCache::Width(HDC dc, std::string_view text, int cellHeight)
     auto& widths = widths_[cellHeight];
     if (const auto known = widths.find(text); known != widths.end())
         return known->second;
+    const std::wstring& wide = Wide(text);
     ScopedSelect select(dc, Natural(cellHeight));
     SIZE size{};
-    GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &size);
     widths.emplace(std::string(text), size.cx);
     return size.cx;
 }
@@ -121,7 +136,7 @@ int TextCache::Width(HDC dc, std::string_view text, int cellHeight)
 namespace {
 
 // The text on black at the left of a canvas as wide as itself, from row top.
-void DrawInk(const DibCanvas& canvas, std::string_view text, HFONT font, int top, int cellHeight, COLORREF ink)
+void DrawInk(const DibCanvas& canvas, const std::wstring& text, HFONT font, int top, int cellHeight, COLORREF ink)
 {
     HDC dc = canvas.Dc();
     const RECT box{0, top, canvas.Width(), top + cellHeight};
@@ -131,7 +146,7 @@ void DrawInk(const DibCanvas& canvas, std::string_view text, HFONT font, int top
     SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
     SetTextColor(dc, ink);
     ScopedSelect select(dc, font);
-    ExtTextOutA(dc, 0, top, ETO_CLIPPED, &box, text.data(), static_cast<UINT>(text.size()), nullptr);
+    ExtTextOutW(dc, 0, top, ETO_CLIPPED, &box, text.data(), static_cast<UINT>(text.size()), nullptr);
 }
 
 }  // namespace
@@ -153,9 +168,10 @@ const TextCache::Inked* TextCache::Ink(std::string_view text, int cellHeight, in
     if (!canvas->Valid())
         return nullptr;
     HFONT font = Natural(cellHeight);
-    DrawInk(*canvas, text, font, 0, cellHeight, colour);
+    const std::wstring& wide = Wide(text);
+    DrawInk(*canvas, wide, font, 0, cellHeight, colour);
     if (separateMask)
-        DrawInk(*canvas, text, font, cellHeight, cellHeight, white);
+        DrawInk(*canvas, wide, font, cellHeight, cellHeight, white);
     inkedPixels_ += pixels;
     Inked placed{canvas, 0, separateMask ? cellHeight : 0};
     return &inked_[InkKey{cellHeight, colour}].emplace(std::string(text), std::move(placed)).first->second;

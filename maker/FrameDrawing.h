@@ -1,6 +1,9 @@
 // Draws the strip maker's frames with GDI: one frame at a time into any DC at a given row, so
 // the written strip, the LED pictures and the live preview all come from the same code. The
 // text is measured with the style's font and narrowed into its box when too wide; the layout comes from the core.
+// Texts are drawn and measured from their UTF-16 form (read as Shift-JIS on every system): the
+// ANSI calls would read them in the code page of the font's character set, 1252 for a Western
+// face, and only the wide calls get a face the Japanese glyphs it lacks from its linked fonts.
 #pragma once
 
 #include <windows.h>
@@ -46,12 +49,13 @@ private:
 };
 
 // What the texts of the frames need across a drawing session, each made once: the style's
-// fonts at natural width (one per cell height), the natural width of every text, and the
-// condensed texts drawn at natural width, ready to be narrowed into their boxes.
+// fonts at natural width (one per cell height), the UTF-16 form and the natural width of every
+// text, and the condensed texts drawn at natural width, ready to be narrowed into their boxes.
 class TextCache {
 public:
-    explicit TextCache(const MakerStyle& style) : face_(style.face), bold_(style.bold) {}
+    explicit TextCache(const MakerStyle& style);
     HFONT Natural(int cellHeight);
+    const std::wstring& Wide(std::string_view text);
     int Width(HDC dc, std::string_view text, int cellHeight);
 
     // A text at natural width on a canvas of its own: the glyphs in their colour on black
@@ -71,9 +75,10 @@ private:
     // The inked texts kept at most, in pixels; beyond, the drawn ones are forgotten.
     static constexpr long long kMostInkedPixels = 4 * 1024 * 1024;
 
-    std::string face_;
+    std::wstring face_;
     bool bold_;
     std::map<int, FontHandle> natural_;
+    std::map<std::string, std::wstring, std::less<>> wide_;
     std::map<int, std::map<std::string, int, std::less<>>> widths_;  // by cell height, then text
     using InkKey = std::pair<int, COLORREF>;                           // cell height, colour
     std::map<InkKey, std::map<std::string, Inked, std::less<>>> inked_;

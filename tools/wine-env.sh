@@ -37,17 +37,23 @@ StopDisplay()
   XVFB_PID=""
 }
 
-# Creates the prefix once; a stamp file marks a finished one.
+# Creates the prefix once; a stamp file marks a finished one and holds the checksum of the
+# font faces it took, so a prefix made before the faces changed takes the new ones.
 EnsurePrefix()
 {
   local stamp="$WINEPREFIX/.rolva-ready"
-  [ -f "$stamp" ] && return 0
-  rm -rf "$WINEPREFIX"
-  mkdir -p "$WINEPREFIX"
-  echo "wine: creating the prefix in $WINEPREFIX (once)"
-  wineboot -i >/dev/null 2>&1 || true
-  wineserver -w
+  local faces
+  faces=$(cksum < "$ROOT/tools/fonts.reg")
+  if [ ! -f "$stamp" ]; then
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    echo "wine: creating the prefix in $WINEPREFIX (once)"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  elif [ "$(cat "$stamp")" = "$faces" ]; then
+    return 0
+  fi
   wine regedit "$ROOT/tools/fonts.reg" >/dev/null 2>&1
   wineserver -w
-  touch "$stamp"
+  echo "$faces" > "$stamp"
 }
