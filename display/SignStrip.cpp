@@ -7,6 +7,7 @@
 
 #include "base/Dib32.h"
 #include "base/Handles.h"
+#include "display/LedPlayer.h"
 #include "display/SignWindows.h"
 #include "display/core/StripBand.h"
 #include "document/SignDocument.h"
@@ -115,6 +116,8 @@ void ShowNewBand(int sign, const StripPlace& place, int viewHeight)
 
 void SetSignPicture(int sign, HBITMAP bitmap)
 {
+    // An LED frame at play would give the control its pages again.
+    StopLedPlayer(sign);
     HWND picture = SignPictureHandle(sign);
     StripBands fresh;
     HBITMAP shown = bitmap;
@@ -135,6 +138,7 @@ void SetSignPicture(int sign, HBITMAP bitmap)
     SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown));
     // The control has let go of the old bands: they go now.
     gBands[sign] = std::move(fresh);
+    DropLedPages(sign);
     SetWindowPos(picture, nullptr, 0, 0, 0, 0, SWP_NOSIZE);
     UpdateWindow(picture);
     if (!shown)

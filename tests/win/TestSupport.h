@@ -71,6 +71,8 @@ void RemoveTreeWide(const std::wstring& folder);
 
 // A 32-bit BMP of width x height pixels all of one colour, replacing any file.
 void WriteSolidBmp(const std::string& path, int width, int height, COLORREF colour);
+// The same with every column x of one colour, columnColour(x).
+void WriteColumnsBmp(const std::string& path, int width, int height, const std::function<COLORREF(int)>& columnColour);
 
 // Deletes a folder with everything in it, read-only and hidden files included.
 void RemoveTree(const std::string& folder);
