@@ -28,16 +28,17 @@ struct LedPlayback {
 
 LedPlayback gPlaybacks[kSignCount];
 
-// Puts the page at x and gives it to the control. The control is moved first without drawing,
-// so whatever it draws next is the new page at its new place; the frame is then drawn whole,
-// since the new page may cover less of it than the old one did.
+// Puts the page at x and gives it to the control, then draws the sign at once. The move copies
+// no bits, so the old page never shows at the new place; the move and the new page's size each
+// give the frame back the part the control no longer covers. The control is drawn last, on its
+// own: the frame does not clip its child, so erasing the frame may white it out again.
 void ShowPage(int sign, HBITMAP page, std::int32_t x)
 {
     HWND picture = SignPictureHandle(sign);
-    SetWindowPos(picture, HWND_TOP, x, 0, 0, 0, SWP_NOSIZE | SWP_NOREDRAW);
+    SetWindowPos(picture, HWND_TOP, x, 0, 0, 0, SWP_NOSIZE | SWP_NOCOPYBITS);
     SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(page));
-    RedrawWindow(SignFrameHandle(sign), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    UpdateWindow(SignFrameHandle(sign));
+    RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 // One scroll step: the part of the frame the page uncovers is erased by the move itself.

@@ -119,6 +119,7 @@ TEST_F(LedPagesTest, ThreePagesTakeTurnsAtThePageTime)
     };
     const DWORD start = GetTickCount();
     Show("1");
+    test::PumpMessages(1);  // the screen shows what was drawn once messages are taken
     std::vector<Change> changes{{SignPixel(1, 1), 0}};
     while (GetTickCount() - start < 1050) {
         test::PumpMessages(1);
