@@ -41,10 +41,11 @@ void ShowPage(int sign, HBITMAP page, std::int32_t x)
     RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
-// One scroll step: the part of the frame the page uncovers is erased by the move itself.
+// One scroll step: the page keeps the place on top it got when shown, and the part of the frame
+// it uncovers is erased by the move itself.
 void MovePage(int sign, std::int32_t x)
 {
-    SetWindowPos(SignPictureHandle(sign), HWND_TOP, x, 0, 0, 0, SWP_NOSIZE);
+    SetWindowPos(SignPictureHandle(sign), nullptr, x, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     UpdateWindow(SignFrameHandle(sign));
 }
 

@@ -36,11 +36,7 @@ class LedPagesTest : public test::SharedSceneTest {
 protected:
     void SetUp() override
     {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        folder_ = std::string(temp) + "rolva-led-pages-test";
-        test::RemoveTree(folder_);
-        CreateDirectoryA(folder_.c_str(), nullptr);
+        folder_ = test::FreshTempFolder("rolva-led-pages-test");
         // Frames: 0 = 004, 1 = 005 with pages 2 and 3, 2 = 006 (wide), 3 = 007 with page 2.
         test::WriteSolidBmp(folder_ + "\\004.bmp", 20, 20, kWhite);
         test::WriteSolidBmp(folder_ + "\\005.bmp", 20, 20, kRed);

@@ -304,6 +304,16 @@ void WriteColumnsBmp(const std::string& path, int width, int height, const std::
     WriteFileBytes(path, bytes);
 }
 
+std::string FreshTempFolder(const std::string& name)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + name;
+    RemoveTree(folder);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
 void RemoveTree(const std::string& folder)
 {
     WIN32_FIND_DATAA found;

@@ -77,6 +77,9 @@ void WriteColumnsBmp(const std::string& path, int width, int height, const std::
 // Deletes a folder with everything in it, read-only and hidden files included.
 void RemoveTree(const std::string& folder);
 
+// The folder of that name in the temporary folder, made afresh and empty.
+std::string FreshTempFolder(const std::string& name);
+
 // The files directly in a folder, hidden ones included, by name with their bytes: equal before
 // and after means the folder is as it was.
 std::map<std::string, std::string> FolderContents(const std::string& folder);
