@@ -18,18 +18,8 @@ HBITMAP DottedPicture(HBITMAP picture, const SignLiveLook& look)
     const int height = std::abs(size.bmHeight);
     std::uint32_t* pixels = nullptr;
     BitmapHandle copy(CreateDib32(width, height, &pixels));
-    if (!copy)
+    if (!copy || !CopyBitmapPixels(picture, 0, 0, copy.Get(), width, height))
         return nullptr;
-    {
-        MemoryDc source(nullptr);
-        MemoryDc target(nullptr);
-        if (!source.Get() || !target.Get())
-            return nullptr;
-        ScopedSelect from(source.Get(), picture);
-        ScopedSelect into(target.Get(), copy.Get());
-        if (!BitBlt(target.Get(), 0, 0, width, height, source.Get(), 0, 0, SRCCOPY))
-            return nullptr;
-    }
     // The copy's pixels are read and written directly: GDI must have finished drawing them.
     GdiFlush();
     ApplyLedDotMask(pixels, width, height, width, DotMaskOf(look));

@@ -47,13 +47,7 @@ bool CutBand(const StripBands& bands, std::int32_t top, std::int32_t rows, Bitma
         if (!band)
             return false;
     }
-    MemoryDc source(nullptr);
-    MemoryDc target(nullptr);
-    if (!source.Get() || !target.Get())
-        return false;
-    ScopedSelect fromStrip(source.Get(), bands.strip);
-    ScopedSelect intoBand(target.Get(), band.Get());
-    return BitBlt(target.Get(), 0, 0, bands.width, rows, source.Get(), 0, top, SRCCOPY) != FALSE;
+    return CopyBitmapPixels(bands.strip, 0, top, band.Get(), bands.width, rows);
 }
 
 // Bands hold only for the strip they were cut from, while the sign is a roll sign: an LED-style
