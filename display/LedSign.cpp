@@ -154,12 +154,12 @@ void ReleaseLedFolderWatches()
 {
     for (int sign = 0; sign < kSignCount; ++sign) {
         const SignSlot& slot = gDocument.signs[sign];
-        const bool shown = slot.kind == static_cast<std::uint8_t>(SignKind::Led) &&
-                           gListings[sign].Watches(ExistingScenePath(slot.picturePath));
-        if (!shown) {
+        const bool led = slot.kind == static_cast<std::uint8_t>(SignKind::Led);
+        if (!led || !gListings[sign].Watches(ExistingScenePath(slot.picturePath)))
             gListings[sign].Forget();
+        // A sign of another kind plays no pages.
+        if (!led)
             StopLedPlayer(sign);
-        }
     }
 }
 

@@ -31,7 +31,7 @@ std::vector<std::string> ListLedFolder(const std::string& folder);
 // Closes the watch on each sign's folder unless the sign is still an LED-style sign of that
 // folder: on Windows a watched folder cannot be renamed or removed, nor its drive ejected.
 // Called after a sign changes kind or a data file is applied; a new folder is watched at the
-// next switch.
+// next switch. A sign no longer LED-style stops playing its frame's pages.
 void ReleaseLedFolderWatches();
 
 // The folder the system watches for the sign now, or "" when it watches none.

@@ -188,6 +188,15 @@ TEST_F(LedPagesTest, ResetStopsThePagesAtTheFirstFrame)
     EXPECT_EQ(kWhite, SignPixel(1, 1));
 }
 
+TEST_F(LedPagesTest, ASignChangedToAnotherKindStopsThePages)
+{
+    Show("1");
+    ASSERT_TRUE(IsLedPlaying(0));
+    gDocument.signs[0].kind = static_cast<std::uint8_t>(SignKind::Roll);
+    ReleaseLedFolderWatches();
+    EXPECT_FALSE(IsLedPlaying(0));
+}
+
 // A solid red picture through square dots three pixels apart: each block's last row and column
 // take the gap colour.
 TEST_F(LedPagesTest, TheDotLookShowsAPictureAsDotsWithTheGapColourBetween)
