@@ -1,5 +1,7 @@
 #include "base/Dib32.h"
 
+#include "base/Handles.h"
+
 namespace rolva {
 
 HBITMAP CreateDib32(int width, int height, std::uint32_t** pixels)
@@ -16,6 +18,17 @@ HBITMAP CreateDib32(int width, int height, std::uint32_t** pixels)
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     *pixels = bitmap ? static_cast<std::uint32_t*>(bits) : nullptr;
     return bitmap;
+}
+
+bool CopyBitmapPixels(HBITMAP source, int left, int top, HBITMAP target, int width, int height)
+{
+    MemoryDc from(nullptr);
+    MemoryDc into(nullptr);
+    if (!from.Get() || !into.Get())
+        return false;
+    ScopedSelect fromSource(from.Get(), source);
+    ScopedSelect intoTarget(into.Get(), target);
+    return BitBlt(into.Get(), 0, 0, width, height, from.Get(), left, top, SRCCOPY) != FALSE;
 }
 
 }  // namespace rolva

@@ -13,4 +13,8 @@ namespace rolva {
 // with *pixels NULL, when it cannot be made.
 HBITMAP CreateDib32(int width, int height, std::uint32_t** pixels);
 
+// Copies width x height pixels of source, from (left, top), to the top-left of target (neither
+// may be selected into a DC); false when that cannot be done.
+bool CopyBitmapPixels(HBITMAP source, int left, int top, HBITMAP target, int width, int height);
+
 }  // namespace rolva

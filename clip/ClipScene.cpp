@@ -8,7 +8,7 @@
 #include "display/PictureLoader.h"
 #include "display/SignPainting.h"
 #include "display/SignWindows.h"
-#include "display/core/LedFiles.h"
+#include "display/core/LedPages.h"
 #include "display/core/NumericText.h"
 #include "document/ScenePaths.h"
 #include "document/SignDocument.h"
@@ -62,7 +62,8 @@ bool ClipScene::AddSign(int index, const ClipRequest& request, int left, int top
 
     if (sign.led) {
         const std::string folder = ExistingScenePath(slot.picturePath);
-        const std::vector<std::string> files = ListLedFolder(folder);
+        // Numbered as the sign numbers them: a frame's later pages are no frames.
+        const std::vector<LedFrame> files = GroupLedPages(ListLedFolder(folder), IsSystemLeadByte);
         std::vector<std::int32_t> frames =
             request.everyFrame ? EveryFrameInTurn(static_cast<std::int32_t>(files.size())) : request.frames;
         // A frame with no file leaves the picture as it was, as a key press would: the one
@@ -72,12 +73,12 @@ bool ClipScene::AddSign(int index, const ClipRequest& request, int left, int top
         std::int32_t previous = kPictureNow;
         for (std::int32_t& frame : frames) {
             if (!sign.pictures.count(frame)) {
-                const std::string* file = LedFrameFile(frame, files);
+                const LedFrame* file = LedFrameAt(frame, files);
                 if (!file) {
                     frame = previous;
                     continue;
                 }
-                owned_.emplace_back(LoadPicture(JoinFolderPath(folder, *file, IsSystemLeadByte)));
+                owned_.emplace_back(LoadPicture(JoinFolderPath(folder, file->pages.front(), IsSystemLeadByte)));
                 sign.pictures[frame] = owned_.back().Get();
             }
             previous = frame;

@@ -5,9 +5,13 @@
 #include "base/FileStreams.h"
 #include "base/Handles.h"
 #include "base/SystemText.h"
+#include "display/LedDotLook.h"
+#include "display/LedPlayer.h"
 #include "display/PictureLoader.h"
 #include "display/SignWindows.h"
 #include "display/core/LedFiles.h"
+#include "display/core/LedPages.h"
+#include "display/core/LedTimeline.h"
 #include "document/ScenePaths.h"
 #include "document/SignDocument.h"
 
@@ -22,7 +26,8 @@ namespace {
 // open, so it is closed as soon as the sign no longer shows that folder.
 class LedFolderListing {
 public:
-    const std::vector<std::string>& Files(const std::string& folder)
+    // The folder's frames with their pages, grouped again only when the folder is listed again.
+    const std::vector<LedFrame>& Frames(const std::string& folder)
     {
         const bool changed = !watch_ || WaitForSingleObject(watch_.Get(), 0) != WAIT_TIMEOUT;
         if (folder != folder_ || changed) {
@@ -30,10 +35,10 @@ public:
             watch_.Reset(FindFirstChangeNotificationW(
                 WideFileApiPath(folder).c_str(), FALSE,
                 FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME | FILE_NOTIFY_CHANGE_ATTRIBUTES));
-            files_ = ListLedFolder(folder);
+            frames_ = GroupLedPages(ListLedFolder(folder), IsSystemLeadByte);
             folder_ = folder;
         }
-        return files_;
+        return frames_;
     }
 
     bool Watches(const std::string& folder) const { return watch_ && folder == folder_; }
@@ -43,16 +48,54 @@ public:
     {
         watch_.Reset();
         folder_.clear();
-        files_.clear();
+        frames_.clear();
     }
 
 private:
     std::string folder_;
     ChangeNotificationHandle watch_;
-    std::vector<std::string> files_;
+    std::vector<LedFrame> frames_;
 };
 
 LedFolderListing gListings[kSignCount];
+
+// A page as the sign shows it: the picture, or its dotted copy when the look asks for one (made
+// here once per frame, so page changes and scroll steps cost nothing more).
+BitmapHandle LoadLedPage(const std::string& path, const SignLiveLook& look)
+{
+    BitmapHandle page(LoadPicture(path));
+    if (look.dotLook && page) {
+        if (HBITMAP dotted = DottedPicture(page.Get(), look))
+            page.Reset(dotted);
+    }
+    return page;
+}
+
+std::int32_t BitmapWidth(HBITMAP bitmap)
+{
+    BITMAP size{};
+    return bitmap && GetObjectA(bitmap, sizeof size, &size) ? size.bmWidth : 0;
+}
+
+// Shows a frame of the given page files, its first page at once and the rest in turn.
+void ShowLedPages(int sign, const std::vector<std::string>& paths)
+{
+    SignSlot& slot = gDocument.signs[sign];
+    const SignLiveLook look = slot.liveLook;
+    BitmapHandle first = LoadLedPage(paths.front(), look);
+    std::vector<std::int32_t> widths{BitmapWidth(first.Get())};
+    std::vector<BitmapHandle> later;
+    for (std::size_t i = 1; i < paths.size(); ++i) {
+        later.push_back(LoadLedPage(paths[i], look));
+        widths.push_back(BitmapWidth(later.back().Get()));
+    }
+    RECT client{};
+    GetClientRect(SignFrameHandle(sign), &client);
+    const LedTimeline timeline(client.right, widths, look.pageTimeMs, look.scrollSpeed);
+    PlayLedFrame(sign, first.Get(), std::move(later), timeline);
+    // The control shows the new first page: the old frame's may go.
+    slot.pictureBitmap = std::move(first);
+}
 
 }  // namespace
 
@@ -84,15 +127,7 @@ std::vector<std::string> ListLedFolder(const std::string& folder)
     return SortLedFiles(entries, IsSystemLeadByte);
 }
 
-void ShowLedFrame(int sign, const std::string& path)
-{
-    SignSlot& slot = gDocument.signs[sign];
-    slot.pictureBitmap.Reset(LoadPicture(path));
-    HWND picture = SignPictureHandle(sign);
-    SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(slot.pictureBitmap.Get()));
-    SetWindowPos(picture, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
-    UpdateWindow(SignFrameHandle(sign));
-}
+void ShowLedFrame(int sign, const std::string& path) { ShowLedPages(sign, {path}); }
 
 void SwitchLedFrame(int sign, std::int32_t frame)
 {
@@ -100,11 +135,13 @@ void SwitchLedFrame(int sign, std::int32_t frame)
     slot.targetFrame = frame;
     // Files added or removed count at the next key press.
     const std::string folder = ExistingScenePath(slot.picturePath);
-    const std::vector<std::string>& files = gListings[sign].Files(folder);
-    const std::string* file = LedFrameFile(slot.targetFrame, files);
-    if (!file)
+    const LedFrame* shown = LedFrameAt(slot.targetFrame, gListings[sign].Frames(folder));
+    if (!shown)
         return;
-    ShowLedFrame(sign, JoinFolderPath(folder, *file, IsSystemLeadByte));
+    std::vector<std::string> paths;
+    for (const std::string& page : shown->pages)
+        paths.push_back(JoinFolderPath(folder, page, IsSystemLeadByte));
+    ShowLedPages(sign, paths);
 }
 
 void RefreshLedLook(int sign)
@@ -117,10 +154,12 @@ void ReleaseLedFolderWatches()
 {
     for (int sign = 0; sign < kSignCount; ++sign) {
         const SignSlot& slot = gDocument.signs[sign];
-        const bool shown = slot.kind == static_cast<std::uint8_t>(SignKind::Led) &&
-                           gListings[sign].Watches(ExistingScenePath(slot.picturePath));
-        if (!shown)
+        const bool led = slot.kind == static_cast<std::uint8_t>(SignKind::Led);
+        if (!led || !gListings[sign].Watches(ExistingScenePath(slot.picturePath)))
             gListings[sign].Forget();
+        // A sign of another kind plays no pages.
+        if (!led)
+            StopLedPlayer(sign);
     }
 }
 

@@ -7,8 +7,10 @@
 
 #include "base/Handles.h"
 #include "display/FormIds.h"
+#include "display/LedPlayer.h"
 #include "display/LedSign.h"
 #include "display/SignWindows.h"
+#include "display/ThreadJoin.h"
 #include "display/core/RollPacer.h"
 #include "display/core/RollPlan.h"
 #include "document/SignDocument.h"
@@ -137,20 +139,13 @@ void JoinEndedRoll(int sign)
 
 void StopRoll(int sign)
 {
+    StopLedPlayer(sign);
     SignSlot& slot = gDocument.signs[sign];
     if (!slot.rollThread)
         return;
     SetEvent(StopEvent(sign));
     HANDLE thread = slot.rollThread.Get();
-    // The thread's window calls are carried out on this thread: keep taking them (sent
-    // messages only, so no key press is handled in the middle of a stop) until it has ended.
-    for (;;) {
-        const DWORD woken = MsgWaitForMultipleObjects(1, &thread, FALSE, 50, QS_SENDMESSAGE);
-        if (woken == WAIT_OBJECT_0 || woken == WAIT_FAILED)
-            break;
-        MSG msg;
-        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
+    JoinCarryingSentMessages(thread);
     GetExitCodeThread(thread, &slot.rollThreadExitCode);
 }
 

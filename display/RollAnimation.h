@@ -49,8 +49,9 @@ bool IsLatestRoll(int sign, LPARAM roll);
 // no window call after posting), so that IsRolling is false once the keys are back.
 void JoinEndedRoll(int sign);
 
-// Asks the sign's roll thread to stop and waits until it has ended, still carrying out the
-// window calls it makes meanwhile. Afterwards no step of that roll happens any more.
+// Asks the sign's roll thread, or an LED-style sign's page player, to stop and waits until it
+// has ended, still carrying out the window calls it makes meanwhile. Afterwards no step of that
+// roll, page or scroll happens any more.
 void StopRoll(int sign);
 
 }  // namespace rolva

@@ -7,6 +7,7 @@
 
 #include "base/Dib32.h"
 #include "base/Handles.h"
+#include "display/LedPlayer.h"
 #include "display/SignWindows.h"
 #include "display/core/StripBand.h"
 #include "document/SignDocument.h"
@@ -46,13 +47,7 @@ bool CutBand(const StripBands& bands, std::int32_t top, std::int32_t rows, Bitma
         if (!band)
             return false;
     }
-    MemoryDc source(nullptr);
-    MemoryDc target(nullptr);
-    if (!source.Get() || !target.Get())
-        return false;
-    ScopedSelect fromStrip(source.Get(), bands.strip);
-    ScopedSelect intoBand(target.Get(), band.Get());
-    return BitBlt(target.Get(), 0, 0, bands.width, rows, source.Get(), 0, top, SRCCOPY) != FALSE;
+    return CopyBitmapPixels(bands.strip, 0, top, band.Get(), bands.width, rows);
 }
 
 // Bands hold only for the strip they were cut from, while the sign is a roll sign: an LED-style
@@ -115,6 +110,8 @@ void ShowNewBand(int sign, const StripPlace& place, int viewHeight)
 
 void SetSignPicture(int sign, HBITMAP bitmap)
 {
+    // An LED frame at play would give the control its pages again.
+    StopLedPlayer(sign);
     HWND picture = SignPictureHandle(sign);
     StripBands fresh;
     HBITMAP shown = bitmap;
@@ -135,6 +132,7 @@ void SetSignPicture(int sign, HBITMAP bitmap)
     SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown));
     // The control has let go of the old bands: they go now.
     gBands[sign] = std::move(fresh);
+    DropLedPages(sign);
     SetWindowPos(picture, nullptr, 0, 0, 0, 0, SWP_NOSIZE);
     UpdateWindow(picture);
     if (!shown)

@@ -41,7 +41,8 @@ void ApplySignRegion(int sign);
 
 // Shows a bitmap (owned by the slot) in the sign's picture control at (0, 0): the whole bitmap,
 // or for a strip deeper than 32,767 rows its first band. A deep strip whose band cannot be
-// made leaves the control empty, so the sign shows white rather than part of a picture.
+// made leaves the control empty, so the sign shows white rather than part of a picture. An LED
+// frame at play stops, and its later pages go.
 void SetSignPicture(int sign, HBITMAP bitmap);
 
 // Puts the sign's strip at scrollOffset in a frame of viewHeight rows and draws the picture

@@ -17,8 +17,16 @@ namespace {
 constexpr std::int16_t kSignOff = 1;
 constexpr std::int16_t kBothKeypads = 2;
 
+// Older files know no live look: their signs take the defaults.
+void ResetLiveLooks()
+{
+    for (SignSlot& slot : gDocument.signs)
+        slot.liveLook = SignLiveLook{};
+}
+
 void ApplyVer3Fields(const Ver3Record& record, int fieldsRead)
 {
+    ResetLiveLooks();
     auto read = [fieldsRead](int element) { return element <= fieldsRead; };
     if (read(kVer3BackgroundPathElement))
         gDocument.backgroundPath = record.backgroundPath;
@@ -62,6 +70,7 @@ void ApplyVer3Fields(const Ver3Record& record, int fieldsRead)
 
 void ApplyDigitalVer3Fields(const DigitalVer3Record& record, int fieldsRead)
 {
+    ResetLiveLooks();
     auto read = [fieldsRead](int element) { return element <= fieldsRead; };
     auto signRead = [&](Ver3SignElement element) { return read(Ver3SignElementNumber(0, element)); };
     if (read(kVer3BackgroundPathElement))

@@ -7,6 +7,7 @@
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
+#include "document/core/LiveLookBlock.h"
 #include "document/core/Ver4File.h"
 #include "panel/ControlPanelIds.h"
 #include "panel/SignRequests.h"
@@ -18,9 +19,10 @@ namespace rolva {
 namespace {
 
 // Applies fields 1..fieldsRead of a decoded file in file order, as if each were applied the
-// moment it was read.
-void ApplyVer4Fields(const Ver4Record& record, int fieldsRead)
+// moment it was read, then the live look after them (the defaults when the file has none).
+void ApplyVer4Scene(const Ver4Scene& scene, int fieldsRead)
 {
+    const Ver4Record& record = scene.fields;
     auto read = [fieldsRead](int field) { return field <= fieldsRead; };
     if (read(kVer4BackgroundPathField))
         gDocument.backgroundPath = record.backgroundPath;
@@ -51,6 +53,7 @@ void ApplyVer4Fields(const Ver4Record& record, int fieldsRead)
             slot.cornerRadius = s.cornerRadius;
         if (signRead(Ver4SignField::PicturePath))
             slot.picturePath = s.picturePath;
+        slot.liveLook = scene.live.signs[sign];
     }
 }
 
@@ -104,8 +107,8 @@ void ShowSecondSignByKind()
 
 FileReadOutcome ReadVer4File(const std::string& path)
 {
-    Ver4Record record;
-    const FileReadOutcome outcome = ReadAndApply(path, DecodeVer4, ApplyVer4Fields, &record);
+    Ver4Scene scene;
+    const FileReadOutcome outcome = ReadAndApply(path, DecodeVer4Scene, ApplyVer4Scene, &scene);
     if (outcome != FileReadOutcome::Whole)
         return outcome;
 
@@ -121,7 +124,8 @@ FileReadOutcome ReadVer4File(const std::string& path)
 
 bool WriteVer4File(const std::string& path)
 {
-    Ver4Record record;
+    Ver4Scene scene;
+    Ver4Record& record = scene.fields;
     record.backgroundPath = gDocument.backgroundPath;
     record.formWidth = gApp.formRecord.Width();
     record.formHeight = gApp.formRecord.Height();
@@ -137,10 +141,11 @@ bool WriteVer4File(const std::string& path)
         s.interval = slot.interval;
         s.cornerRadius = slot.cornerRadius;
         s.picturePath = slot.picturePath;
+        scene.live.signs[sign] = slot.liveLook;
     }
 
-    const std::uint32_t error = WriteUserFile(path, [&record](ByteSink& sink) {
-        const WriteResult written = EncodeVer4(record, sink);
+    const std::uint32_t error = WriteUserFile(path, [&scene](ByteSink& sink) {
+        const WriteResult written = EncodeVer4Scene(scene, sink);
         return written.ok ? 0 : written.errorCode;
     });
     // Saying nothing here would let the user believe the scene was saved.

@@ -1,11 +1,13 @@
 // Measures the real windows and prints figures: roll throughput, how closely a roll keeps its
-// nominal time, and how long an LED-style sign takes to switch in folders of growing size.
+// nominal time, how long an LED-style sign takes to switch in folders of growing size, and how
+// closely two LED-style signs keep their scroll speeds.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/Application.h"
 #include "app/NamedWindows.h"
@@ -20,6 +22,7 @@
 #include "maker/StripMaker.h"
 #include "maker/StripPreview.h"
 #include "maker/core/FrameList.h"
+#include "maker/core/StripFile.h"
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
 #include "panel/Keypad.h"
@@ -234,6 +237,145 @@ void BenchStripMaker()
     }
 }
 
+// A BMP of vertical stripes, as an LED page.
+void WriteStripedBmp(const std::string& path, int width, int height)
+{
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = (i % static_cast<std::size_t>(width)) / 8 % 2 ? 0xFF8000u : 0x202020u;
+    const std::vector<std::uint8_t> bytes = EncodeBmp24(pixels.data(), width, height, width);
+    HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(out);
+}
+
+int PictureLeft(int sign)
+{
+    RECT r{};
+    GetWindowRect(SignPictureHandle(sign), &r);
+    MapWindowPoints(nullptr, SignFrameHandle(sign), reinterpret_cast<POINT*>(&r), 2);
+    return r.left;
+}
+
+double ProcessCpuMs()
+{
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    auto ms = [](const FILETIME& t) {
+        return static_cast<double>((static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0;
+    };
+    return ms(kernel) + ms(user);
+}
+
+void ShowLed(int sign, const char* frame)
+{
+    SetPanelText(kNumberDisplayIds[sign], frame);
+    StartSign(sign);
+}
+
+// Both signs scroll a page five times their width, one at each speed; the program takes its
+// messages as the message loop would. A step's time is its nominal time from the switch: the
+// ratio of the last step seen says how far the steps fell behind.
+void BenchLedScroll(const std::string& folder, int seconds)
+{
+    const int speeds[kSignCount] = {60, 120};
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        SignSlot& slot = gDocument.signs[sign];
+        slot.kind = static_cast<std::uint8_t>(SignKind::Led);
+        slot.picturePath = folder;
+        slot.liveLook = SignLiveLook{};
+        slot.liveLook.scrollSpeed = speeds[sign];
+        SetSignWidth(sign, 200);
+        SetSignHeight(sign, 57);
+        ShowSign(sign, 1);
+    }
+    int startX[kSignCount];
+    int lastX[kSignCount];
+    double lastAt[kSignCount];
+    const double cpuStart = ProcessCpuMs();
+    const double start = Now();
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        ShowLed(sign, "1");
+        startX[sign] = lastX[sign] = PictureLeft(sign);
+        lastAt[sign] = Now() - start;
+    }
+    for (double now = 0; now < seconds * 1000.0; now = Now() - start) {
+        // Woken by the players' window calls only, as the message loop would be.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(seconds * 1000.0 - now) + 1, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        for (int sign = 0; sign < kSignCount; ++sign) {
+            const int x = PictureLeft(sign);
+            if (x != lastX[sign]) {
+                lastX[sign] = x;
+                lastAt[sign] = Now() - start;
+            }
+        }
+    }
+    const double wall = Now() - start;
+    const double cpu = ProcessCpuMs() - cpuStart;
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        const int steps = startX[sign] - lastX[sign];
+        const double nominal = steps * 1000.0 / speeds[sign];
+        printf("LED scroll, %3d px/s with both signs scrolling, %d s: %d steps in %.0f ms / %.0f ms nominal = %.3f "
+               "(goal <= 1.05)\n",
+               speeds[sign], seconds, steps, lastAt[sign], nominal, lastAt[sign] / nominal);
+    }
+    printf("LED scroll: the program's CPU time while both signs scroll: %.1f %% of one core (goal under 10 %%)\n",
+           100.0 * cpu / wall);
+    for (int sign = 0; sign < kSignCount; ++sign)
+        StopRoll(sign);
+}
+
+// Key presses switching a 200 x 57 sign between two frames, without and with the dot look.
+void BenchLedDotLookSwitch(const std::string& folder)
+{
+    SignSlot& slot = gDocument.signs[0];
+    slot.picturePath = folder;
+    ShowLed(0, "2");  // warm-up: the folder listed, its watch set
+    // The best of several rounds each, taken in turn: other work on the machine only adds.
+    double perSwitch[2] = {1e9, 1e9};
+    for (int round = 0; round < 5; ++round) {
+        for (int dotted = 0; dotted < 2; ++dotted) {
+            slot.liveLook = SignLiveLook{};
+            slot.liveLook.dotLook = dotted != 0;
+            const int switches = 20;
+            const double start = Now();
+            for (int i = 0; i < switches; ++i)
+                ShowLed(0, i % 2 ? "2" : "3");
+            perSwitch[dotted] = std::min(perSwitch[dotted], (Now() - start) / switches);
+        }
+    }
+    printf("LED switch to a 200 x 57 frame: %.2f ms plain, %.2f ms with the dot look = %.2f x (goal <= 2)\n",
+           perSwitch[0], perSwitch[1], perSwitch[1] / perSwitch[0]);
+    slot.liveLook = SignLiveLook{};
+}
+
+void BenchLedPages()
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "rolva-bench-led-pages";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    // Frames: 0 still, 1 a page 1000 px wide, 2 and 3 still frames of the sign's size.
+    WriteStripedBmp(folder + "\\000.bmp", 200, 57);
+    WriteStripedBmp(folder + "\\001.bmp", 1000, 57);
+    WriteStripedBmp(folder + "\\002.bmp", 200, 57);
+    WriteStripedBmp(folder + "\\003.bmp", 200, 57);
+    // 3 s rather than 10: the whole bench stays within a few minutes.
+    BenchLedScroll(folder, 3);
+    BenchLedDotLookSwitch(folder);
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        SignSlot& slot = gDocument.signs[sign];
+        SetSignPicture(sign, nullptr);
+        slot.pictureBitmap.Reset();
+        slot.kind = static_cast<std::uint8_t>(SignKind::Roll);
+        slot.picturePath.clear();
+    }
+}
+
 }  // namespace
 
 int main()
@@ -290,6 +432,7 @@ int main()
             ListLedFolder(slot.picturePath);
         printf("  listing and sorting the folder afresh (after a change in it): %.2f ms\n", (Now() - listStart) / switches);
     }
+    BenchLedPages();
     BenchClip();
     BenchStripMaker();
     DestroyWindow(gApp.form);

@@ -242,6 +242,8 @@ TEST_F(ClipExportTest, LedSequenceHoldsEachPicture)
     test::WriteSolidBmp(PathOf("a.bmp"), kSignWidth, kFrameHeight, kFrameColours[0]);
     test::WriteSolidBmp(PathOf("b.bmp"), kSignWidth, kFrameHeight, kFrameColours[1]);
     test::WriteSolidBmp(PathOf("c.bmp"), kSignWidth, kFrameHeight, kFrameColours[2]);
+    // A page of a.bmp: the clip numbers the frames as the sign does, without it.
+    test::WriteSolidBmp(PathOf("a+2.bmp"), kSignWidth, kFrameHeight, RGB(9, 9, 9));
     SignSlot& slot = gDocument.signs[0];
     slot.kind = static_cast<std::uint8_t>(SignKind::Led);
     slot.picturePath = folder_;

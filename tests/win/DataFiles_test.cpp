@@ -224,6 +224,7 @@ protected:
             slot.picturePath = s.path;
             slot.speed = s.speed;
             slot.interval = s.interval;
+            slot.liveLook = SignLiveLook{};
             SetPanelText(kSpeedEditIds[i], s.speedText);
             SetPanelText(kIntervalEditIds[i], s.intervalText);
         }
@@ -545,6 +546,66 @@ TEST_F(DataFilesTest, CutShortOldFilesSayReadErrorAndKeepTheFieldsBeforeTheCut)
         EXPECT_EQ(strip, gDocument.signs[0].picturePath);
         ExpectSignPlace(0, 120, 26, 123, 57);  // the left read whole, the top cut
         EXPECT_FALSE(IsRolling(0)) << "a broken file starts nothing";
+    }
+}
+
+// Looks unlike the defaults and unlike each other, so a value read for the wrong sign shows.
+SignLiveLook EditedLook(int sign)
+{
+    SignLiveLook look;
+    look.pageTimeMs = 700 + sign;
+    look.scrollSpeed = 240 + sign;
+    look.dotLook = sign == 0;
+    look.dotPitch = 5 + sign;
+    look.roundDots = sign != 0;
+    look.gapColour = 0x203040 + static_cast<std::uint32_t>(sign);
+    look.glow = sign != 0;
+    return look;
+}
+
+TEST_F(DataFilesTest, TheLiveLookOfEachSignComesBackFromTheScene)
+{
+    for (int i = 0; i < kSignCount; ++i)
+        gDocument.signs[i].liveLook = EditedLook(i);
+    const std::string file = PathOf("live.rv4");
+    {
+        test::DialogAnswerer answer(IDOK);
+        ASSERT_TRUE(WriteVer4File(file));
+    }
+    EXPECT_NE(std::string::npos, ReadFileBytes(file).find("RolvaLiveLook"));
+
+    for (SignSlot& slot : gDocument.signs)
+        slot.liveLook = SignLiveLook{};
+    test::DialogAnswerer answer(IDOK);
+    ReadVer4File(file);
+    EXPECT_TRUE(answer.SeenSoFar().empty());
+    for (int i = 0; i < kSignCount; ++i)
+        EXPECT_TRUE(EditedLook(i) == gDocument.signs[i].liveLook) << "sign " << i;
+}
+
+// A scene saved before the live look existed, or an older file imported, leaves no look of
+// the scene shown before.
+TEST_F(DataFilesTest, ScenesWithoutTheLiveLookGiveEverySignTheDefaults)
+{
+    struct Case {
+        const char* name;
+        std::string bytes;
+        FileReadOutcome (*read)(const std::string&);
+    };
+    const Case cases[] = {
+        {"plain.rv4", Ver4Bytes(Ver4Sign{}, SecondSign()).Data(), ReadVer4File},
+        {"old.rv3", Ver3Bytes("", 5250, 6000, 2, Ver3Sign{}, Ver3Sign{}, 0, 0).Data(), ReadVer3File},
+        {"old.rvd", DigitalVer3Bytes("", 5250, 6000, Ver3Sign{}).Data(), ReadDigitalVer3File},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (int i = 0; i < kSignCount; ++i)
+            gDocument.signs[i].liveLook = EditedLook(i);
+        WriteFileBytes(PathOf(c.name), c.bytes);
+        test::DialogAnswerer answer(IDOK);
+        EXPECT_EQ(FileReadOutcome::Whole, c.read(PathOf(c.name)));
+        for (int i = 0; i < kSignCount; ++i)
+            EXPECT_TRUE(SignLiveLook{} == gDocument.signs[i].liveLook) << "sign " << i;
     }
 }
 

@@ -279,6 +279,11 @@ void RemoveTreeWide(const std::wstring& folder)
 
 void WriteSolidBmp(const std::string& path, int width, int height, COLORREF colour)
 {
+    WriteColumnsBmp(path, width, height, [colour](int) { return colour; });
+}
+
+void WriteColumnsBmp(const std::string& path, int width, int height, const std::function<COLORREF(int)>& columnColour)
+{
     BITMAPFILEHEADER file{};
     BITMAPINFOHEADER info{};
     info.biSize = sizeof info;
@@ -291,10 +296,22 @@ void WriteSolidBmp(const std::string& path, int width, int height, COLORREF colo
     file.bfSize = file.bfOffBits + static_cast<DWORD>(width * height * 4);
     std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
     bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
-    const DWORD pixel = static_cast<DWORD>(GetRValue(colour)) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
-    for (int i = 0; i < width * height; ++i)
+    for (int i = 0; i < width * height; ++i) {
+        const COLORREF colour = columnColour(i % width);
+        const DWORD pixel = static_cast<DWORD>(GetRValue(colour)) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
         bytes.append(reinterpret_cast<const char*>(&pixel), 4);
+    }
     WriteFileBytes(path, bytes);
+}
+
+std::string FreshTempFolder(const std::string& name)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + name;
+    RemoveTree(folder);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
 }
 
 void RemoveTree(const std::string& folder)

@@ -71,9 +71,14 @@ void RemoveTreeWide(const std::wstring& folder);
 
 // A 32-bit BMP of width x height pixels all of one colour, replacing any file.
 void WriteSolidBmp(const std::string& path, int width, int height, COLORREF colour);
+// The same with every column x of one colour, columnColour(x).
+void WriteColumnsBmp(const std::string& path, int width, int height, const std::function<COLORREF(int)>& columnColour);
 
 // Deletes a folder with everything in it, read-only and hidden files included.
 void RemoveTree(const std::string& folder);
+
+// The folder of that name in the temporary folder, made afresh and empty.
+std::string FreshTempFolder(const std::string& name);
 
 // The files directly in a folder, hidden ones included, by name with their bytes: equal before
 // and after means the folder is as it was.

@@ -1,0 +1,29 @@
+#include "display/LedDotLook.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+#include "base/Dib32.h"
+#include "base/Handles.h"
+#include "display/core/LedDotMask.h"
+
+namespace rolva {
+
+HBITMAP DottedPicture(HBITMAP picture, const SignLiveLook& look)
+{
+    BITMAP size{};
+    if (!picture || !GetObjectA(picture, sizeof size, &size))
+        return nullptr;
+    const int width = size.bmWidth;
+    const int height = std::abs(size.bmHeight);
+    std::uint32_t* pixels = nullptr;
+    BitmapHandle copy(CreateDib32(width, height, &pixels));
+    if (!copy || !CopyBitmapPixels(picture, 0, 0, copy.Get(), width, height))
+        return nullptr;
+    // The copy's pixels are read and written directly: GDI must have finished drawing them.
+    GdiFlush();
+    ApplyLedDotMask(pixels, width, height, width, DotMaskOf(look));
+    return copy.Release();
+}
+
+}  // namespace rolva

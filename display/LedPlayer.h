@@ -1,0 +1,35 @@
+// An LED-style sign's frame in motion: its pages taking turns and its wide pages scrolling, on a
+// worker thread of the sign's own that follows the frame's LedTimeline from absolute due times,
+// so a late wake-up never adds up. The user-interface thread loads the pages and shows the first
+// pose; the thread only moves the sign's picture control and gives it the page bitmaps. Those
+// are sent window calls, carried out by the user-interface thread, also while it waits for the
+// thread to end (StopLedPlayer).
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "base/Handles.h"
+#include "display/core/LedTimeline.h"
+
+namespace rolva {
+
+// Shows the frame's first pose and, when the pose ever changes, plays the frame until the next
+// stop. firstPage is borrowed (the sign's pictureBitmap owns it); laterPages become the
+// player's, replacing the previous frame's only now that the control shows the new page.
+// A player still running is stopped first.
+void PlayLedFrame(int sign, HBITMAP firstPage, std::vector<BitmapHandle> laterPages, const LedTimeline& timeline);
+
+// Asks the sign's player thread to stop and waits until it has ended; afterwards the picture
+// stays as the last step left it. Nothing happens when no player runs.
+void StopLedPlayer(int sign);
+
+// Stops the player and frees the frame's later pages; for after the control was given another
+// picture.
+void DropLedPages(int sign);
+
+// True while the sign's player thread runs.
+bool IsLedPlaying(int sign);
+
+}  // namespace rolva
