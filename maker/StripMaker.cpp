@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/AppMessages.h"
+#include "base/ColourChooser.h"
 #include "base/FileChoosers.h"
 #include "base/FileStreams.h"
 #include "base/Modal.h"
@@ -224,18 +225,8 @@ void StripMaker_OnNcDestroy(HWND dialog)
 
 void ChooseColour(HWND dialog, Rgb& colour)
 {
-    MakerState* state = StateOf(dialog);
-    CHOOSECOLORA choose{};
-    choose.lStructSize = sizeof choose;
-    choose.hwndOwner = dialog;
-    choose.rgbResult = RGB((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
-    choose.lpCustColors = state->customColours;
-    choose.Flags = CC_RGBINIT | CC_FULLOPEN;
-    if (!ChooseColorA(&choose))
-        return;
-    colour = (static_cast<Rgb>(GetRValue(choose.rgbResult)) << 16) |
-             (static_cast<Rgb>(GetGValue(choose.rgbResult)) << 8) | GetBValue(choose.rgbResult);
-    Refresh(dialog);
+    if (ChooseRgbColour(dialog, colour, StateOf(dialog)->customColours))
+        Refresh(dialog);
 }
 
 constexpr char kStripChooserTitle[] = "幕の保存先";
