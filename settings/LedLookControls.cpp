@@ -52,6 +52,11 @@ bool LedLook_OnControlMade(HWND control, const ControlRow& row)
         SendMessageA(control, UDM_SETRANGE32, kMinScrollSpeed, kMaxScrollSpeed);
     else if (row.id == kLookPitchUpDownId)
         SendMessageA(control, UDM_SETRANGE32, kMinDotPitch, kMaxDotPitch);
+    else {
+        // The page time's arrows only say which way; they stay in the middle.
+        SendMessageA(control, UDM_SETRANGE32, 0, 2);
+        SendMessageA(control, UDM_SETPOS32, 0, 1);
+    }
     return false;
 }
 

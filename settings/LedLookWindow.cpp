@@ -166,14 +166,16 @@ void LedLook_OnCommand(HWND window, int id, int notification)
     }
 }
 
-// The page time's arrows step a tenth of a second from the time the sign uses.
-void LedLook_OnNotify(HWND window, const NMHDR& header)
+// The page time's arrows step a tenth of a second from the time the sign uses. Returns 1 to
+// keep the arrows' own position in the middle of their range, so both arrows always step.
+LRESULT LedLook_OnNotify(HWND window, const NMHDR& header)
 {
     LedLookState* state = StateOf(window);
     if (!state || header.code != static_cast<UINT>(UDN_DELTAPOS) || header.idFrom != kLookPageTimeUpDownId)
-        return;
+        return 0;
     const int delta = reinterpret_cast<const NMUPDOWN&>(header).iDelta;
     SetDlgItemTextA(window, kLookPageTimeEditId, PageTimeText(StepPageTime(LookOf(*state).pageTimeMs, delta)).c_str());
+    return 1;
 }
 
 LRESULT LedLook_OnCtlColorStatic(HWND window, HWND control, WPARAM wParam, LPARAM lParam)
@@ -194,8 +196,7 @@ LRESULT LedLook_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         LedLook_OnCommand(window, LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_NOTIFY:
-        LedLook_OnNotify(window, *reinterpret_cast<const NMHDR*>(lParam));
-        return 0;
+        return LedLook_OnNotify(window, *reinterpret_cast<const NMHDR*>(lParam));
     case WM_CTLCOLORSTATIC:
         return LedLook_OnCtlColorStatic(window, reinterpret_cast<HWND>(lParam), wParam, lParam);
     case WM_CLOSE:
