@@ -67,11 +67,7 @@ class LedLookWindowTest : public SettingsDialogTest {
 protected:
     void SetUp() override
     {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        folder_ = std::string(temp) + "rolva-led-look-test";
-        test::RemoveTree(folder_);
-        CreateDirectoryA(folder_.c_str(), nullptr);
+        folder_ = test::FreshTempFolder("rolva-led-look-test");
         test::WriteSolidBmp(folder_ + "\\001.bmp", 8, 4, RGB(255, 0, 0));
         SignSlot& slot = gDocument.signs[0];
         slot.kind = kLed;

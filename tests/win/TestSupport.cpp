@@ -297,6 +297,16 @@ void WriteSolidBmp(const std::string& path, int width, int height, COLORREF colo
     WriteFileBytes(path, bytes);
 }
 
+std::string FreshTempFolder(const std::string& name)
+{
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + name;
+    RemoveTree(folder);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
 void RemoveTree(const std::string& folder)
 {
     WIN32_FIND_DATAA found;

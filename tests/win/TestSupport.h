@@ -75,6 +75,9 @@ void WriteSolidBmp(const std::string& path, int width, int height, COLORREF colo
 // Deletes a folder with everything in it, read-only and hidden files included.
 void RemoveTree(const std::string& folder);
 
+// An empty folder of that name in the temporary folder, whatever was there before; its path.
+std::string FreshTempFolder(const std::string& name);
+
 // The files directly in a folder, hidden ones included, by name with their bytes: equal before
 // and after means the folder is as it was.
 std::map<std::string, std::string> FolderContents(const std::string& folder);
