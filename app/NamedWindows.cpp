@@ -6,6 +6,7 @@
 #include "info/SplashWindow.h"
 #include "maker/StripMaker.h"
 #include "panel/ControlPanel.h"
+#include "settings/LedLookWindow.h"
 #include "settings/SettingsDialog.h"
 
 namespace rolva {
@@ -24,6 +25,7 @@ const NamedWindow kNamedWindows[] = {
     {"About", true, kAboutWindow},
     {"Set", true, kSettingsWindow},
     {"Maker", true, kStripMakerWindow},
+    {"LedLook", true, kLedLookWindow},
 };
 
 HWND CreateByName(HWND owner, const char* name, bool modal, LPARAM initParam)

@@ -21,6 +21,7 @@ struct Application {
     HWND about = nullptr;     // set while the About window is open
     HWND settings = nullptr;  // set while the settings dialog is open
     HWND maker = nullptr;     // set while the strip maker is open
+    HWND ledLook = nullptr;   // set while the LED look window is open
     FontHandle fonts[kWindowFontCount];
     HBRUSH buttonFace = nullptr;  // class background of NORMALDLG and NORMAL0: the classes own it
     TopLevelWindow formRecord;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/AppMessages.h"
+#include "base/ColourChooser.h"
 #include "base/FileChoosers.h"
 #include "base/FileStreams.h"
 #include "base/Modal.h"
@@ -47,6 +48,8 @@ struct MakerState {
     int height = 0;
     MakerStyle style;
     FrameList list;
+    std::vector<FrameLine> bands;  // what the preview shows: the frames, and an LED sign's pages
+    std::vector<bool> pageBands;   // per band, whether it is a further page
     PreviewSource preview;  // borrowed by the preview window
     COLORREF customColours[16] = {};
     bool wrote = false;
@@ -125,10 +128,29 @@ void ReadStyle(HWND dialog, MakerState& state)
 
 void ShowPreviewLabel(HWND dialog, const MakerState& state)
 {
-    const std::string text = std::string("プレビュー（") + (state.led ? "LED風" : "幕式") + " " +
-                             std::to_string(state.width) + "×" + std::to_string(state.height) + "、" +
-                             std::to_string(state.list.lineCount) + "枚）";
-    SetDlgItemTextA(dialog, kMakerPreviewLabelId, text.c_str());
+    const std::size_t pages = state.list.MorePageCount();
+    std::string text = std::string("プレビュー（") + (state.led ? "LED風" : "幕式") + " " + std::to_string(state.width) +
+                       "×" + std::to_string(state.height) + "、" + std::to_string(state.list.lineCount) + "枚";
+    // Said once here, where the list is seen: a roll strip has one picture a frame.
+    if (pages)
+        text += state.led ? "＋" + std::to_string(pages) + "ページ" : "、＋の行のページは幕式では使いません";
+    SetDlgItemTextA(dialog, kMakerPreviewLabelId, (text + "）").c_str());
+}
+
+// The bands of the preview: every frame, each followed by its further pages on an LED sign;
+// a roll strip has no pages.
+void FillBands(MakerState& state)
+{
+    state.bands.clear();
+    state.pageBands.clear();
+    for (std::size_t n = 0; n < state.list.frames.size(); ++n) {
+        state.bands.push_back(state.list.frames[n]);
+        state.pageBands.push_back(false);
+        if (!state.led)
+            continue;
+        state.bands.insert(state.bands.end(), state.list.morePages[n].begin(), state.list.morePages[n].end());
+        state.pageBands.resize(state.bands.size(), true);
+    }
 }
 
 void Refresh(HWND dialog)
@@ -138,6 +160,7 @@ void Refresh(HWND dialog)
         return;
     ReadStyle(dialog, *state);
     state->list = ParseFrameList(ItemText(dialog, kMakerListId), IsSystemLeadByte, SystemWideBar());
+    FillBands(*state);
     ShowPreviewLabel(dialog, *state);
     RefreshPreview(GetDlgItem(dialog, kMakerPreviewId));
 }
@@ -207,7 +230,7 @@ void StripMaker_OnInitDialog(HWND dialog, int sign)
     ShowDocument(dialog, document);
     state->keptList = ItemText(dialog, kMakerListId);
 
-    state->preview = PreviewSource{&state->list.frames, &state->style, state->width, state->height};
+    state->preview = PreviewSource{&state->bands, &state->pageBands, &state->style, state->width, state->height};
     SetPreviewSource(GetDlgItem(dialog, kMakerPreviewId), &state->preview);
     Refresh(dialog);
     if (!state->missingFace.empty())
@@ -224,18 +247,8 @@ void StripMaker_OnNcDestroy(HWND dialog)
 
 void ChooseColour(HWND dialog, Rgb& colour)
 {
-    MakerState* state = StateOf(dialog);
-    CHOOSECOLORA choose{};
-    choose.lStructSize = sizeof choose;
-    choose.hwndOwner = dialog;
-    choose.rgbResult = RGB((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
-    choose.lpCustColors = state->customColours;
-    choose.Flags = CC_RGBINIT | CC_FULLOPEN;
-    if (!ChooseColorA(&choose))
-        return;
-    colour = (static_cast<Rgb>(GetRValue(choose.rgbResult)) << 16) |
-             (static_cast<Rgb>(GetGValue(choose.rgbResult)) << 8) | GetBValue(choose.rgbResult);
-    Refresh(dialog);
+    if (ChooseRgbColour(dialog, colour, StateOf(dialog)->customColours))
+        Refresh(dialog);
 }
 
 constexpr char kStripChooserTitle[] = "幕の保存先";

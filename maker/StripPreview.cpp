@@ -12,6 +12,8 @@ namespace rolva {
 namespace {
 
 constexpr int kGap = 4;  // between frames and at the edges
+constexpr int kPageMarkWidth = 6;  // the bar at the left of a further page's band
+constexpr COLORREF kPageMark = RGB(255, 200, 0);
 constexpr COLORREF kPreviewBackground = RGB(96, 96, 96);
 
 const PreviewSource* SourceOf(HWND preview)
@@ -173,6 +175,11 @@ void DrawPreview(HWND preview, HDC dc)
             const int y = kGap + k * pitch - scroll;
             StretchBlt(buffer.Get(), x, y, shown.cx, shown.cy, canvas.Dc(), 0, 0, source->width, source->height,
                        SRCCOPY);
+            if (source->pages && static_cast<std::size_t>(k) < source->pages->size() && (*source->pages)[k]) {
+                const RECT mark{x, y, x + kPageMarkWidth, y + shown.cy};
+                SetBkColor(buffer.Get(), kPageMark);
+                ExtTextOutA(buffer.Get(), 0, 0, ETO_OPAQUE, &mark, "", 0, nullptr);
+            }
         }
     }
     BitBlt(dc, 0, 0, client.right, client.bottom, buffer.Get(), 0, 0, SRCCOPY);

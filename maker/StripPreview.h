@@ -1,5 +1,5 @@
-// The strip maker's live preview: a scrollable child window showing the frames one under the
-// other, narrowed to its width when the sign is wider, drawn by the same code as the output.
+// The strip maker's live preview: a scrollable child window showing the frames (and an LED
+// sign's further pages, each a band of its own with a mark at its left) one under the other, narrowed to its width when the sign is wider, drawn by the same code as the output.
 // It borrows what it shows from the dialog's state.
 #pragma once
 
@@ -13,7 +13,8 @@
 namespace rolva {
 
 struct PreviewSource {
-    const std::vector<FrameLine>* frames = nullptr;
+    const std::vector<FrameLine>* frames = nullptr;  // one band each, top to bottom
+    const std::vector<bool>* pages = nullptr;  // per band, true for a further page: marked at its left
     const MakerStyle* style = nullptr;
     int width = 0;   // the sign's frame size
     int height = 0;

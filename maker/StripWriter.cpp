@@ -5,11 +5,13 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <set>
 
 #include "base/FileMessages.h"
 #include "base/FileStreams.h"
 #include "base/SystemText.h"
 #include "base/core/PathText.h"
+#include "display/LedSign.h"
 #include "maker/FrameDrawing.h"
 #include "maker/core/StripFile.h"
 
@@ -120,6 +122,45 @@ bool PutBack(const AsideFrame& aside)
     return back;
 }
 
+// One picture of an LED folder: a frame's first page or a further one.
+struct FolderPicture {
+    const FrameLine* line;  // borrowed from the list
+    std::string name;
+};
+
+// Every picture of the list's frames, each frame's own file before its further pages.
+std::vector<FolderPicture> FolderPictures(const FrameList& list)
+{
+    std::vector<FolderPicture> pictures;
+    for (std::size_t n = 0; n < list.frames.size(); ++n) {
+        pictures.push_back({&list.frames[n], LedFrameFileName(n)});
+        for (std::size_t k = 0; k < list.morePages[n].size(); ++k)
+            pictures.push_back({&list.morePages[n][k], LedPageFileName(n, k + 2)});
+    }
+    return pictures;
+}
+
+// The maker's pictures already in the folder that the new list does not write: frames past its
+// last one, and pages it does not have (which the sign would show among the new ones).
+std::vector<std::string> OldPicturesPastTheList(const std::string& folder, const FrameList& list,
+                                                const std::vector<FolderPicture>& pictures)
+{
+    std::vector<std::string> old;
+    for (std::size_t k = list.frames.size(); k < kMaxMakerFrames; ++k) {
+        if (FileAttributesOf(JoinFolderPath(folder, LedFrameFileName(k), IsSystemLeadByte)) != INVALID_FILE_ATTRIBUTES)
+            old.push_back(LedFrameFileName(k));
+    }
+    std::set<std::string> written;
+    for (const FolderPicture& picture : pictures)
+        written.insert(picture.name);
+    for (const std::string& name : ListLedFolder(folder)) {
+        // Such a name differs from the one written, if at all, only in its ending's case.
+        if (IsLedPageFileName(name) && !written.count(name.substr(0, name.size() - 4) + ".bmp"))
+            old.push_back(name);
+    }
+    return old;
+}
+
 }  // namespace
 
 WriteResult WriteRollStrip(const std::string& path, const FrameList& list, const MakerDocument& document,
@@ -175,14 +216,15 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
             RemoveDirectoryW(WideFileApiPath(folder).c_str());
         return Cancelled();
     };
-    const auto total = static_cast<std::int64_t>(list.frames.size());
-    for (std::size_t k = 0; k < list.frames.size(); ++k) {
+    const std::vector<FolderPicture> pictures = FolderPictures(list);
+    const auto total = static_cast<std::int64_t>(pictures.size());
+    for (std::size_t k = 0; k < pictures.size(); ++k) {
         if (!progress.Continue(static_cast<std::int64_t>(k), total))
             return stop();
-        DrawFrame(canvas.Dc(), 0, width, height, list.frames[k], document.style, texts);
+        DrawFrame(canvas.Dc(), 0, width, height, *pictures[k].line, document.style, texts);
         ApplyFrameLook(canvas, 0, height, document.style);
         const auto bytes = EncodeBmp24(canvas.Pixels(), width, height, width);
-        const std::string target = JoinFolderPath(folder, LedFrameFileName(k), IsSystemLeadByte);
+        const std::string target = JoinFolderPath(folder, pictures[k].name, IsSystemLeadByte);
         auto frame = std::make_unique<ReplacingFileSink>(target, FILE_ATTRIBUTE_HIDDEN);
         if (!frame->IsOpen() || bytes.empty() || WriteAllBytes(*frame, bytes.data(), bytes.size()) != 0 ||
             !frame->Finish())
@@ -200,16 +242,16 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
     std::size_t placed = 0;
     for (; placed < written.size(); ++placed) {
         if (!written[placed]->CommitKeepingOld()) {
-            failed = JoinFolderPath(folder, LedFrameFileName(placed), IsSystemLeadByte);
+            failed = JoinFolderPath(folder, pictures[placed].name, IsSystemLeadByte);
             if (!FilesLeftByLastSave().oldContents.empty())
                 stranded.push_back(FilesLeftByLastSave().oldContents);
             break;
         }
     }
-    for (std::size_t k = written.size(); failed.empty() && k < kMaxMakerFrames; ++k) {
-        const std::string extra = JoinFolderPath(folder, LedFrameFileName(k), IsSystemLeadByte);
-        if (FileAttributesOf(extra) == INVALID_FILE_ATTRIBUTES)
-            continue;
+    for (const std::string& name : OldPicturesPastTheList(folder, list, pictures)) {
+        if (!failed.empty())
+            break;
+        const std::string extra = JoinFolderPath(folder, name, IsSystemLeadByte);
         if (std::optional<AsideFrame> aside = SetAside(extra))
             setAside.push_back(*aside);
         else
@@ -225,7 +267,7 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
             const std::string& backup = written[k]->BackupPath();
             stranded.push_back(FileAttributesOf(backup) != INVALID_FILE_ATTRIBUTES
                                    ? backup
-                                   : JoinFolderPath(folder, LedFrameFileName(k), IsSystemLeadByte));
+                                   : JoinFolderPath(folder, pictures[k].name, IsSystemLeadByte));
         }
         for (auto& frame : written)
             frame->Discard();  // a frame that was new to the folder goes with the rest
@@ -234,7 +276,7 @@ WriteResult WriteLedFolder(const std::string& folder, const FrameList& list, con
         return Failure(CannotWrite(failed));
     }
     for (std::size_t k = 0; k < written.size(); ++k) {
-        const std::string target = JoinFolderPath(folder, LedFrameFileName(k), IsSystemLeadByte);
+        const std::string target = JoinFolderPath(folder, pictures[k].name, IsSystemLeadByte);
         SetFileAttributesW(WideFileApiPath(target).c_str(), FILE_ATTRIBUTE_NORMAL);
     }
     written.clear();  // the old frames kept aside go

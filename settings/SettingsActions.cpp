@@ -13,6 +13,7 @@
 #include "scene/DocumentApply.h"
 #include "scene/FileCommands.h"
 #include "scene/SignPictures.h"
+#include "settings/SettingsFill.h"
 #include "settings/SettingsIds.h"
 #include "settings/core/PictureFilter.h"
 
@@ -105,6 +106,7 @@ void ChangeSignKind(HWND dialog, int sign)
         SetDlgItemTextA(dialog, kPicturePathIds[sign], "");
         ReleaseLedFolderWatches();
     }
+    EnableLedLookButton(dialog, sign);
     const bool shown = kind != static_cast<std::uint8_t>(SignKind::Hidden);
     // A first sign hidden by an older file would otherwise stay out of sight for good: its
     // list offers only shown kinds.

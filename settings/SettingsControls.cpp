@@ -97,6 +97,9 @@ const ControlRow kControls[] = {
     // Right of the corner rounding, their right edges on those of the "原稿をコピー" buttons.
     {kMakeStripIds[0], "BUTTON", "幕の作成...", 0, kButtonStyle, 183, 280, 90, 24},
     {kMakeStripIds[1], "BUTTON", "幕の作成...", 0, kButtonStyle, 481, 280, 90, 24},
+    // In the bottom row between ？Help and 閉じる, each below its own sign's column.
+    {kLedLookIds[0], "BUTTON", "LEDの表示...", 0, kButtonStyle, 183, 390, 90, 24},
+    {kLedLookIds[1], "BUTTON", "LEDの表示...", 0, kButtonStyle, 391, 390, 90, 24},
 };
 
 // The up-downs take no font; their real ranges and positions come when the dialog is filled.

@@ -13,6 +13,7 @@
 #include "maker/StripMaker.h"
 #include "resources/ResourceIds.h"
 #include "scene/SignPictures.h"
+#include "settings/LedLookWindow.h"
 #include "settings/LiveEdits.h"
 #include "settings/ManuscriptTemplate.h"
 #include "settings/SettingsActions.h"
@@ -164,6 +165,8 @@ void SettingsDialog_OnCommand(HWND dialog, int id, int notification)
             CopySignManuscriptFromDialog(dialog, sign);
         else if (id == kMakeStripIds[sign])
             RunStripMaker(dialog, sign);
+        else if (id == kLedLookIds[sign])
+            RunLedLookWindow(dialog, sign);
     }
 }
 

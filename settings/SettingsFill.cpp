@@ -25,10 +25,18 @@ void FillKindList(HWND dialog, int sign)
 
 }  // namespace
 
+void EnableLedLookButton(HWND dialog, int sign)
+{
+    const bool led = gDocument.signs[sign].kind == static_cast<std::uint8_t>(SignKind::Led);
+    EnableWindow(GetDlgItem(dialog, kLedLookIds[sign]), led);
+}
+
 void FillSettingsFields(HWND dialog)
 {
-    for (int sign = 0; sign < kSignCount; ++sign)
+    for (int sign = 0; sign < kSignCount; ++sign) {
         FillKindList(dialog, sign);
+        EnableLedLookButton(dialog, sign);
+    }
 
     for (const NumberField& field : kNumberFields)
         SendDlgItemMessageA(dialog, field.upDownId, UDM_SETRANGE, 0, MAKELPARAM(field.maximum, field.minimum));

@@ -9,4 +9,7 @@ namespace rolva {
 // their fields mirror, and the stored paths.
 void FillSettingsFields(HWND dialog);
 
+// "LEDの表示..." answers only while the sign is LED-style.
+void EnableLedLookButton(HWND dialog, int sign);
+
 }  // namespace rolva

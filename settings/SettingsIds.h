@@ -45,6 +45,7 @@ constexpr int kCornerEditIds[2] = {1084, 1087};
 constexpr int kCornerUpDownIds[2] = {1085, 1088};
 constexpr int kCopyTemplateIds[2] = {1014, 1015};
 constexpr int kMakeStripIds[2] = {1111, 1112};  // "幕の作成..." above each "原稿をコピー"
+constexpr int kLedLookIds[2] = {1113, 1114};    // "LEDの表示...", for an LED-style sign only
 
 // The bottom row.
 constexpr int kCloseId = 1016;

@@ -3,6 +3,12 @@
 // optional type label drawn in a box at the left. Text is in the system code page, so the fields
 // are split by character with its lead-byte test: in Shift-JIS the trail byte of a double-byte
 // character may be 0x7C ('|', as in "ポ") or 0x5C.
+//
+// A frame of an LED-style sign can have further pages, shown one after another: a line whose
+// first field is a lone '+' ("+|大宮|Omiya") is the next page of the frame above it, its own
+// fields after the '+'. Every older list means what it meant: a lone '+' as a destination drew
+// nothing a sign shows, and a '+' on the first line, with no frame above, is still a frame. A
+// '+' with more text in its field ("+大宮"), and the full-width '＋', stay destinations.
 #pragma once
 
 #include <cstddef>
@@ -32,10 +38,20 @@ struct FrameLine {
     bool Blank() const { return main.empty() && sub.empty() && label.empty(); }
 };
 
+// The most pages of one frame, its own first: the folder names them up to "NNN+99.bmp".
+constexpr std::size_t kMaxFramePages = 99;
+
+// What a page line's first field holds.
+constexpr std::string_view kPageMarker = "+";
+
 struct FrameList {
     std::vector<FrameLine> frames;  // never more than kMaxMakerFrames
-    std::size_t lineCount = 0;      // the frames the text asked for, which may be more
+    // morePages[n]: frame n's pages after its own (page 2 on), as many entries as frames, each
+    // holding fewer than kMaxFramePages.
+    std::vector<std::vector<FrameLine>> morePages;
+    std::size_t lineCount = 0;      // the frames the text asked for, which may be more; pages not counted
     bool TooMany() const { return lineCount > kMaxMakerFrames; }
+    std::size_t MorePageCount() const;  // the further pages of all frames
 };
 
 // The full-width bar U+FF5C (what a Japanese input method types for '|') in Shift-JIS.
@@ -44,7 +60,8 @@ constexpr std::string_view kShiftJisWideBar = "\x81\x62";
 // Splits the text at CR LF, LF or CR; one newline ending the text ends the last line and adds
 // no frame of its own. Fields are separated by '|', a tab, or wideBar (the full-width bar in the
 // text's code page; empty where the code page has none, since its bytes may be another
-// character there). Fields lose the blanks around them; an empty line is a blank frame.
+// character there). Fields lose the blanks around them; an empty line is a blank frame. A page
+// line (see above) joins the frame above; more than kMaxFramePages pages of a frame are left out.
 FrameList ParseFrameList(std::string_view text, LeadByteTest isLeadByte,
                          std::string_view wideBar = kShiftJisWideBar);
 

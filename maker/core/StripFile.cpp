@@ -79,4 +79,33 @@ std::string LedFrameFileName(std::size_t frame)
     return name;
 }
 
+std::string LedPageFileName(std::size_t frame, std::size_t page)
+{
+    if (page <= 1)
+        return LedFrameFileName(frame);
+    char name[24];
+    std::snprintf(name, sizeof name, "%03u+%u.bmp", static_cast<unsigned>(frame + 1), static_cast<unsigned>(page));
+    return name;
+}
+
+bool IsLedPageFileName(const std::string& name)
+{
+    const auto digit = [&name](std::size_t i) { return name[i] >= '0' && name[i] <= '9'; };
+    const std::size_t size = name.size();
+    // "NNN+k.bmp" or "NNN+kk.bmp"
+    if ((size != 9 && size != 10) || !digit(0) || !digit(1) || !digit(2) || name[3] != '+' || name[4] == '0')
+        return false;
+    const std::size_t dot = size - 4;
+    for (std::size_t i = 4; i < dot; ++i) {
+        if (!digit(i))
+            return false;
+    }
+    if (dot == 5 && name[4] == '1')
+        return false;  // "+1" is no page: the frame's own file is its first
+    std::string ending = name.substr(dot);
+    for (char& c : ending)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return ending == ".bmp";
+}
+
 }  // namespace rolva

@@ -31,4 +31,12 @@ std::vector<std::uint8_t> EncodeBmp24(const std::uint32_t* pixels, int width, in
 // "001.bmp" for frame 0, up to "999.bmp": names that sort in frame order in an LED folder.
 std::string LedFrameFileName(std::size_t frame);
 
+// Page page of frame frame: its frame's file for page 1, "005+2.bmp" for page 2 of frame 4, the
+// name by which an LED-style sign takes a picture for a page of that frame.
+std::string LedPageFileName(std::size_t frame, std::size_t page);
+
+// Whether name is a further page as LedPageFileName writes it: three digits, '+', 2 to 99, ".bmp"
+// in any case. Such a file in a folder the maker writes belongs to the maker's frames.
+bool IsLedPageFileName(const std::string& name);
+
 }  // namespace rolva

@@ -74,5 +74,34 @@ TEST(LedFrameFileName, NumbersFramesFromOneInThreeDigits)
     EXPECT_EQ("999.bmp", LedFrameFileName(998));
 }
 
+TEST(LedPageFileName, NamesFurtherPagesBesideTheirFramesFile)
+{
+    const struct {
+        std::size_t frame, page;
+        const char* name;
+    } cases[] = {
+        {4, 1, "005.bmp"}, {4, 2, "005+2.bmp"}, {0, 10, "001+10.bmp"}, {998, 99, "999+99.bmp"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.name, LedPageFileName(c.frame, c.page)) << c.frame << " " << c.page;
+        EXPECT_EQ(c.page > 1, IsLedPageFileName(c.name)) << c.name;
+    }
+}
+
+TEST(IsLedPageFileName, KnowsOnlyThePagesTheMakerWrites)
+{
+    const struct {
+        const char* name;
+        bool page;
+    } cases[] = {
+        {"005+2.bmp", true},   {"005+2.BMP", true},   {"005+99.bmp", true}, {"005+1.bmp", false},
+        {"005+0.bmp", false},  {"005+02.bmp", false}, {"005+100.bmp", false}, {"05+2.bmp", false},
+        {"0005+2.bmp", false}, {"005+2.png", false},  {"005-2.bmp", false}, {"abc+2.bmp", false},
+        {"005+2a.bmp", false}, {"005+.bmp", false},   {"", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.page, IsLedPageFileName(c.name)) << c.name;
+}
+
 }  // namespace
 }  // namespace rolva

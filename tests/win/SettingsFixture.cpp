@@ -37,7 +37,7 @@ SceneGuard::SceneGuard()
         const SignSlot& slot = gDocument.signs[i];
         signs_[i] = Sign{SignLeft(i),     SignTop(i),        SignWidth(i),           SignHeight(i),
                          SignVisible(i),  slot.kind,         slot.cornerRadius,      slot.manuscriptFrames,
-                         slot.picturePath, PanelText(kNumberDisplayIds[i]), static_cast<bool>(slot.pictureBitmap)};
+                         slot.liveLook,   slot.picturePath, PanelText(kNumberDisplayIds[i]), static_cast<bool>(slot.pictureBitmap)};
     }
 }
 
@@ -55,6 +55,7 @@ SceneGuard::~SceneGuard()
         slot.kind = s.kind;
         slot.cornerRadius = s.cornerRadius;
         slot.manuscriptFrames = s.manuscriptFrames;
+        slot.liveLook = s.liveLook;
         slot.picturePath = s.picturePath;
         ApplySignRegion(i);
         ShowSign(i, s.visible);

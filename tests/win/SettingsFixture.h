@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "SharedState.h"
+#include "document/core/SceneLiveLook.h"
 
 namespace rolva::test {
 
@@ -32,6 +33,7 @@ private:
         std::uint8_t kind;
         std::int32_t cornerRadius;
         std::int16_t manuscriptFrames;
+        SignLiveLook liveLook;
         std::string picturePath;
         std::string display;
         bool hadPicture;

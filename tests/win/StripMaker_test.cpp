@@ -67,6 +67,23 @@ test::Capture LoadBmp(const std::string& path)
     return test::BitmapPixels(bitmap.Get());
 }
 
+// The names of a folder's visible files, sorted by byte.
+std::vector<std::string> VisibleFiles(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found{};
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        if (!(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN)))
+            names.push_back(found.cFileName);
+    } while (FindNextFileA(find, &found));
+    FindClose(find);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 class StripMakerTest : public test::SharedSceneTest {
 protected:
     void SetUp() override
@@ -334,16 +351,8 @@ TEST_F(StripMakerTest, AnLedSignGetsAFolderOfNumberedPicturesInFrameOrder)
     // Frame 2 is blank: its picture must be the third file and all dark.
     WriteList("東京\r\n大阪|OSAKA\r\n\r\n名古屋||急行\r\n", led);
 
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found{};
-    HANDLE find = FindFirstFileA((led + "\\*").c_str(), &found);
-    ASSERT_NE(INVALID_HANDLE_VALUE, find);
-    do {
-        if (!(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN)))
-            names.push_back(found.cFileName);
-    } while (FindNextFileA(find, &found));
-    FindClose(find);
-    std::sort(names.begin(), names.end());
+    const std::vector<std::string> names = VisibleFiles(led);
+    ASSERT_EQ(4u, names.size());
     EXPECT_EQ((std::vector<std::string>{"001.bmp", "002.bmp", "003.bmp", "004.bmp"}), names);
 
     for (int k = 0; k < 4; ++k) {
@@ -358,6 +367,43 @@ TEST_F(StripMakerTest, AnLedSignGetsAFolderOfNumberedPicturesInFrameOrder)
     WriteList("東京\r\n", led);
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((led + "\\002.bmp").c_str()));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((led + "\\001.bmp").c_str()));
+}
+
+TEST_F(StripMakerTest, AnLedFolderGetsEachFramesFurtherPagesBesideItsFileAndLosesPagesNoLongerListed)
+{
+    gDocument.signs[0].kind = static_cast<std::uint8_t>(SignKind::Led);
+    Open();
+    const std::string led = folder_ + "\\led";
+    // Page 3 of frame 1 is blank: its picture must be all dark.
+    WriteList("東京\r\n+|Tokyo\r\n+\r\n大阪\r\n", led);
+    EXPECT_EQ("プレビュー（LED風 160×40、2枚＋2ページ）", Text(kMakerPreviewLabelId));
+    const struct {
+        const char* name;
+        bool ink;
+    } written[] = {{"001+2.bmp", true}, {"001+3.bmp", false}, {"001.bmp", true}, {"002.bmp", true}};
+    ASSERT_EQ(std::size(written), VisibleFiles(led).size());
+    for (std::size_t k = 0; k < std::size(written); ++k) {
+        EXPECT_EQ(written[k].name, VisibleFiles(led)[k]);
+        const test::Capture page = LoadBmp(led + "\\" + written[k].name);
+        ASSERT_EQ(kWidth, page.width) << written[k].name;
+        EXPECT_EQ(written[k].ink, InkOfFrame(page, 0, kHeight).any) << written[k].name;
+    }
+
+    // Written again with the page on the other frame: the old pages go, a picture of the
+    // person's own that only looks alike stays.
+    test::WriteSolidBmp(led + "\\001+2 own.bmp", 4, 4, RGB(1, 2, 3));
+    WriteList("東京\r\n大阪\r\n+|OSAKA\r\n", led);
+    EXPECT_EQ((std::vector<std::string>{"001+2 own.bmp", "001.bmp", "002+2.bmp", "002.bmp"}), VisibleFiles(led));
+}
+
+TEST_F(StripMakerTest, ARollStripLeavesPagesOutAndSaysSoOnce)
+{
+    Open();
+    const std::string strip = folder_ + "\\strip.bmp";
+    WriteList("東京\r\n+|Tokyo\r\n大阪\r\n", strip);
+    EXPECT_EQ("プレビュー（幕式 160×40、2枚、＋の行のページは幕式では使いません）", Text(kMakerPreviewLabelId));
+    const test::Capture written = LoadBmp(strip);
+    EXPECT_EQ(2 * kHeight, written.height);
 }
 
 TEST_F(StripMakerTest, AReadOnlyTargetGivesTheMessageAndLeavesTheOldFileAndTheSign)

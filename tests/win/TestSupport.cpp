@@ -306,7 +306,7 @@ void WriteColumnsBmp(const std::string& path, int width, int height, const std::
 
 std::string FreshTempFolder(const std::string& name)
 {
-    char temp[MAX_PATH];
+    char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     const std::string folder = std::string(temp) + name;
     RemoveTree(folder);

@@ -77,7 +77,7 @@ void WriteColumnsBmp(const std::string& path, int width, int height, const std::
 // Deletes a folder with everything in it, read-only and hidden files included.
 void RemoveTree(const std::string& folder);
 
-// The folder of that name in the temporary folder, made afresh and empty.
+// An empty folder of that name in the temporary folder, whatever was there before; its path.
 std::string FreshTempFolder(const std::string& name);
 
 // The files directly in a folder, hidden ones included, by name with their bytes: equal before
