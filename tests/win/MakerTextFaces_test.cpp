@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "TestSupport.h"
 #include "base/Handles.h"
 #include "maker/FrameDrawing.h"
 #include "maker/core/FrameLayout.h"
@@ -168,7 +169,10 @@ std::unique_ptr<DibCanvas> DrawnByTheMaker(const std::string& text, const std::s
 {
     MakerStyle style = DefaultMakerStyle();
     style.face = face;
-    return DrawStrip({FrameLine{text, "", ""}}, kWidth, kHeight, style);
+    auto canvas = std::make_unique<DibCanvas>(kWidth, kHeight);
+    test::ProgressLog progress;
+    DrawStrip(*canvas, {FrameLine{text, "", ""}}, kHeight, style, progress);
+    return canvas;
 }
 
 TEST(MakerTextFaces, JapaneseIsDrawnAsItsCharactersInAWesternFaceAsInAJapaneseOne)
