@@ -43,11 +43,12 @@ bool Checked(HWND window, int id) { return IsDlgButtonChecked(window, id) == BST
 
 void Check(HWND window, int id, bool on) { CheckDlgButton(window, id, on ? BST_CHECKED : BST_UNCHECKED); }
 
-// The dot controls mean something only while the dots are shown.
+// The dot controls mean something only while the dots are shown; the swatch beside the colour
+// button stays enabled, as a disabled static may be drawn without its colour.
 void EnableDotControls(HWND window, bool dots)
 {
     for (int id : {kLookPitchLabelId, kLookPitchEditId, kLookPitchUpDownId, kLookPitchUnitId, kLookRoundId,
-                   kLookSquareId, kLookGapColourId, kLookGapSwatchId, kLookGlowId})
+                   kLookSquareId, kLookGapColourId, kLookGlowId})
         EnableWindow(GetDlgItem(window, id), dots);
 }
 
