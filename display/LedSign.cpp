@@ -2,12 +2,12 @@
 
 #include <utility>
 
+#include "base/Dib32.h"
 #include "base/FileStreams.h"
 #include "base/Handles.h"
 #include "base/SystemText.h"
 #include "display/LedDotLook.h"
 #include "display/LedPlayer.h"
-#include "display/PictureLoader.h"
 #include "display/SignWindows.h"
 #include "display/core/LedFiles.h"
 #include "display/core/LedPages.h"
@@ -59,35 +59,17 @@ private:
 
 LedFolderListing gListings[kSignCount];
 
-// A page as the sign shows it: the picture, or its dotted copy when the look asks for one (made
-// here once per frame, so page changes and scroll steps cost nothing more).
-BitmapHandle LoadLedPage(const std::string& path, const SignLiveLook& look)
-{
-    BitmapHandle page(LoadPicture(path));
-    if (look.dotLook && page) {
-        if (HBITMAP dotted = DottedPicture(page.Get(), look))
-            page.Reset(dotted);
-    }
-    return page;
-}
-
-std::int32_t BitmapWidth(HBITMAP bitmap)
-{
-    BITMAP size{};
-    return bitmap && GetObjectA(bitmap, sizeof size, &size) ? size.bmWidth : 0;
-}
-
 // Shows a frame of the given page files, its first page at once and the rest in turn.
 void ShowLedPages(int sign, const std::vector<std::string>& paths)
 {
     SignSlot& slot = gDocument.signs[sign];
     const SignLiveLook look = slot.liveLook;
-    BitmapHandle first = LoadLedPage(paths.front(), look);
-    std::vector<std::int32_t> widths{BitmapWidth(first.Get())};
+    BitmapHandle first(LoadLedPage(paths.front(), look));
+    std::vector<std::int32_t> widths{BitmapSize(first.Get()).cx};
     std::vector<BitmapHandle> later;
     for (std::size_t i = 1; i < paths.size(); ++i) {
-        later.push_back(LoadLedPage(paths[i], look));
-        widths.push_back(BitmapWidth(later.back().Get()));
+        later.emplace_back(LoadLedPage(paths[i], look));
+        widths.push_back(BitmapSize(later.back().Get()).cx);
     }
     RECT client{};
     GetClientRect(SignFrameHandle(sign), &client);
