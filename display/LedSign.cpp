@@ -59,6 +59,23 @@ private:
 
 LedFolderListing gListings[kSignCount];
 
+// The look each sign's shown pages were loaded with, which their dots follow.
+SignLiveLook gPagesLook[kSignCount];
+
+bool SameDots(SignLiveLook a, const SignLiveLook& b)
+{
+    a.pageTimeMs = b.pageTimeMs;
+    a.scrollSpeed = b.scrollSpeed;
+    return a == b;
+}
+
+std::int32_t SignClientWidth(int sign)
+{
+    RECT client{};
+    GetClientRect(SignFrameHandle(sign), &client);
+    return client.right;
+}
+
 // Shows a frame of the given page files, its first page at once and the rest in turn.
 void ShowLedPages(int sign, const std::vector<std::string>& paths)
 {
@@ -71,10 +88,9 @@ void ShowLedPages(int sign, const std::vector<std::string>& paths)
         later.emplace_back(LoadLedPage(paths[i], look));
         widths.push_back(BitmapSize(later.back().Get()).cx);
     }
-    RECT client{};
-    GetClientRect(SignFrameHandle(sign), &client);
-    const LedTimeline timeline(client.right, widths, look.pageTimeMs, look.scrollSpeed);
+    const LedTimeline timeline(SignClientWidth(sign), widths, look.pageTimeMs, look.scrollSpeed);
     PlayLedFrame(sign, first.Get(), std::move(later), timeline);
+    gPagesLook[sign] = look;
     // The control shows the new first page: the old frame's may go.
     slot.pictureBitmap = std::move(first);
 }
@@ -128,8 +144,16 @@ void SwitchLedFrame(int sign, std::int32_t frame)
 
 void RefreshLedLook(int sign)
 {
-    if (gDocument.signs[sign].kind == static_cast<std::uint8_t>(SignKind::Led))
-        SwitchLedFrame(sign, gDocument.signs[sign].targetFrame);
+    const SignSlot& slot = gDocument.signs[sign];
+    if (slot.kind != static_cast<std::uint8_t>(SignKind::Led))
+        return;
+    // The pages were dotted as they loaded: only another dot look loads them again, so that
+    // typing a page time or a speed costs no reading of pictures.
+    const SignLiveLook& look = slot.liveLook;
+    if (SameDots(gPagesLook[sign], look) &&
+        ReplayLedFrame(sign, SignClientWidth(sign), look.pageTimeMs, look.scrollSpeed))
+        return;
+    SwitchLedFrame(sign, slot.targetFrame);
 }
 
 void ReleaseLedFolderWatches()

@@ -17,7 +17,8 @@ namespace rolva {
 void SwitchLedFrame(int sign, std::int32_t frame);
 
 // Shows the sign's frame again as its live look (gDocument's liveLook: page time, scroll speed,
-// dot look) now asks, after that look was edited.
+// dot look) now asks, after that look or the sign's width changed: from its first page, the
+// pictures read again only for another dot look.
 void RefreshLedLook(int sign);
 
 // Replaces the sign's picture with the given file as a frame of one page (a file that is no

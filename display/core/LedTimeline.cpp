@@ -48,6 +48,11 @@ bool LedTimeline::Moves() const
     return pages_.size() > 1 || (pages_.size() == 1 && pages_[0].width > signWidth_);
 }
 
+bool LedTimeline::Scrolls() const
+{
+    return std::any_of(pages_.begin(), pages_.end(), [this](const Page& page) { return page.width > signWidth_; });
+}
+
 std::int64_t LedTimeline::TurnMs() const
 {
     return Moves() ? (turnLength_ + speed_ - 1) / speed_ : 0;

@@ -41,6 +41,11 @@ public:
     // pages stays at page 0, x 0.
     LedPose PoseAt(std::int64_t elapsedMs) const;
 
+    std::int32_t SignWidth() const { return signWidth_; }
+
+    // Whether a page is wider than the sign, so the frame moves one pixel at a time.
+    bool Scrolls() const;
+
     // How long all the pages take to show once, rounded up to whole milliseconds; 0 for a
     // frame that never changes.
     std::int64_t TurnMs() const;
