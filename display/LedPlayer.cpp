@@ -77,7 +77,8 @@ void ShowPage(int sign, HBITMAP page, std::int32_t x)
 // it uncovers is erased by the move itself.
 void MovePage(int sign, std::int32_t x)
 {
-    SetWindowPos(SignPictureHandle(sign), nullptr, x, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(SignPictureHandle(sign), nullptr, x, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING);
     UpdateWindow(SignFrameHandle(sign));
 }
 
