@@ -19,6 +19,9 @@ namespace rolva {
 
 namespace {
 
+// The shortest time between two steps: 250 a second, beyond what a screen shows.
+constexpr std::int64_t kLeastStepGapMs = 4;
+
 // Milliseconds since a start, summed from wrapping differences of the system clock.
 class Stopwatch {
 public:
@@ -149,7 +152,12 @@ DWORD WINAPI LedPlayerThread(LPVOID parameter)
         if (InterlockedExchange(&playback.stepWaiting, 1) == 0 &&
             !PostMessageA(playback.stepWindow, kLedStepMessage, static_cast<WPARAM>(playback.sign), playback.play))
             InterlockedExchange(&playback.stepWaiting, 0);
-        due = playback.timeline->PoseAt(clock.Elapsed()).nextChangeMs;
+        const std::int64_t now = clock.Elapsed();
+        due = playback.timeline->PoseAt(now).nextChangeMs;
+        // Posted messages come before the keys, the mouse and painting: a step always waiting
+        // would starve them. Faster scrolls move several pixels a step instead.
+        if (due)
+            due = std::max(*due, now + kLeastStepGapMs);
     }
     // Gives back the fine timer asked for when this frame started.
     if (playback.fineTimer)
