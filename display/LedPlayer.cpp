@@ -82,7 +82,9 @@ void MovePage(int sign, std::int32_t x)
 {
     SetWindowPos(SignPictureHandle(sign), nullptr, x, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING);
-    UpdateWindow(SignFrameHandle(sign));
+    // The column the page uncovers is drawn now, not left to a WM_PAINT that posted steps come
+    // before.
+    RedrawWindow(SignFrameHandle(sign), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 // Shows the pose: a page just turned to, or the same page at a new place.
@@ -99,9 +101,10 @@ void ShowPose(LedPlayback& playback, const LedPose& pose, bool newPage)
 void TakeStep(int sign, LONG play)
 {
     LedPlayback& playback = gPlaybacks[sign];
-    InterlockedExchange(&playback.stepWaiting, 0);
+    // A step of an earlier play leaves the flag to the play that set it (Play clears it).
     if (play != playback.play || !playback.timeline || !playback.clock)
         return;
+    InterlockedExchange(&playback.stepWaiting, 0);
     const LedPose pose = playback.timeline->PoseAt(playback.clock->Elapsed());
     if (pose.page != playback.shown.page || pose.x != playback.shown.x)
         ShowPose(playback, pose, pose.page != playback.shown.page);
@@ -177,7 +180,8 @@ void Play(LedPlayback& playback, const LedTimeline& timeline)
     playback.shown = first;
     ++playback.play;
     InterlockedExchange(&playback.stepWaiting, 0);
-    if (!first.nextChangeMs)
+    // Without its window no step could be taken: the frame stays at its first pose.
+    if (!first.nextChangeMs || !playback.stepWindow)
         return;
 
     if (!playback.stop)

@@ -59,7 +59,9 @@ private:
 
 LedFolderListing gListings[kSignCount];
 
-// The look each sign's shown pages were loaded with, which their dots follow.
+// Where each sign's shown pages came from (its folder; "" for a single file) and the look they
+// were loaded with, which their dots follow.
+std::string gPagesFolder[kSignCount];
 SignLiveLook gPagesLook[kSignCount];
 
 bool SameDots(SignLiveLook a, const SignLiveLook& b)
@@ -77,7 +79,7 @@ std::int32_t SignClientWidth(int sign)
 }
 
 // Shows a frame of the given page files, its first page at once and the rest in turn.
-void ShowLedPages(int sign, const std::vector<std::string>& paths)
+void ShowLedPages(int sign, const std::vector<std::string>& paths, const std::string& folder)
 {
     SignSlot& slot = gDocument.signs[sign];
     const SignLiveLook look = slot.liveLook;
@@ -91,8 +93,20 @@ void ShowLedPages(int sign, const std::vector<std::string>& paths)
     const LedTimeline timeline(SignClientWidth(sign), widths, look.pageTimeMs, look.scrollSpeed);
     PlayLedFrame(sign, first.Get(), std::move(later), timeline);
     gPagesLook[sign] = look;
+    gPagesFolder[sign] = folder;
     // The control shows the new first page: the old frame's may go.
     slot.pictureBitmap = std::move(first);
+}
+
+// Plays the shown pages again from the first at the look's times and the sign's width, when
+// they are still the sign's: from its folder, dotted as its look asks. False when they are not.
+bool ReplayShownPages(int sign)
+{
+    const SignSlot& slot = gDocument.signs[sign];
+    const SignLiveLook& look = slot.liveLook;
+    return slot.kind == static_cast<std::uint8_t>(SignKind::Led) && !gPagesFolder[sign].empty() &&
+           gPagesFolder[sign] == ExistingScenePath(slot.picturePath) && SameDots(gPagesLook[sign], look) &&
+           ReplayLedFrame(sign, SignClientWidth(sign), look.pageTimeMs, look.scrollSpeed);
 }
 
 }  // namespace
@@ -125,7 +139,7 @@ std::vector<std::string> ListLedFolder(const std::string& folder)
     return SortLedFiles(entries, IsSystemLeadByte);
 }
 
-void ShowLedFrame(int sign, const std::string& path) { ShowLedPages(sign, {path}); }
+void ShowLedFrame(int sign, const std::string& path) { ShowLedPages(sign, {path}, std::string()); }
 
 void SwitchLedFrame(int sign, std::int32_t frame)
 {
@@ -133,13 +147,15 @@ void SwitchLedFrame(int sign, std::int32_t frame)
     slot.targetFrame = frame;
     // Files added or removed count at the next key press.
     const std::string folder = ExistingScenePath(slot.picturePath);
+    if (folder.empty())
+        return;  // no folder chosen yet
     const LedFrame* shown = LedFrameAt(slot.targetFrame, gListings[sign].Frames(folder));
     if (!shown)
         return;
     std::vector<std::string> paths;
     for (const std::string& page : shown->pages)
         paths.push_back(JoinFolderPath(folder, page, IsSystemLeadByte));
-    ShowLedPages(sign, paths);
+    ShowLedPages(sign, paths, folder);
 }
 
 void RefreshLedLook(int sign)
@@ -149,12 +165,11 @@ void RefreshLedLook(int sign)
         return;
     // The pages were dotted as they loaded: only another dot look loads them again, so that
     // typing a page time or a speed costs no reading of pictures.
-    const SignLiveLook& look = slot.liveLook;
-    if (SameDots(gPagesLook[sign], look) &&
-        ReplayLedFrame(sign, SignClientWidth(sign), look.pageTimeMs, look.scrollSpeed))
-        return;
-    SwitchLedFrame(sign, slot.targetFrame);
+    if (!ReplayShownPages(sign))
+        SwitchLedFrame(sign, slot.targetFrame);
 }
+
+void FitLedFrameToWidth(int sign) { ReplayShownPages(sign); }
 
 void ReleaseLedFolderWatches()
 {

@@ -95,7 +95,7 @@ void SetSignWidth(int sign, int width)
     gSignFrames[sign].SetWidth(width);
     // Where a wide page enters, and whether a page is wide at all, follow the width.
     if (changed)
-        RefreshLedLook(sign);
+        FitLedFrameToWidth(sign);
 }
 void SetSignHeight(int sign, int height) { gSignFrames[sign].SetHeight(height); }
 

@@ -86,7 +86,8 @@ SignLiveLook ReadLook(HWND window, const LedLookState& state)
         look.pageTimeMs = ms;
     BOOL read = FALSE;
     const UINT speed = GetDlgItemInt(window, kLookSpeedEditId, &read, FALSE);
-    // Held below INT_MAX before the cast, so that a huge number counts as the largest value.
+    // Held below INT_MAX before the cast: the fields take few digits, but a number set from
+    // outside could be any.
     constexpr UINT kLargest = 0x7FFFFFFF;
     if (read)
         look.scrollSpeed = static_cast<std::int32_t>(std::min(speed, kLargest));

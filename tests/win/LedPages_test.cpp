@@ -273,9 +273,11 @@ TEST_F(LedPagesTest, AnEditedPageTimeOrWidthReplaysTheFrameWithoutReadingItAgain
         }
         return seen;
     };
-    gDocument.signs[0].liveLook.pageTimeMs = 100;
+    gDocument.signs[0].liveLook.pageTimeMs = 200;
     RefreshLedLook(0);
-    EXPECT_EQ((std::vector<COLORREF>{kRed, kBlue, kGreen}), coloursWithin(250));
+    const std::vector<COLORREF> seen = coloursWithin(500);
+    ASSERT_GE(seen.size(), 3u);
+    EXPECT_EQ((std::vector<COLORREF>{kRed, kBlue, kGreen}), std::vector<COLORREF>(seen.begin(), seen.begin() + 3));
     EXPECT_EQ(loaded, gDocument.signs[0].pictureBitmap.Get());
 
     // Narrower than the frame's wide page, the sign starts that page's scroll at its new edge.
@@ -283,6 +285,24 @@ TEST_F(LedPagesTest, AnEditedPageTimeOrWidthReplaysTheFrameWithoutReadingItAgain
     SetSignWidth(0, 100);
     EXPECT_EQ(100, PictureX());
     SetSignWidth(0, kSignWidth);
+}
+
+// Pages of a folder the sign no longer shows never come back: not at a new width, nor when the
+// look is edited while the new folder has no picture.
+TEST_F(LedPagesTest, AnotherFolderLeavesTheOldPagesForGood)
+{
+    Show("1");
+    ASSERT_TRUE(IsLedPlaying(0));
+    const std::string empty = test::FreshTempFolder("rolva-led-pages-empty");
+    gDocument.signs[0].picturePath = empty;
+    StopLedPlayer(0);
+    SetSignWidth(0, 150);
+    EXPECT_FALSE(IsLedPlaying(0)) << "a width change plays nothing of another folder";
+    gDocument.signs[0].liveLook.pageTimeMs = 200;
+    RefreshLedLook(0);
+    EXPECT_FALSE(IsLedPlaying(0)) << "an edited look plays nothing of another folder";
+    SetSignWidth(0, kSignWidth);
+    test::RemoveTree(empty);
 }
 
 TEST_F(LedPagesTest, AnEditedLookShowsAtOnce)
