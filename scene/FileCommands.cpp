@@ -20,9 +20,12 @@ namespace rolva {
 namespace {
 
 // Label and pattern pairs, each part ended by a zero byte, the list by one more.
-const char kOpenFilter[] = "RolvaVer4(*.rv4)\0*.rv4\0RolvaVer3(*.rv3)\0*.rv3\0Rolva(デジタル)Ver3(*.rvd)\0*.rvd\0";
+const char kOpenFilter[] = "RolvaVer4(*.rv4)\0*.rv4\0RolvaVer3(*.rv3)\0*.rv3\0Rolva(デジタル)Ver3(*.rvd)\0*.rvd\0"
+                           "Rolvaパック(*.rvp)\0*.rvp\0";
 const char kSaveFilter[] = "RolvaVer4(*.rv4)\0*.rv4\0";
 const char kSaveTitle[] = "名前をつけて保存";
+
+PackOpener gPackOpener = nullptr;
 
 
 // The same question the save dialog asks, for a file the dialog did not ask about.
@@ -34,6 +37,8 @@ bool ReplaceConfirmed(const std::string& path)
 }
 
 }  // namespace
+
+void SetPackOpener(PackOpener opener) { gPackOpener = opener; }
 
 void OpenDataFile(const std::string& path)
 {
@@ -47,6 +52,10 @@ void OpenDataFile(const std::string& path)
         break;
     case DataFileKind::DigitalVer3:
         outcome = ReadDigitalVer3File(path);
+        break;
+    case DataFileKind::Pack:
+        if (gPackOpener)
+            outcome = gPackOpener(path);
         break;
     case DataFileKind::None:
         break;

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "scene/DataFiles.h"
+
 namespace rolva {
 
 void OpenCommand();
@@ -13,5 +15,10 @@ void SaveAsCommand();
 
 // Reads a data file with the reader its ending names; other endings do nothing.
 void OpenDataFile(const std::string& path);
+
+// Who opens a scene pack (.rvp): the room that knows packs gives it at start-up; until then a
+// pack is a file of no known kind.
+using PackOpener = FileReadOutcome (*)(const std::string& path);
+void SetPackOpener(PackOpener opener);
 
 }  // namespace rolva
