@@ -175,24 +175,17 @@ WriteEnd WritePack(const std::string& path, const std::string& sceneEntry, const
 
 }  // namespace
 
-void SavePackCommand()
+bool SaveScenePack(const std::string& path)
 {
-    const std::string chosen = FileDialog(gApp.form, true, kPackFilter, kCaption, "rvp");
-    if (chosen.empty())
-        return;
-    const std::string path = WithPackEnding(chosen);
-    if (path != chosen && FileAttributesOf(path) != INVALID_FILE_ATTRIBUTES && !ReplaceConfirmed(path))
-        return;
-
     DiskFiles disk;
     const PackPlan plan = MakePackPlan(ScenePathsOnScreen(), disk, SystemPackCodec());
     if (!plan.missing.empty() && !PackWithoutMissing(plan.missing))
-        return;
+        return false;
     const std::uint64_t total = TotalSize(plan.files);
     if (total > kMaxPackBytes) {
         MessageBoxA(gApp.form, "絵の合計が大きすぎるため、パックにできません（2GBまで）。", kCaption,
                     MB_OK | MB_ICONERROR);
-        return;
+        return false;
     }
 
     Ver4Scene scene;
@@ -209,10 +202,20 @@ void SavePackCommand()
     std::uint32_t error = 0;
     const WriteEnd end = WritePack(path, SceneEntryName(packName), sceneBytes.Bytes(), plan, total, &error);
     // The program is ending (the Form went while the pack was written): no box after it.
-    if (!IsWindow(gApp.form))
-        return;
-    if (end == WriteEnd::Failed)
+    if (end == WriteEnd::Failed && IsWindow(gApp.form))
         ShowSaveErrorMessage(error);
+    return end == WriteEnd::Written;
+}
+
+void SavePackCommand()
+{
+    const std::string chosen = FileDialog(gApp.form, true, kPackFilter, kCaption, "rvp");
+    if (chosen.empty())
+        return;
+    const std::string path = WithPackEnding(chosen);
+    if (path != chosen && FileAttributesOf(path) != INVALID_FILE_ATTRIBUTES && !ReplaceConfirmed(path))
+        return;
+    SaveScenePack(path);
 }
 
 }  // namespace rolva

@@ -4,8 +4,14 @@
 // temporary name with progress and a cancel button, and replaces the chosen file only whole.
 #pragma once
 
+#include <string>
+
 namespace rolva {
 
 void SavePackCommand();
+
+// The pack written to path without the chooser (missing pictures still asked about): true when
+// it is in place; false when the person stopped it or it failed, after its message.
+bool SaveScenePack(const std::string& path);
 
 }  // namespace rolva

@@ -1,6 +1,6 @@
 // Measures the real windows and prints figures: roll throughput, how closely a roll keeps its
-// nominal time, how long an LED-style sign takes to switch in folders of growing size, and how
-// closely two LED-style signs keep their scroll speeds.
+// nominal time, how long an LED-style sign takes to switch in folders of growing size, how
+// closely two LED-style signs keep their scroll speeds, and packing and opening a big scene.
 #include <windows.h>
 
 #include <algorithm>
@@ -11,6 +11,7 @@
 
 #include "app/Application.h"
 #include "app/NamedWindows.h"
+#include "base/OwnFiles.h"
 #include "base/SystemText.h"
 #include "clip/ClipExport.h"
 #include "display/LedSign.h"
@@ -26,6 +27,8 @@
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
 #include "panel/Keypad.h"
+#include "pack/PackOpen.h"
+#include "pack/PackSave.h"
 #include "panel/SignRequests.h"
 
 using namespace rolva;
@@ -376,6 +379,93 @@ void BenchLedPages()
     }
 }
 
+// The bitmap's pixels as a 24-bit BMP file.
+void WriteBitmapAsBmp(HBITMAP bitmap, const std::string& path, int top, int width, int height)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
+    WindowDc screen(nullptr);
+    BITMAP whole{};
+    GetObject(bitmap, sizeof whole, &whole);
+    // GetDIBits counts scan lines from the bottom of the bitmap.
+    GetDIBits(screen.Get(), bitmap, static_cast<UINT>(whole.bmHeight - top - height), static_cast<UINT>(height),
+              pixels.data(), &info, DIB_RGB_COLORS);
+    const std::vector<std::uint8_t> bytes = EncodeBmp24(pixels.data(), width, height, width);
+    HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(out);
+}
+
+std::uint64_t FileSize(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return 0;
+    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+// A scene of a 999-frame strip of names and a folder of 1,000 LED frames: packed, then opened
+// from the pack twice (unpacked, then from the folder it was unpacked to).
+void BenchPack()
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string root = std::string(temp) + "rolva-bench-pack";
+    CreateDirectoryA(root.c_str(), nullptr);
+    const std::string stripPath = root + "\\strip999.bmp";
+    const std::string ledFolder = root + "\\led1000";
+    CreateDirectoryA(ledFolder.c_str(), nullptr);
+    std::uint64_t pictures = 0;
+    {
+        const int width = 200, height = 57;
+        HBITMAP strip = MakeTextStrip(width, height, 999);
+        WriteBitmapAsBmp(strip, stripPath, 0, width, height * 999);
+        DeleteObject(strip);
+        pictures += FileSize(stripPath);
+        HBITMAP frames = MakeTextStrip(120, 48, 6);
+        for (int i = 0; i < 1000; ++i) {
+            char name[32];
+            snprintf(name, sizeof name, "\\frame%05d.bmp", i);
+            WriteBitmapAsBmp(frames, ledFolder + name, (i % 6) * 48, 120, 48);
+            pictures += FileSize(ledFolder + name);
+        }
+        DeleteObject(frames);
+    }
+    gDocument.backgroundPath.clear();
+    gDocument.signs[0].kind = static_cast<std::uint8_t>(SignKind::Roll);
+    gDocument.signs[0].picturePath = stripPath;
+    gDocument.signs[1].kind = static_cast<std::uint8_t>(SignKind::Led);
+    gDocument.signs[1].picturePath = ledFolder;
+
+    const std::string pack = root + "\\big.rvp";
+    const OwnFileFolders real = OwnFileFoldersInUse();
+    UseOwnFileFolders({real.besideExecutable, root + "\\user\\", real.name});
+    double start = Now();
+    const bool saved = SaveScenePack(pack);
+    const double packMs = Now() - start;
+    const std::uint64_t packBytes = FileSize(pack);
+    printf("scene pack, a 999-frame strip of 200 x 57 and a folder of 1,000 LED frames (%.1f MB of pictures):\n",
+           pictures / 1e6);
+    printf("  packed in %.0f ms (goal under 1000 ms)%s; pack %.1f MB = %.1f %% of the pictures\n", packMs,
+           saved ? "" : " [NOT SAVED]", packBytes / 1e6, 100.0 * static_cast<double>(packBytes) / pictures);
+    start = Now();
+    const FileReadOutcome first = OpenPackFile(pack);
+    const double firstMs = Now() - start;
+    start = Now();
+    const FileReadOutcome again = OpenPackFile(pack);
+    const double againMs = Now() - start;
+    printf("  opened in %.0f ms, unpacking it (goal under 1000 ms)%s; again from its folder in %.0f ms%s\n", firstMs,
+           first == FileReadOutcome::Whole ? "" : " [NOT OPENED]", againMs,
+           again == FileReadOutcome::Whole ? "" : " [NOT OPENED]");
+    UseOwnFileFolders(real);
+}
+
 }  // namespace
 
 int main()
@@ -435,6 +525,7 @@ int main()
     BenchLedPages();
     BenchClip();
     BenchStripMaker();
+    BenchPack();
     DestroyWindow(gApp.form);
     return 0;
 }

@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
 #include <memory>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 #include "pack/core/PackWriter.h"
 #include "tests/core/PackTestZips.h"
@@ -266,6 +271,37 @@ TEST(PackReader, WhatTheWriterWritesReadsBackWithTheUtf8Flag)
     EXPECT_EQ("scene", target.files["\x8D\x73.rv4"]);
     EXPECT_EQ(1u, target.files.count("sign2/empty.bmp"));
 }
+
+#ifndef _WIN32
+// The usual zip tools take what the writer writes: Info-ZIP's unzip tests every entry's data
+// and checksum. Skipped where unzip is not installed (make deps installs it).
+TEST(PackWriter, UnzipAcceptsThePack)
+{
+    if (std::system("unzip -v >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "unzip is not installed";
+    MemoryZipStream stream;
+    {
+        PackWriter writer(stream);
+        const std::string scene = "scene";
+        const std::string picture = test::Noise(70000);
+        const std::string flat(500000, 'w');
+        const PackTime time{2026, 12, 11, 9, 30, 10};
+        ASSERT_TRUE(writer.AddFile("\xE8\xA1\x8C\xE5\x85\x88.rv4", reinterpret_cast<const std::uint8_t*>(scene.data()), scene.size(), time));
+        ASSERT_TRUE(writer.AddFile("sign1/strip.bmp", reinterpret_cast<const std::uint8_t*>(picture.data()), picture.size(), time));
+        ASSERT_TRUE(writer.AddFile("sign2/\xE5\xB9\x95/01.bmp", reinterpret_cast<const std::uint8_t*>(flat.data()), flat.size(), time));
+        ASSERT_TRUE(writer.Finish());
+    }
+    char path[] = "/tmp/rolva-pack-XXXXXX";
+    const int file = mkstemp(path);
+    ASSERT_GE(file, 0);
+    const std::vector<std::uint8_t>& bytes = stream.Bytes();
+    ASSERT_EQ(static_cast<ssize_t>(bytes.size()), write(file, bytes.data(), bytes.size()));
+    close(file);
+    const int status = std::system(("unzip -tqq " + std::string(path)).c_str());
+    unlink(path);
+    EXPECT_EQ(0, status);
+}
+#endif
 
 }  // namespace
 }  // namespace rolva
