@@ -2,6 +2,7 @@
 # Takes the README's screenshots under Wine's own desktop on a private Xvfb.
 #   scene: the sample scene at rest, the first sign in the middle of a roll, the LED sign stepped on.
 #   files: the File menu (with the sample scene as a recent file), the GIF export options.
+#   open:  the 開く chooser with its list of file types open, scene packs among them.
 #   maker: the 設定 menu with the maker's submenu, the strip maker with a list of ten destinations
 #          for the first sign, and the same on a screen too small for it (cut, with a scroll bar).
 # With no argument all are taken; name some to take only those (tools/screenshots.sh maker files).
@@ -17,7 +18,7 @@ StartDisplay
 trap StopDisplay EXIT
 EnsurePrefix
 
-wanted=${*:-scene files maker}
+wanted=${*:-scene files maker open}
 stage="$ROOT/build/shots"
 # The sample scene names its pictures under C:\Rolva\samples: a copy there opens as it would
 # on a user's machine, and the maker's saved list can go beside the strip without touching samples/.
@@ -42,7 +43,7 @@ shot() { import -window root -crop "$2" +repage "$ROOT/docs/$1"; echo "docs/$1";
 
 # The Form's menu bar and the items of its menus, on the desktop.
 file_menu=(48 40)
-gif_item=(60 111)
+gif_item=(60 130)
 settings_menu=(114 40)
 
 if [[ " $wanted " == *" scene "* ]]; then
@@ -68,7 +69,7 @@ if [[ " $wanted " == *" files "* ]]; then
   Start 1024x768
   # Opening the scene put it in the recent files, above 終了.
   click "${file_menu[@]}" 1
-  shot file-menu.png 330x185+0+0
+  shot file-menu.png 330x204+0+0
   xdotool key Escape Escape
   sleep 0.5
   click "${file_menu[@]}" 1
@@ -99,5 +100,24 @@ if [[ " $wanted " == *" maker "* ]]; then
   xdotool key m 1
   sleep 2
   shot maker-small.png 900x480+0+0
+  Stop
+fi
+
+if [[ " $wanted " == *" open "* ]]; then
+  Stage
+  # The chooser starts in the current folder: the sample scene's.
+  pushd "$samples" >/dev/null
+  Start 1024x768
+  popd >/dev/null
+  click "${file_menu[@]}" 1
+  xdotool key o   # 開く(O)...
+  sleep 2
+  # ファイルの種類(T) and its list dropped down.
+  xdotool key alt+t
+  sleep 0.5
+  xdotool key alt+Down
+  sleep 1
+  shot open-chooser.png 640x480+0+0
+  xdotool key Escape Escape
   Stop
 fi
