@@ -134,7 +134,7 @@ enum class WriteEnd { Written, Failed, Cancelled };
 WriteEnd WritePack(const std::string& path, const std::string& sceneEntry, const std::vector<std::uint8_t>& scene,
                    const PackPlan& plan, std::uint64_t total, std::uint32_t* error)
 {
-    ReplacingFileSink file(path, FILE_ATTRIBUTE_HIDDEN);
+    ReplacingFileSink file(path);
     if (!file.IsOpen()) {
         *error = file.LastError();
         return WriteEnd::Failed;
@@ -161,7 +161,7 @@ WriteEnd WritePack(const std::string& path, const std::string& sceneEntry, const
             if (!progress.Continue(static_cast<std::int64_t>(done), static_cast<std::int64_t>(total)))
                 return WriteEnd::Cancelled;
         }
-        if (!ok || !writer.Finish()) {
+        if (!ok || !writer.Finish() || !stream.Flush()) {
             *error = stream.Error() ? stream.Error() : kErrorDiskFull;
             return WriteEnd::Failed;
         }

@@ -12,7 +12,8 @@ namespace {
 constexpr uLong kUtf8Flag = 0x0800;
 // Made by an MS-DOS/Windows system, zip version 2.0: how Explorer's own archives say it.
 constexpr uLong kMadeBy = 20;
-constexpr int kLevel = 6;
+// The fastest level: pictures are mostly compressed already or flat, where it does nearly as well.
+constexpr int kLevel = 1;
 
 // Raw deflate of data (no zlib header), as a zip entry holds it; false when zlib fails.
 bool Deflate(const std::uint8_t* data, std::size_t size, std::vector<std::uint8_t>* out)
