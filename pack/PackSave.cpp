@@ -24,6 +24,7 @@
 #include "pack/core/PackReader.h"
 #include "pack/core/PackWriter.h"
 #include "scene/DataFiles.h"
+#include "scene/FileCommands.h"
 
 namespace rolva {
 
@@ -71,13 +72,6 @@ bool PackWithoutMissing(const std::vector<std::string>& missing)
         text += "ほか " + std::to_string(missing.size() - kMissingShown) + " 件\r\n";
     text += "\r\nこれらを入れずにパックを保存しますか？";
     return MessageBoxA(gApp.form, text.c_str(), kCaption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
-}
-
-bool ReplaceConfirmed(const std::string& path)
-{
-    const std::string question =
-        std::string(PathName(path, IsSystemLeadByte)) + " は既に存在します。\r\n上書きしますか？";
-    return MessageBoxA(gApp.form, question.c_str(), kCaption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
 
 PackTime LastWriteTime(const std::string& path)
@@ -213,7 +207,7 @@ void SavePackCommand()
     if (chosen.empty())
         return;
     const std::string path = WithPackEnding(chosen);
-    if (path != chosen && FileAttributesOf(path) != INVALID_FILE_ATTRIBUTES && !ReplaceConfirmed(path))
+    if (path != chosen && FileAttributesOf(path) != INVALID_FILE_ATTRIBUTES && !ReplaceConfirmed(path, kCaption))
         return;
     SaveScenePack(path);
 }

@@ -28,15 +28,14 @@ const char kSaveTitle[] = "名前をつけて保存";
 PackOpener gPackOpener = nullptr;
 
 
-// The same question the save dialog asks, for a file the dialog did not ask about.
-bool ReplaceConfirmed(const std::string& path)
+}  // namespace
+
+bool ReplaceConfirmed(const std::string& path, const char* title)
 {
     const std::string question =
         std::string(PathName(path, IsSystemLeadByte)) + " は既に存在します。\r\n上書きしますか？";
-    return MessageBoxA(gApp.form, question.c_str(), kSaveTitle, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+    return MessageBoxA(gApp.form, question.c_str(), title, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
-
-}  // namespace
 
 void SetPackOpener(PackOpener opener) { gPackOpener = opener; }
 
@@ -83,7 +82,7 @@ void SaveAsCommand()
     // A name the dialog gave back with another ending (route.rv3) gets ".rv4" added here, and
     // that names a file the dialog never asked about.
     const std::string path = WithVer4Ending(chosen);
-    if (path != chosen && FileAttributesOf(path) != INVALID_FILE_ATTRIBUTES && !ReplaceConfirmed(path))
+    if (path != chosen && FileAttributesOf(path) != INVALID_FILE_ATTRIBUTES && !ReplaceConfirmed(path, kSaveTitle))
         return;
     if (WriteVer4File(path))
         NoteSceneSaved(path);

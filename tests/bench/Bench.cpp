@@ -11,6 +11,7 @@
 
 #include "app/Application.h"
 #include "app/NamedWindows.h"
+#include "base/Dib32.h"
 #include "base/OwnFiles.h"
 #include "base/SystemText.h"
 #include "clip/ClipExport.h"
@@ -380,23 +381,14 @@ void BenchLedPages()
     }
 }
 
-// The bitmap's pixels as a 24-bit BMP file.
+// A part of the bitmap (rows top to top + height) as a 24-bit BMP file.
 void WriteBitmapAsBmp(HBITMAP bitmap, const std::string& path, int top, int width, int height)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-    WindowDc screen(nullptr);
-    BITMAP whole{};
-    GetObject(bitmap, sizeof whole, &whole);
-    // GetDIBits counts scan lines from the bottom of the bitmap.
-    GetDIBits(screen.Get(), bitmap, static_cast<UINT>(whole.bmHeight - top - height), static_cast<UINT>(height),
-              pixels.data(), &info, DIB_RGB_COLORS);
-    const std::vector<std::uint8_t> bytes = EncodeBmp24(pixels.data(), width, height, width);
+    std::uint32_t* pixels = nullptr;
+    BitmapHandle part(CreateDib32(width, height, &pixels));
+    if (!part || !CopyBitmapPixels(bitmap, 0, top, part.Get(), width, height))
+        return;
+    const std::vector<std::uint8_t> bytes = EncodeBmp24(pixels, width, height, width);
     HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
