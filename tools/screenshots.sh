@@ -3,6 +3,7 @@
 #   scene: the sample scene at rest, the first sign in the middle of a roll, the LED sign stepped on.
 #   files: the File menu (with the sample scene as a recent file), the GIF export options.
 #   live:  live.rv4's LED sign through the dot look: a frame's second page, and a page scrolling.
+#   open:  the 開く chooser with its list of file types open, scene packs among them.
 #   maker: the 設定 menu with the maker's submenu, the strip maker with a list of ten destinations
 #          for the first sign, and the same on a screen too small for it (cut, with a scroll bar).
 # With no argument all are taken; name some to take only those (tools/screenshots.sh maker files).
@@ -18,7 +19,7 @@ StartDisplay
 trap StopDisplay EXIT
 EnsurePrefix
 
-wanted=${*:-scene files live maker}
+wanted=${*:-scene files live maker open}
 stage="$ROOT/build/shots"
 # The sample scene names its pictures under C:\Rolva\samples: a copy there opens as it would
 # on a user's machine, and the maker's saved list can go beside the strip without touching samples/.
@@ -45,7 +46,7 @@ close_shot() { import -window root -crop "$2" +repage -filter point -resize 200%
 
 # The Form's menu bar and the items of its menus, on the desktop.
 file_menu=(48 40)
-gif_item=(60 111)
+gif_item=(60 130)
 settings_menu=(114 40)
 
 if [[ " $wanted " == *" scene "* ]]; then
@@ -86,7 +87,7 @@ if [[ " $wanted " == *" files "* ]]; then
   Start 1024x768
   # Opening the scene put it in the recent files, above 終了.
   click "${file_menu[@]}" 1
-  shot file-menu.png 330x185+0+0
+  shot file-menu.png 330x204+0+0
   xdotool key Escape Escape
   sleep 0.5
   click "${file_menu[@]}" 1
@@ -117,5 +118,24 @@ if [[ " $wanted " == *" maker "* ]]; then
   xdotool key m 1
   sleep 2
   shot maker-small.png 900x480+0+0
+  Stop
+fi
+
+if [[ " $wanted " == *" open "* ]]; then
+  Stage
+  # The chooser starts in the current folder: the sample scene's.
+  pushd "$samples" >/dev/null
+  Start 1024x768
+  popd >/dev/null
+  click "${file_menu[@]}" 1
+  xdotool key o   # 開く(O)...
+  sleep 2
+  # ファイルの種類(T) and its list dropped down.
+  xdotool key alt+t
+  sleep 0.5
+  xdotool key alt+Down
+  sleep 1
+  shot open-chooser.png 640x480+0+0
+  xdotool key Escape Escape
   Stop
 fi

@@ -1,6 +1,6 @@
 // Measures the real windows and prints figures: roll throughput, how closely a roll keeps its
-// nominal time, how long an LED-style sign takes to switch in folders of growing size, and how
-// closely two LED-style signs keep their scroll speeds.
+// nominal time, how long an LED-style sign takes to switch in folders of growing size, how
+// closely two LED-style signs keep their scroll speeds, and packing and opening a big scene.
 #include <windows.h>
 
 #include <algorithm>
@@ -11,6 +11,8 @@
 
 #include "app/Application.h"
 #include "app/NamedWindows.h"
+#include "base/Dib32.h"
+#include "base/OwnFiles.h"
 #include "base/SystemText.h"
 #include "clip/ClipExport.h"
 #include "display/LedSign.h"
@@ -26,6 +28,9 @@
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
 #include "panel/Keypad.h"
+#include "pack/PackOpen.h"
+#include "pack/PackSave.h"
+#include "scene/DataFiles.h"
 #include "panel/SignRequests.h"
 
 using namespace rolva;
@@ -385,6 +390,92 @@ void BenchLedPages()
     }
 }
 
+// A part of the bitmap (rows top to top + height) as a 24-bit BMP file.
+void WriteBitmapAsBmp(HBITMAP bitmap, const std::string& path, int top, int width, int height)
+{
+    std::uint32_t* pixels = nullptr;
+    BitmapHandle part(CreateDib32(width, height, &pixels));
+    if (!part || !CopyBitmapPixels(bitmap, 0, top, part.Get(), width, height))
+        return;
+    const std::vector<std::uint8_t> bytes = EncodeBmp24(pixels, width, height, width);
+    HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(out);
+}
+
+std::uint64_t FileSize(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return 0;
+    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+// A scene of a 999-frame strip of names and a folder of 1,000 LED frames: packed, then opened
+// from the pack twice (unpacked, then from the folder it was unpacked to).
+void BenchPack()
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string root = std::string(temp) + "rolva-bench-pack";
+    CreateDirectoryA(root.c_str(), nullptr);
+    const std::string stripPath = root + "\\strip999.bmp";
+    const std::string ledFolder = root + "\\led1000";
+    CreateDirectoryA(ledFolder.c_str(), nullptr);
+    std::uint64_t pictures = 0;
+    {
+        const int width = 200, height = 57;
+        HBITMAP strip = MakeTextStrip(width, height, 999);
+        WriteBitmapAsBmp(strip, stripPath, 0, width, height * 999);
+        DeleteObject(strip);
+        pictures += FileSize(stripPath);
+        HBITMAP frames = MakeTextStrip(120, 48, 6);
+        for (int i = 0; i < 1000; ++i) {
+            char name[32];
+            snprintf(name, sizeof name, "\\frame%05d.bmp", i);
+            WriteBitmapAsBmp(frames, ledFolder + name, (i % 6) * 48, 120, 48);
+            pictures += FileSize(ledFolder + name);
+        }
+        DeleteObject(frames);
+    }
+    gDocument.backgroundPath.clear();
+    gDocument.signs[0].kind = static_cast<std::uint8_t>(SignKind::Roll);
+    gDocument.signs[0].picturePath = stripPath;
+    gDocument.signs[1].kind = static_cast<std::uint8_t>(SignKind::Led);
+    gDocument.signs[1].picturePath = ledFolder;
+
+    // What opening the scene costs without a pack, for comparison.
+    const std::string plain = root + "\\big.rv4";
+    WriteVer4File(plain);
+    double start = Now();
+    ReadVer4File(plain);
+    const double plainMs = Now() - start;
+
+    const std::string pack = root + "\\big.rvp";
+    const OwnFileFolders real = OwnFileFoldersInUse();
+    UseOwnFileFolders({real.besideExecutable, root + "\\user\\", real.name});
+    start = Now();
+    const bool saved = SaveScenePack(pack);
+    const double packMs = Now() - start;
+    const std::uint64_t packBytes = FileSize(pack);
+    printf("scene pack, a 999-frame strip of 200 x 57 and a folder of 1,000 LED frames (%.1f MB of pictures):\n",
+           pictures / 1e6);
+    printf("  packed in %.0f ms (goal under 1000 ms)%s; pack %.1f MB = %.1f %% of the pictures\n", packMs,
+           saved ? "" : " [NOT SAVED]", packBytes / 1e6, 100.0 * static_cast<double>(packBytes) / pictures);
+    start = Now();
+    const FileReadOutcome first = OpenPackFile(pack);
+    const double firstMs = Now() - start;
+    start = Now();
+    const FileReadOutcome again = OpenPackFile(pack);
+    const double againMs = Now() - start;
+    printf("  opened in %.0f ms, unpacking it (goal under 1000 ms)%s; again from its folder in %.0f ms%s;\n"
+           "  the same scene from its .rv4: %.0f ms\n",
+           firstMs, first == FileReadOutcome::Whole ? "" : " [NOT OPENED]", againMs,
+           again == FileReadOutcome::Whole ? "" : " [NOT OPENED]", plainMs);
+    UseOwnFileFolders(real);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -394,9 +485,13 @@ int main(int argc, char** argv)
     // The splash would keep the Form and the panel disabled for its five seconds.
     if (gApp.splash)
         SendMessageA(gApp.splash, WM_CLOSE, 0, 0);
-    // "bench led" measures the live LED signs alone, for work on them.
-    if (argc > 1 && std::string(argv[1]) == "led") {
-        BenchLedPages();
+    // "bench led" measures the live LED signs alone, "bench pack" the scene pack's figures.
+    const std::string only = argc > 1 ? argv[1] : "";
+    if (only == "led" || only == "pack") {
+        if (only == "led")
+            BenchLedPages();
+        else
+            BenchPack();
         DestroyWindow(gApp.form);
         return 0;
     }
@@ -450,6 +545,7 @@ int main(int argc, char** argv)
     BenchLedPages();
     BenchClip();
     BenchStripMaker();
+    BenchPack();
     DestroyWindow(gApp.form);
     return 0;
 }
