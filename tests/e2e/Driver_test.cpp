@@ -428,6 +428,10 @@ TEST(Program, PackNamedOnTheCommandLineOpensItsSceneOnceTheSplashHasGone)
     const std::vector<std::uint8_t> zip = rolva::test::MakeZip({{"bus stop.rv4", std::string(scene.begin(), scene.end())}});
     const std::string pack = program.AddFile("packs with blanks", "bus stop.RVP", std::vector<char>(zip.begin(), zip.end()));
     program.Start("\"" + pack + "\"");
+    // The pack is unpacked once the splash has gone: wait for the scene's size, a while at most.
+    auto sized = [&program] { return OuterSize(program.Form()).cx == 520 && OuterSize(program.Form()).cy == 400; };
+    for (const DWORD start = GetTickCount(); !sized() && GetTickCount() - start < 5000;)
+        Sleep(20);
     EXPECT_EQ(520, OuterSize(program.Form()).cx);
     EXPECT_EQ(400, OuterSize(program.Form()).cy);
     EXPECT_EQ(nullptr, program.WaitForWindow("#32770", nullptr, 0)) << "read without a message";
