@@ -6,7 +6,9 @@
 #include "app/Menus.h"
 #include "app/NamedWindows.h"
 #include "app/RecentFiles.h"
+#include "app/SoundMenu.h"
 #include "app/WindowPlacement.h"
+#include "base/AppMessages.h"
 #include "base/WindowProcs.h"
 #include "display/FormIds.h"
 #include "display/PictureLoader.h"
@@ -15,6 +17,7 @@
 #include "document/SignDocument.h"
 #include "info/Help.h"
 #include "scene/SceneFile.h"
+#include "sound/SignSounds.h"
 
 namespace rolva {
 
@@ -84,6 +87,11 @@ void Form_OnCreate(HWND form)
 
     for (int i = 0; i < kSignCount; ++i)
         ApplySignRegion(i);
+
+    StartSignSounds();
+    UpdateSoundMenu(gMenus.sound);
+    // Told once the loop runs, over the Form, not in the middle of making it.
+    PostMessageA(form, kSoundFilesMessage, 0, 0);
 }
 
 void Form_OnPaint(HWND form)
@@ -138,6 +146,9 @@ LRESULT Form_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_DROPFILES:
         Form_OnDropFiles(window, reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case kSoundFilesMessage:
+        ShowSoundFileProblems(window);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

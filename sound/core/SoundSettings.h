@@ -2,7 +2,7 @@
 // ("Rolva.sound"), one "name=value" a line:
 //
 //     sound=1        1 plays the sounds, 0 keeps the program silent
-//     volume=70      0 to 100
+//     volume=80      0 to 100
 //     ledclick=0     1 lets an LED-style sign click at a frame change
 //
 // Unknown lines are passed over and missing ones keep their defaults, so older and newer
@@ -15,7 +15,7 @@ namespace rolva {
 
 struct SoundSettings {
     bool on = true;
-    int volume = 70;
+    int volume = 80;
     bool ledClick = false;
     bool operator==(const SoundSettings& other) const
     {
