@@ -24,6 +24,7 @@
 #include "panel/ControlPanelIds.h"
 #include "panel/SignRequests.h"
 #include "sound/SignSounds.h"
+#include "sound/SoundFiles.h"
 #include "sound/SoundOutput.h"
 #include "sound/core/SoundSynthesis.h"
 #include "sound/core/WavFile.h"
@@ -75,14 +76,8 @@ protected:
         item.dwTypeData = firstLabel_;
         SetMenuItemInfoA(gMenus.sound, kCommandSoundOn, FALSE, &item);
         UseOwnFileFolders(real_);
-        UseSoundFolder(SoundFolderOfThisProgram());
+        UseSoundFolder(SoundFolderBesideExecutable());
         test::RemoveTree(root_);
-    }
-
-    static std::string SoundFolderOfThisProgram()
-    {
-        std::string exe = test::SettingsFileOfThisProgram();
-        return exe.substr(0, exe.find_last_of('\\')) + "\\sounds";
     }
 
     // The cues the signs wrote on the board while the roll ran, read as the output would.
