@@ -118,6 +118,7 @@ bool PlayUntilStoppedOrLost(HANDLE stop, SoundMixer& mixer, SoundBoardReader& re
     WaveOutStream stream;
     if (!bufferDone || !stream.Open(bufferDone.Get()))
         return false;
+    gFailed = false;
     DWORD lastBack = GetTickCount();
     for (;;) {
         bool anyDone = false;

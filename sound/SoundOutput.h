@@ -2,7 +2,7 @@
 // into a waveOut stream of 10 ms buffers, three queued, so that what the signs report is heard
 // within about 30 ms. The signs tell it their news through the SoundBoard and never wait for it.
 // Where no device opens, or one goes away (headphones unplugged), the thread runs on silently
-// and tries again every few seconds; SoundOutputFailed says so for the menu to show.
+// and tries again every few seconds; SoundOutputFailed says so meanwhile, for the menu to show.
 #pragma once
 
 #include <memory>
@@ -26,8 +26,8 @@ void StopSoundOutput();
 bool SoundOutputRunning();
 void SetSoundOutputVolume(int volume);
 
-// True once this run has found no output to play on (no device, or it failed to open or went
-// away); it stays so for the run.
+// True while the output has no device to play on (none, it failed to open or it went away), from
+// the first failure until a device opens again.
 bool SoundOutputFailed();
 
 // Buffers the thread has played (mixed and handed to the device) since it started: for tests
