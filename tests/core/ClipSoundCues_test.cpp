@@ -2,21 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "SoundCueText.h"
+
 namespace rolva {
 namespace {
-
-std::string Cues(const std::vector<TimedSoundEvent>& events)
-{
-    std::string text;
-    for (const TimedSoundEvent& e : events) {
-        static const char* const kNames[] = {"move", "halt", "knock", "cut", "click"};
-        text += std::to_string(e.ms) + kNames[static_cast<int>(e.event.cue)];
-        if (e.event.cue == SoundCue::Move)
-            text += std::to_string(e.event.speedMs);
-        text += " ";
-    }
-    return text;
-}
 
 TEST(ClipSoundCues, ARollsCuesAreThoseOfTheRollThreadAtTheTimesTheClipShowsIt)
 {
@@ -41,7 +30,7 @@ TEST(ClipSoundCues, ARollsCuesAreThoseOfTheRollThreadAtTheTimesTheClipShowsIt)
                             {c.timing.frameHeight, c.timing.speedMs, c.timing.intervalMs}, &expected);
         std::vector<TimedSoundEvent> cues;
         AppendTimelineCues(timeline, 1, c.timing.frameHeight, true, &cues);
-        EXPECT_EQ(Cues(expected), Cues(cues)) << c.frames.size() << " frames, hold " << c.holdMs;
+        EXPECT_EQ(test::TimedCues(expected), test::TimedCues(cues)) << c.frames.size() << " frames, hold " << c.holdMs;
     }
 }
 
@@ -50,7 +39,7 @@ TEST(ClipSoundCues, AtSpeedZeroTheStripKnocksWhereEachFrameShows)
     const SignTimeline timeline = SignTimeline::Roll({0, 2}, {20, 0, 150}, 100);
     std::vector<TimedSoundEvent> cues;
     AppendTimelineCues(timeline, 0, 20, false, &cues);
-    EXPECT_EQ("100halt 100knock 250halt 250knock ", Cues(cues));
+    EXPECT_EQ("100halt 100knock 250halt 250knock ", test::TimedCues(cues));
 }
 
 TEST(ClipSoundCues, AnLedSignClicksAtEachChangeOnlyWhenAsked)
@@ -58,9 +47,9 @@ TEST(ClipSoundCues, AnLedSignClicksAtEachChangeOnlyWhenAsked)
     const SignTimeline timeline = SignTimeline::Led({0, 3, 3, 1}, 200);
     std::vector<TimedSoundEvent> cues;
     AppendTimelineCues(timeline, 0, 40, false, &cues);
-    EXPECT_EQ("", Cues(cues));
+    EXPECT_EQ("", test::TimedCues(cues));
     AppendTimelineCues(timeline, 0, 40, true, &cues);
-    EXPECT_EQ("200click 600click ", Cues(cues));
+    EXPECT_EQ("200click 600click ", test::TimedCues(cues));
 }
 
 }  // namespace

@@ -2,21 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "SoundCueText.h"
+
 namespace rolva {
 namespace {
-
-std::string Cues(const std::vector<SoundEvent>& events)
-{
-    std::string text;
-    for (const SoundEvent& e : events) {
-        static const char* const kNames[] = {"move", "halt", "knock", "cut", "click"};
-        text += std::to_string(e.sign) + kNames[static_cast<int>(e.cue)];
-        if (e.cue == SoundCue::Move)
-            text += std::to_string(e.speedMs);
-        text += " ";
-    }
-    return text;
-}
 
 TEST(SoundBoard, WhatChangedBetweenTwoLooksBecomesCuesInOrder)
 {
@@ -42,7 +31,7 @@ TEST(SoundBoard, WhatChangedBetweenTwoLooksBecomesCuesInOrder)
     };
     for (const Step& step : steps) {
         step.write(board);
-        EXPECT_EQ(step.cues, Cues(reader.Take(board))) << step.cues;
+        EXPECT_EQ(step.cues, test::SignCues(reader.Take(board))) << step.cues;
     }
 }
 
