@@ -20,6 +20,7 @@
 #include "document/core/SignKind.h"
 #include "info/Help.h"
 #include "maker/StripMaker.h"
+#include "pack/PackSave.h"
 #include "scene/FileCommands.h"
 #include "scene/SceneFile.h"
 #include "sound/SignSounds.h"
@@ -78,6 +79,9 @@ void RunCommand(int id)
         break;
     case kCommandSave:
         RunGuarded(SaveCommand);
+        break;
+    case kCommandSavePack:
+        RunGuarded(SavePackCommand);
         break;
     case kCommandExit:
         ConfirmExit(false);

@@ -16,6 +16,8 @@
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
 #include "info/Help.h"
+#include "pack/PackOpen.h"
+#include "scene/FileCommands.h"
 #include "scene/SceneFile.h"
 #include "sound/SignSounds.h"
 
@@ -60,6 +62,7 @@ void Form_OnCreate(HWND form)
     SetMenu(form, gMenus.bar);
     LoadRecentFiles();
     SetSceneFileListener(AddRecentFile);
+    SetPackOpener(OpenPackFile);
     AcceptFileDrops(form);
 
     HFONT font = gApp.fonts[kFontForm].Get();

@@ -69,6 +69,7 @@ MenuSet BuildMenus()
     InsertItem(menus.file, "終了(&X)", kCommandExit);
     InsertSeparator(menus.file);
     InsertItem(menus.file, "GIFで保存(&G)...", kCommandSaveGif);
+    InsertItem(menus.file, "パックで保存(&P)...", kCommandSavePack);
     InsertItem(menus.file, "名前をつけて保存(&S)...", kCommandSaveAs);
     InsertItem(menus.file, "上書き保存(&W)\tCtrl+S", kCommandSave);
     InsertItem(menus.file, "開く(&O)...\tCtrl+O", kCommandOpen);

@@ -31,4 +31,12 @@ bool CopyBitmapPixels(HBITMAP source, int left, int top, HBITMAP target, int wid
     return BitBlt(into.Get(), 0, 0, width, height, from.Get(), left, top, SRCCOPY) != FALSE;
 }
 
+SIZE BitmapSize(HBITMAP bitmap)
+{
+    BITMAP info{};
+    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info))
+        return SIZE{0, 0};
+    return SIZE{info.bmWidth, info.bmHeight};
+}
+
 }  // namespace rolva

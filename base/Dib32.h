@@ -17,4 +17,7 @@ HBITMAP CreateDib32(int width, int height, std::uint32_t** pixels);
 // may be selected into a DC); false when that cannot be done.
 bool CopyBitmapPixels(HBITMAP source, int left, int top, HBITMAP target, int width, int height);
 
+// Any bitmap's width and height (as its header gives them); 0 x 0 for NULL.
+SIZE BitmapSize(HBITMAP bitmap);
+
 }  // namespace rolva

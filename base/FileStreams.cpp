@@ -204,6 +204,50 @@ bool FileByteSource::BytesLeft(std::uint64_t* bytesLeft)
     return true;
 }
 
+namespace {
+
+bool SeekFile(HANDLE file, std::uint64_t position, std::uint32_t* lastError)
+{
+    LARGE_INTEGER to{};
+    to.QuadPart = static_cast<LONGLONG>(position);
+    if (SetFilePointerEx(file, to, nullptr, FILE_BEGIN))
+        return true;
+    *lastError = GetLastError();
+    return false;
+}
+
+bool FilePosition(HANDLE file, std::uint64_t* position, std::uint32_t* lastError)
+{
+    LARGE_INTEGER zero{}, at{};
+    if (!SetFilePointerEx(file, zero, &at, FILE_CURRENT)) {
+        *lastError = GetLastError();
+        return false;
+    }
+    *position = static_cast<std::uint64_t>(at.QuadPart);
+    return true;
+}
+
+}  // namespace
+
+bool FileByteSource::SeekTo(std::uint64_t position) { return SeekFile(file_.Get(), position, &lastError_); }
+
+bool FileByteSource::Position(std::uint64_t* position) { return FilePosition(file_.Get(), position, &lastError_); }
+
+bool FileByteSource::Size(std::uint64_t* size)
+{
+    LARGE_INTEGER bytes{};
+    if (!GetFileSizeEx(file_.Get(), &bytes)) {
+        lastError_ = GetLastError();
+        return false;
+    }
+    *size = static_cast<std::uint64_t>(bytes.QuadPart);
+    return true;
+}
+
+bool ReplacingFileSink::SeekTo(std::uint64_t position) { return SeekFile(file_.Get(), position, &lastError_); }
+
+bool ReplacingFileSink::Position(std::uint64_t* position) { return FilePosition(file_.Get(), position, &lastError_); }
+
 ReplacingFileSink::ReplacingFileSink(const std::string& targetPath, DWORD attributes)
     : target_(WideFileApiPath(targetPath)),
       temporary_(WideFileApiPath(targetPath + ".rolva-new")),

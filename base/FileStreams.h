@@ -69,6 +69,11 @@ public:
     bool BytesLeft(std::uint64_t* bytesLeft) override;
     std::uint32_t LastError() const override { return lastError_; }
 
+    // For formats read out of order (a zip archive's directory is at its end).
+    bool SeekTo(std::uint64_t position);
+    bool Position(std::uint64_t* position);
+    bool Size(std::uint64_t* size);
+
 private:
     FileHandle file_;
     std::uint32_t lastError_ = 0;
@@ -90,6 +95,10 @@ public:
     bool IsOpen() const { return static_cast<bool>(file_); }
     bool Write(const void* data, std::uint32_t size, std::uint32_t* bytesWritten) override;
     std::uint32_t LastError() const override { return lastError_; }
+
+    // For formats that go back to fill in what they learn later (a zip entry's sizes).
+    bool SeekTo(std::uint64_t position);
+    bool Position(std::uint64_t* position);
 
     // Flushes and closes the new file, which stays under its temporary name: for a set of files
     // that are all written before any takes its name. False with LastError() set on failure.

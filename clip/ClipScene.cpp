@@ -4,8 +4,8 @@
 #include "base/SystemText.h"
 #include "base/WindowRegistry.h"
 #include "clip/core/FrameSequence.h"
+#include "display/LedDotLook.h"
 #include "display/LedSign.h"
-#include "display/PictureLoader.h"
 #include "display/SignPainting.h"
 #include "display/SignWindows.h"
 #include "display/core/LedPages.h"
@@ -24,14 +24,6 @@ bool SignShown(int sign)
     if (sign == 1 && slot.kind == static_cast<std::uint8_t>(SignKind::Hidden))
         return false;
     return SignVisible(sign) == 1;
-}
-
-int BitmapHeight(HBITMAP bitmap)
-{
-    BITMAP info{};
-    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info))
-        return 0;
-    return info.bmHeight;
 }
 
 // Whether the second sign's frame window lies above the first one's among the Form's children.
@@ -66,28 +58,37 @@ bool ClipScene::AddSign(int index, const ClipRequest& request, int left, int top
         const std::vector<LedFrame> files = GroupLedPages(ListLedFolder(folder), IsSystemLeadByte);
         std::vector<std::int32_t> frames =
             request.everyFrame ? EveryFrameInTurn(static_cast<std::int32_t>(files.size())) : request.frames;
+        LedMotion motion;
+        motion.signWidth = sign.width;
+        motion.pageMs = slot.liveLook.pageTimeMs;
+        motion.pixelsPerSecond = slot.liveLook.scrollSpeed;
         // A frame with no file leaves the picture as it was, as a key press would: the one
         // before it, or the picture the sign shows now.
         constexpr std::int32_t kPictureNow = -1;
-        sign.pictures[kPictureNow] = slot.pictureBitmap.Get();
+        sign.pages[kPictureNow] = {slot.pictureBitmap.Get()};
         std::int32_t previous = kPictureNow;
         for (std::int32_t& frame : frames) {
-            if (!sign.pictures.count(frame)) {
+            if (!sign.pages.count(frame)) {
                 const LedFrame* file = LedFrameAt(frame, files);
                 if (!file) {
                     frame = previous;
                     continue;
                 }
-                owned_.emplace_back(LoadPicture(JoinFolderPath(folder, file->pages.front(), IsSystemLeadByte)));
-                sign.pictures[frame] = owned_.back().Get();
+                std::vector<HBITMAP>& pages = sign.pages[frame];
+                std::vector<std::int32_t>& widths = motion.pageWidths[frame];
+                for (const std::string& page : file->pages) {
+                    owned_.emplace_back(LoadLedPage(JoinFolderPath(folder, page, IsSystemLeadByte), slot.liveLook));
+                    pages.push_back(owned_.back().Get());
+                    widths.push_back(BitmapSize(pages.back()).cx);
+                }
             }
             previous = frame;
         }
-        sign.timeline = SignTimeline::Led(frames, request.holdMs);
+        sign.timeline = SignTimeline::Led(frames, request.holdMs, motion);
     } else {
         sign.strip = slot.pictureBitmap.Get();
         const std::vector<std::int32_t> frames =
-            request.everyFrame ? EveryFrameInTurn(StripFrameCount(BitmapHeight(sign.strip), sign.height))
+            request.everyFrame ? EveryFrameInTurn(StripFrameCount(BitmapSize(sign.strip).cy, sign.height))
                                : request.frames;
         RollTiming timing;
         timing.frameHeight = sign.height;
@@ -174,11 +175,13 @@ void ClipScene::PaintSignAt(HDC dc, const Sign& sign, std::int64_t ms) const
 {
     const SignPose pose = sign.timeline.PoseAt(ms);
     if (sign.led) {
-        const auto picture = sign.pictures.find(pose.frame);
-        PaintSign(dc, sign.left, sign.top, sign.width, sign.height, sign.cornerRadius,
-                  picture == sign.pictures.end() ? nullptr : picture->second, 0);
+        HBITMAP picture = nullptr;
+        const auto frame = sign.pages.find(pose.frame);
+        if (frame != sign.pages.end() && static_cast<std::size_t>(pose.page) < frame->second.size())
+            picture = frame->second[static_cast<std::size_t>(pose.page)];
+        PaintSign(dc, sign.left, sign.top, sign.width, sign.height, sign.cornerRadius, picture, pose.x, 0);
     } else {
-        PaintSign(dc, sign.left, sign.top, sign.width, sign.height, sign.cornerRadius, sign.strip, pose.offset);
+        PaintSign(dc, sign.left, sign.top, sign.width, sign.height, sign.cornerRadius, sign.strip, 0, pose.offset);
     }
 }
 

@@ -2,7 +2,8 @@
 // background with the signs on it), at any moment of the clip. Each sign goes through the
 // clip's sequence with its own speed and interval (the values in the control panel, as the
 // next roll would use them), its place, size and rounded corners, from its strip or from the
-// pictures of its folder; nothing is read from the screen.
+// pictures of its folder, an LED-style sign's pages taking turns and scrolling at its live look
+// and through its dot mask as on the Form; nothing is read from the screen.
 #pragma once
 
 #include <windows.h>
@@ -60,7 +61,7 @@ private:
         int left = 0, top = 0, width = 0, height = 0, cornerRadius = 0;
         bool led = false;
         HBITMAP strip = nullptr;                // borrowed from the document
-        std::map<std::int32_t, HBITMAP> pictures;  // LED frames, borrowed from owned_
+        std::map<std::int32_t, std::vector<HBITMAP>> pages;  // LED frames' pages, borrowed from owned_
         SignTimeline timeline;
     };
     bool AddSign(int sign, const ClipRequest& request, int left, int top);

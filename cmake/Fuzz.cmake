@@ -7,12 +7,13 @@ set(ROLVA_FUZZ_DROPPED_OPTIONS -fexec-charset=CP932)
 get_directory_property(ROLVA_DIRECTORY_OPTIONS COMPILE_OPTIONS)
 list(REMOVE_ITEM ROLVA_DIRECTORY_OPTIONS ${ROLVA_FUZZ_DROPPED_OPTIONS})
 set_directory_properties(PROPERTIES COMPILE_OPTIONS "${ROLVA_DIRECTORY_OPTIONS}")
-get_target_property(ROLVA_CORE_OPTIONS rolva_core COMPILE_OPTIONS)
-list(REMOVE_ITEM ROLVA_CORE_OPTIONS ${ROLVA_FUZZ_DROPPED_OPTIONS})
-set_target_properties(rolva_core PROPERTIES COMPILE_OPTIONS "${ROLVA_CORE_OPTIONS}")
-
-# Coverage feedback from the core itself, not only from the fuzz entry points.
-target_compile_options(rolva_core PRIVATE -fsanitize=fuzzer-no-link)
+foreach(library rolva_core rolva_minizip)
+  get_target_property(ROLVA_LIBRARY_OPTIONS ${library} COMPILE_OPTIONS)
+  list(REMOVE_ITEM ROLVA_LIBRARY_OPTIONS ${ROLVA_FUZZ_DROPPED_OPTIONS})
+  set_target_properties(${library} PROPERTIES COMPILE_OPTIONS "${ROLVA_LIBRARY_OPTIONS}")
+  # Coverage feedback from the core and the zip reader too, not only from the fuzz entry points.
+  target_compile_options(${library} PRIVATE -fsanitize=fuzzer-no-link)
+endforeach()
 
 file(GLOB ROLVA_FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/*_fuzz.cpp)
 set(ROLVA_FUZZ_TARGETS)

@@ -6,6 +6,7 @@ if(ROLVA_SANITIZE)
   set(ROLVA_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_compile_options(rolva_core PUBLIC ${ROLVA_SANITIZER_FLAGS})
   target_link_options(rolva_core PUBLIC ${ROLVA_SANITIZER_FLAGS})
+  target_compile_options(rolva_minizip PRIVATE ${ROLVA_SANITIZER_FLAGS})
 endif()
 
 if(ROLVA_FUZZ)

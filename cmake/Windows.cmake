@@ -84,7 +84,8 @@ if(ROLVA_WINDOWS_TESTS)
   # A driver that starts the real exe and talks to its windows from another process.
   file(GLOB ROLVA_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
   add_executable(e2e_driver ${ROLVA_E2E_SOURCES})
-  target_link_libraries(e2e_driver PRIVATE gtest ${ROLVA_SYSTEM_LIBS})
+  # The core too, for the zip library that makes the packs it opens.
+  target_link_libraries(e2e_driver PRIVATE gtest rolva_core ${ROLVA_SYSTEM_LIBS})
 endif()
 
 # Figures, not tests: run by `make bench`.

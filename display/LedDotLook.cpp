@@ -5,6 +5,7 @@
 
 #include "base/Dib32.h"
 #include "base/Handles.h"
+#include "display/PictureLoader.h"
 #include "display/core/LedDotMask.h"
 
 namespace rolva {
@@ -24,6 +25,17 @@ HBITMAP DottedPicture(HBITMAP picture, const SignLiveLook& look)
     GdiFlush();
     ApplyLedDotMask(pixels, width, height, width, DotMaskOf(look));
     return copy.Release();
+}
+
+HBITMAP LoadLedPage(const std::string& path, const SignLiveLook& look)
+{
+    BitmapHandle page(LoadPicture(path));
+    // Dotted once here, so page changes and scroll steps cost nothing more.
+    if (look.dotLook && page) {
+        if (HBITMAP dotted = DottedPicture(page.Get(), look))
+            page.Reset(dotted);
+    }
+    return page.Release();
 }
 
 }  // namespace rolva

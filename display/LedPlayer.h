@@ -1,13 +1,14 @@
-// An LED-style sign's frame in motion: its pages taking turns and its wide pages scrolling, on a
-// worker thread of the sign's own that follows the frame's LedTimeline from absolute due times,
-// so a late wake-up never adds up. The user-interface thread loads the pages and shows the first
-// pose; the thread only moves the sign's picture control and gives it the page bitmaps. Those
-// are sent window calls, carried out by the user-interface thread, also while it waits for the
-// thread to end (StopLedPlayer).
+// An LED-style sign's frame in motion: its pages taking turns and its wide pages scrolling, timed
+// by a worker thread of the sign's own that follows the frame's LedTimeline from absolute due
+// times, so a late wake-up never adds up. The thread only posts a step when the picture is due to
+// change; the user-interface thread, taking its messages, moves the sign's picture control and
+// gives it the page to where the timeline stands by then. Steps come 4 ms apart at least, so a
+// scroll faster than 250 pixels a second moves a few pixels a step and never floods the queue.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "base/Handles.h"
@@ -20,6 +21,11 @@ namespace rolva {
 // player's, replacing the previous frame's only now that the control shows the new page.
 // A player still running is stopped first.
 void PlayLedFrame(int sign, HBITMAP firstPage, std::vector<BitmapHandle> laterPages, const LedTimeline& timeline);
+
+// Plays the frame last given to PlayLedFrame again from its first page, on a new timeline for
+// the same pages (the sign's width, page time or scroll speed changed); false, doing nothing,
+// when there is none.
+bool ReplayLedFrame(int sign, std::int32_t signWidth, std::int32_t pageMs, std::int32_t pixelsPerSecond);
 
 // Asks the sign's player thread to stop and waits until it has ended; afterwards the picture
 // stays as the last step left it. Nothing happens when no player runs.

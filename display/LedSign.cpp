@@ -2,12 +2,12 @@
 
 #include <utility>
 
+#include "base/Dib32.h"
 #include "base/FileStreams.h"
 #include "base/Handles.h"
 #include "base/SystemText.h"
 #include "display/LedDotLook.h"
 #include "display/LedPlayer.h"
-#include "display/PictureLoader.h"
 #include "display/SignWindows.h"
 #include "display/core/LedFiles.h"
 #include "display/core/LedPages.h"
@@ -59,42 +59,54 @@ private:
 
 LedFolderListing gListings[kSignCount];
 
-// A page as the sign shows it: the picture, or its dotted copy when the look asks for one (made
-// here once per frame, so page changes and scroll steps cost nothing more).
-BitmapHandle LoadLedPage(const std::string& path, const SignLiveLook& look)
+// Where each sign's shown pages came from (its folder; "" for a single file) and the look they
+// were loaded with, which their dots follow.
+std::string gPagesFolder[kSignCount];
+SignLiveLook gPagesLook[kSignCount];
+
+bool SameDots(SignLiveLook a, const SignLiveLook& b)
 {
-    BitmapHandle page(LoadPicture(path));
-    if (look.dotLook && page) {
-        if (HBITMAP dotted = DottedPicture(page.Get(), look))
-            page.Reset(dotted);
-    }
-    return page;
+    a.pageTimeMs = b.pageTimeMs;
+    a.scrollSpeed = b.scrollSpeed;
+    return a == b;
 }
 
-std::int32_t BitmapWidth(HBITMAP bitmap)
+std::int32_t SignClientWidth(int sign)
 {
-    BITMAP size{};
-    return bitmap && GetObjectA(bitmap, sizeof size, &size) ? size.bmWidth : 0;
+    RECT client{};
+    GetClientRect(SignFrameHandle(sign), &client);
+    return client.right;
 }
 
 // Shows a frame of the given page files, its first page at once and the rest in turn.
-void ShowLedPages(int sign, const std::vector<std::string>& paths)
+void ShowLedPages(int sign, const std::vector<std::string>& paths, const std::string& folder)
 {
     SignSlot& slot = gDocument.signs[sign];
     const SignLiveLook look = slot.liveLook;
-    BitmapHandle first = LoadLedPage(paths.front(), look);
-    std::vector<std::int32_t> widths{BitmapWidth(first.Get())};
+    BitmapHandle first(LoadLedPage(paths.front(), look));
+    std::vector<std::int32_t> widths{BitmapSize(first.Get()).cx};
     std::vector<BitmapHandle> later;
     for (std::size_t i = 1; i < paths.size(); ++i) {
-        later.push_back(LoadLedPage(paths[i], look));
-        widths.push_back(BitmapWidth(later.back().Get()));
+        later.emplace_back(LoadLedPage(paths[i], look));
+        widths.push_back(BitmapSize(later.back().Get()).cx);
     }
-    RECT client{};
-    GetClientRect(SignFrameHandle(sign), &client);
-    const LedTimeline timeline(client.right, widths, look.pageTimeMs, look.scrollSpeed);
+    const LedTimeline timeline(SignClientWidth(sign), widths, look.pageTimeMs, look.scrollSpeed);
     PlayLedFrame(sign, first.Get(), std::move(later), timeline);
+    gPagesLook[sign] = look;
+    gPagesFolder[sign] = folder;
     // The control shows the new first page: the old frame's may go.
     slot.pictureBitmap = std::move(first);
+}
+
+// Plays the shown pages again from the first at the look's times and the sign's width, when
+// they are still the sign's: from its folder, dotted as its look asks. False when they are not.
+bool ReplayShownPages(int sign)
+{
+    const SignSlot& slot = gDocument.signs[sign];
+    const SignLiveLook& look = slot.liveLook;
+    return slot.kind == static_cast<std::uint8_t>(SignKind::Led) && !gPagesFolder[sign].empty() &&
+           gPagesFolder[sign] == ExistingScenePath(slot.picturePath) && SameDots(gPagesLook[sign], look) &&
+           ReplayLedFrame(sign, SignClientWidth(sign), look.pageTimeMs, look.scrollSpeed);
 }
 
 }  // namespace
@@ -127,7 +139,7 @@ std::vector<std::string> ListLedFolder(const std::string& folder)
     return SortLedFiles(entries, IsSystemLeadByte);
 }
 
-void ShowLedFrame(int sign, const std::string& path) { ShowLedPages(sign, {path}); }
+void ShowLedFrame(int sign, const std::string& path) { ShowLedPages(sign, {path}, std::string()); }
 
 void SwitchLedFrame(int sign, std::int32_t frame)
 {
@@ -135,20 +147,29 @@ void SwitchLedFrame(int sign, std::int32_t frame)
     slot.targetFrame = frame;
     // Files added or removed count at the next key press.
     const std::string folder = ExistingScenePath(slot.picturePath);
+    if (folder.empty())
+        return;  // no folder chosen yet
     const LedFrame* shown = LedFrameAt(slot.targetFrame, gListings[sign].Frames(folder));
     if (!shown)
         return;
     std::vector<std::string> paths;
     for (const std::string& page : shown->pages)
         paths.push_back(JoinFolderPath(folder, page, IsSystemLeadByte));
-    ShowLedPages(sign, paths);
+    ShowLedPages(sign, paths, folder);
 }
 
 void RefreshLedLook(int sign)
 {
-    if (gDocument.signs[sign].kind == static_cast<std::uint8_t>(SignKind::Led))
-        SwitchLedFrame(sign, gDocument.signs[sign].targetFrame);
+    const SignSlot& slot = gDocument.signs[sign];
+    if (slot.kind != static_cast<std::uint8_t>(SignKind::Led))
+        return;
+    // The pages were dotted as they loaded: only another dot look loads them again, so that
+    // typing a page time or a speed costs no reading of pictures.
+    if (!ReplayShownPages(sign))
+        SwitchLedFrame(sign, slot.targetFrame);
 }
+
+void FitLedFrameToWidth(int sign) { ReplayShownPages(sign); }
 
 void ReleaseLedFolderWatches()
 {

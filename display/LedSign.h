@@ -17,8 +17,14 @@ namespace rolva {
 void SwitchLedFrame(int sign, std::int32_t frame);
 
 // Shows the sign's frame again as its live look (gDocument's liveLook: page time, scroll speed,
-// dot look) now asks, after that look was edited.
+// dot look) now asks, after that look was edited: from its first page, the pictures read again
+// only for another dot look or folder.
 void RefreshLedLook(int sign);
+
+// Plays the sign's frame again from its first page at the sign's new width, with the pages it
+// has; nothing when they are no longer the sign's (another folder, another dot look). Never
+// reads a picture, so it may come in the middle of applying a scene.
+void FitLedFrameToWidth(int sign);
 
 // Replaces the sign's picture with the given file as a frame of one page (a file that is no
 // picture shows nothing).

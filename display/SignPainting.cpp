@@ -1,5 +1,7 @@
 #include "display/SignPainting.h"
 
+#include <algorithm>
+
 #include "base/Handles.h"
 #include "document/SignDocument.h"
 
@@ -10,7 +12,8 @@ HRGN CreateSignRegion(int width, int height, int cornerRadius)
     return CreateRoundRectRgn(0, 0, width + 1, height + 1, cornerRadius, cornerRadius);
 }
 
-void PaintSign(HDC dc, int x, int y, int width, int height, int cornerRadius, HBITMAP picture, int pictureTop)
+void PaintSign(HDC dc, int x, int y, int width, int height, int cornerRadius, HBITMAP picture, int pictureLeft,
+               int pictureTop)
 {
     // The region's extra pixel lies outside the client area: clip to both, as the window does.
     RegionHandle clip(CreateSignRegion(width, height, cornerRadius));
@@ -29,13 +32,15 @@ void PaintSign(HDC dc, int x, int y, int width, int height, int cornerRadius, HB
         GetObjectA(picture, sizeof info, &info);
         MemoryDc memory(dc);
         ScopedSelect select(memory.Get(), picture);
-        // Only the rows inside the sign: the picture may be far taller than a window can be.
+        // Only the part inside the sign: the picture may be far taller or wider than a window can be.
         const int firstRow = pictureTop < 0 ? -pictureTop : 0;
         const int top = pictureTop < 0 ? 0 : pictureTop;
-        const int rows = info.bmHeight - firstRow < height - top ? info.bmHeight - firstRow : height - top;
-        const int columns = info.bmWidth < width ? info.bmWidth : width;
+        const int rows = std::min<int>(info.bmHeight - firstRow, height - top);
+        const int firstColumn = pictureLeft < 0 ? -pictureLeft : 0;
+        const int left = pictureLeft < 0 ? 0 : pictureLeft;
+        const int columns = std::min<int>(info.bmWidth - firstColumn, width - left);
         if (rows > 0 && columns > 0)
-            BitBlt(dc, x, y + top, columns, rows, memory.Get(), 0, firstRow, SRCCOPY);
+            BitBlt(dc, x + left, y + top, columns, rows, memory.Get(), firstColumn, firstRow, SRCCOPY);
     }
     SelectClipRgn(dc, hadClip ? previous.Get() : nullptr);
 }

@@ -12,9 +12,10 @@ namespace rolva {
 HRGN CreateSignRegion(int width, int height, int cornerRadius);
 
 // Paints a sign of width x height at (x, y) of dc: white, then picture (borrowed, may be NULL)
-// with its top-left corner at (0, pictureTop) of the sign, all clipped to the sign's region.
-// Any clip region dc had is put back afterwards.
-void PaintSign(HDC dc, int x, int y, int width, int height, int cornerRadius, HBITMAP picture, int pictureTop);
+// with its top-left corner at (pictureLeft, pictureTop) of the sign, all clipped to the sign's
+// region. Any clip region dc had is put back afterwards.
+void PaintSign(HDC dc, int x, int y, int width, int height, int cornerRadius, HBITMAP picture, int pictureLeft,
+               int pictureTop);
 
 // The Form's background picture, unscaled at the top left of dc; nothing when there is none.
 void DrawFormBackground(HDC dc);

@@ -11,7 +11,8 @@ namespace rolva {
 // Remembers the folder of the data file being opened.
 void SetSceneFolderFrom(const std::string& dataFilePath);
 
-// The stored path when it exists, else the entry of the same name beside the scene's data file
+// A relative stored path taken from the scene's folder when it is there; else the stored path
+// when it exists, else the entry of the same name beside the scene's data file
 // when that exists, else the stored path.
 std::string ExistingScenePath(const std::string& storedPath);
 

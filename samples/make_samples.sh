@@ -3,8 +3,11 @@
 #
 #   bus.jpg       the background: the front of a city bus at a depot, 640 x 500
 #   strip.bmp     the roll strip of the first sign, 200 x 48 per frame, frame 0 on top
-#   led/NN.bmp    the frames of the LED-style second sign, 120 x 48 each
+#   led/NN.bmp    the frames of the LED-style second sign, 120 x 48 each, drawn as dots;
+#                 led/NN+2.bmp the second page of frame NN (one of them wider, to scroll)
+#   led-plain/    the same kind of frames as plain pictures, for the live dot look
 #   demo.rv4      the scene: background, Form size and the two signs
+#   live.rv4      the same scene with led-plain on the second sign, shown through the dot look
 #
 # Every place name, route number and plate text here is made up.
 #
@@ -301,16 +304,45 @@ im -size ${LED_W}x$LED_H tile:"$TMP/cell.png" "$TMP/grid.png"
 
 # dots_to_led NAME -> led/NAME.bmp from the dot map $TMP/dots.png (white = lit). The
 # lit dots get a faint glow around them, as a real LED board seen from a few metres.
+# An optional second argument is the picture's width (a page wider than the sign).
 dots_to_led() {
+  local width=${2:-$LED_W} grid="$TMP/grid.png"
+  if [ "$width" -ne "$LED_W" ]; then
+    grid="$TMP/grid_wide.png"
+    im -size ${width}x$LED_H tile:"$TMP/cell.png" "$grid"
+  fi
   im "$TMP/dots.png" -colorspace gray -threshold 50% \
-    -filter point -resize ${LED_W}x$LED_H\! -colorspace sRGB -type TrueColor "$TMP/big.png"
+    -filter point -resize ${width}x$LED_H\! -colorspace sRGB -type TrueColor "$TMP/big.png"
   im "$TMP/big.png" -colorspace sRGB -type TrueColor +level-colors "black,$LED_ON" \
-    "$TMP/grid.png" -compose multiply -composite \
+    "$grid" -compose multiply -composite \
     -blur 0x1.6 -evaluate multiply 0.55 "$TMP/glow.png"
   im "$TMP/big.png" -colorspace sRGB -type TrueColor +level-colors "$LED_OFF,$LED_ON" \
-    "$TMP/grid.png" -compose multiply -composite \
+    "$grid" -compose multiply -composite \
     "$TMP/glow.png" -compose screen -composite \
     -type TrueColor "${CLEAN[@]}" BMP3:"led/$1.bmp"
+}
+
+# dots_to_plain NAME -> led-plain/NAME.bmp: the same dot map as a plain picture, one solid
+# 3 x 3 block a dot, for the sign's own dot look to draw as dots.
+dots_to_plain() {
+  im "$TMP/dots.png" -colorspace gray -threshold 50% -filter point -resize 300% \
+    -colorspace sRGB -type TrueColor +level-colors "black,$LED_ON" \
+    -type TrueColor "${CLEAN[@]}" BMP3:"led-plain/$1.bmp"
+}
+
+# led_wide NAME TEXT -> led/NAME.bmp and led-plain/NAME.bmp, a page as wide as its text at
+# full size, which the sign scrolls through
+led_wide() {
+  local w h dots
+  im -background black -fill white -stroke white -strokewidth 1 -font "$GOTHIC" \
+    -pointsize $((DOTS_H * 4)) label:"$2" -trim +repage "$TMP/led_text.png"
+  read -r w h < <(im "$TMP/led_text.png" -format '%w %h\n' info:)
+  dots=$(((w + 3) / 4 + 2))
+  im "$TMP/led_text.png" -resize "${w}x$((DOTS_H * 4))!" "$TMP/led_text.png"
+  im -size $((dots * 4))x$((DOTS_H * 4)) xc:black "$TMP/led_text.png" -gravity center -composite \
+    -filter box -resize ${dots}x$DOTS_H\! -colorspace gray -threshold 50% "$TMP/dots.png"
+  dots_to_led "$1" $((dots * 3))
+  dots_to_plain "$1"
 }
 
 # led_word NAME TEXT -> led/NAME.bmp, text in the gothic font at four pixels per dot,
@@ -326,6 +358,7 @@ led_word() {
   im -size $((DOTS_W * 4))x$((DOTS_H * 4)) xc:black "$TMP/led_text.png" -gravity center -composite \
     -filter box -resize ${DOTS_W}x$DOTS_H\! -colorspace gray -threshold 50% "$TMP/dots.png"
   dots_to_led "$1"
+  dots_to_plain "$1"
 }
 
 # led_number NAME DIGITS -> led/NAME.bmp, bold digits centred on the matrix
@@ -366,10 +399,11 @@ EOF
   # PBM: 1 is black, so negate to make lit dots white
   im "$TMP/dots.pbm" -negate "$TMP/dots.png"
   dots_to_led "$1"
+  dots_to_plain "$1"
 }
 
-rm -rf led
-mkdir led
+rm -rf led led-plain
+mkdir led led-plain
 led_number 01 '11'
 led_word   02 '急行'
 led_number 03 '23'
@@ -378,6 +412,9 @@ led_word   05 '回送'
 led_word   06 '深夜'
 led_number 07 '35'
 led_word   08 '臨時'
+# Second pages: 急行 in English, and 月見坂's route, too long for the sign, scrolling.
+led_word   02+2 'EXPRESS'
+led_wide   04+2 '月見坂中央 経由 みずかがみ公園 ゆき'
 
 # ---------------------------------------------------------------------------
 # 4. The scene file. Little-endian int32 numbers, the sign kind as one byte, strings
@@ -385,13 +422,18 @@ led_word   08 '臨時'
 # the sample were at C:\Rolva\samples; a stored file that is missing is looked for by
 # its name beside the scene file, so the sample works wherever it is copied.
 
-python3 - demo.rv4 "$FORM_W" "$FORM_H" \
-  0 "$ROLL_X" "$ROLL_Y" "$ROLL_W" "$ROLL_H" 8 400 6 'C:\Rolva\samples\strip.bmp' \
-  1 "$LED_X" "$LED_Y" "$LED_W" "$LED_H" 0 0 6 'C:\Rolva\samples\led' <<'PY'
+# scene FILE LED_FOLDER [DOTS]: with DOTS the file ends in the live-look block, the second
+# sign's pictures shown through round dots three pixels apart with a glow, the rest the
+# defaults: "RolvaLiveLook", version 1, the payload's size, then per sign page time (ms),
+# scroll speed (pixels a second), dot look, pitch, round dots, gap colour, glow.
+scene() {
+  python3 - "$1" "$FORM_W" "$FORM_H" "${3:-}" \
+    0 "$ROLL_X" "$ROLL_Y" "$ROLL_W" "$ROLL_H" 8 400 6 'C:\Rolva\samples\strip.bmp' \
+    1 "$LED_X" "$LED_Y" "$LED_W" "$LED_H" 0 0 6 "C:\\Rolva\\samples\\$2" <<'PY'
 import struct, sys
 
-out, form_w, form_h = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
-signs = [sys.argv[4:13], sys.argv[13:22]]
+out, form_w, form_h, dots = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), sys.argv[4]
+signs = [sys.argv[5:14], sys.argv[14:23]]
 
 def string(text):
     data = text.encode("cp932")
@@ -403,9 +445,16 @@ for kind, *numbers, path in signs:
     blob += struct.pack("<B", int(kind))
     blob += struct.pack("<7i", *(int(n) for n in numbers))
     blob += string(path)
+if dots:
+    defaults = [2500, 60, 0, 3, 1, 0x101010, 1]
+    dotted = [2500, 60, 1, 3, 1, 0x101010, 1]
+    blob += string("RolvaLiveLook") + struct.pack("<ii", 1, 56) + struct.pack("<14i", *defaults, *dotted)
 with open(out, "wb") as f:
     f.write(blob)
 PY
+}
+scene demo.rv4 led
+scene live.rv4 led-plain dots
 
 # ---------------------------------------------------------------------------
 # 5. With PREVIEW_DIR set, also writes two pictures to look at (not part of the sample):

@@ -7,6 +7,8 @@
 
 namespace rolva {
 
+struct Ver4Scene;
+
 // How much of a data file a reader put into the scene.
 enum class FileReadOutcome {
     NotRead,  // the file could not be opened or is of another kind: the scene is as it was
@@ -17,6 +19,8 @@ enum class FileReadOutcome {
 FileReadOutcome ReadVer4File(const std::string& path);
 // True when the whole file was written and put in place of any old one.
 bool WriteVer4File(const std::string& path);
+// The scene on screen as WriteVer4File stores it.
+void SceneOnScreen(Ver4Scene* scene);
 FileReadOutcome ReadVer3File(const std::string& path);
 FileReadOutcome ReadDigitalVer3File(const std::string& path);
 

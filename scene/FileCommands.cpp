@@ -20,20 +20,24 @@ namespace rolva {
 namespace {
 
 // Label and pattern pairs, each part ended by a zero byte, the list by one more.
-const char kOpenFilter[] = "RolvaVer4(*.rv4)\0*.rv4\0RolvaVer3(*.rv3)\0*.rv3\0Rolva(デジタル)Ver3(*.rvd)\0*.rvd\0";
+const char kOpenFilter[] = "RolvaVer4(*.rv4)\0*.rv4\0RolvaVer3(*.rv3)\0*.rv3\0Rolva(デジタル)Ver3(*.rvd)\0*.rvd\0"
+                           "Rolvaパック(*.rvp)\0*.rvp\0";
 const char kSaveFilter[] = "RolvaVer4(*.rv4)\0*.rv4\0";
 const char kSaveTitle[] = "名前をつけて保存";
 
+PackOpener gPackOpener = nullptr;
 
-// The same question the save dialog asks, for a file the dialog did not ask about.
-bool ReplaceConfirmed(const std::string& path)
+
+}  // namespace
+
+bool ReplaceConfirmed(const std::string& path, const char* title)
 {
     const std::string question =
         std::string(PathName(path, IsSystemLeadByte)) + " は既に存在します。\r\n上書きしますか？";
-    return MessageBoxA(gApp.form, question.c_str(), kSaveTitle, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+    return MessageBoxA(gApp.form, question.c_str(), title, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
 
-}  // namespace
+void SetPackOpener(PackOpener opener) { gPackOpener = opener; }
 
 void OpenDataFile(const std::string& path)
 {
@@ -47,6 +51,10 @@ void OpenDataFile(const std::string& path)
         break;
     case DataFileKind::DigitalVer3:
         outcome = ReadDigitalVer3File(path);
+        break;
+    case DataFileKind::Pack:
+        if (gPackOpener)
+            outcome = gPackOpener(path);
         break;
     case DataFileKind::None:
         break;
@@ -74,7 +82,7 @@ void SaveAsCommand()
     // A name the dialog gave back with another ending (route.rv3) gets ".rv4" added here, and
     // that names a file the dialog never asked about.
     const std::string path = WithVer4Ending(chosen);
-    if (path != chosen && FileAttributesOf(path) != INVALID_FILE_ATTRIBUTES && !ReplaceConfirmed(path))
+    if (path != chosen && FileAttributesOf(path) != INVALID_FILE_ATTRIBUTES && !ReplaceConfirmed(path, kSaveTitle))
         return;
     if (WriteVer4File(path))
         NoteSceneSaved(path);

@@ -6,12 +6,23 @@
 
 #include <string>
 
+#include "scene/DataFiles.h"
+
 namespace rolva {
 
 void OpenCommand();
 void SaveAsCommand();
 
+// The question the save dialog asks before replacing a file, for a name it did not ask about
+// (one that got its ending after the dialog), under the command's title.
+bool ReplaceConfirmed(const std::string& path, const char* title);
+
 // Reads a data file with the reader its ending names; other endings do nothing.
 void OpenDataFile(const std::string& path);
+
+// Who opens a scene pack (.rvp): the room that knows packs gives it at start-up; until then a
+// pack is a file of no known kind.
+using PackOpener = FileReadOutcome (*)(const std::string& path);
+void SetPackOpener(PackOpener opener);
 
 }  // namespace rolva

@@ -4,6 +4,7 @@
 
 #include "base/Handles.h"
 #include "base/WindowRegistry.h"
+#include "display/LedPlayer.h"
 #include "display/LedSign.h"
 #include "display/PictureLoader.h"
 #include "display/RollAnimation.h"
@@ -42,6 +43,8 @@ void SetSignFolder(int sign, const std::string& folder)
 {
     SignSlot& slot = gDocument.signs[sign];
     slot.picturePath = folder;
+    // The old folder's pages stop here, also when the new folder has no picture to show.
+    StopLedPlayer(sign);
     MoveSignPictureHome(sign);
     RepaintFormForFirstSign(sign);
     ResetRollState(slot);

@@ -122,9 +122,10 @@ FileReadOutcome ReadVer4File(const std::string& path)
     return outcome;
 }
 
-bool WriteVer4File(const std::string& path)
+void SceneOnScreen(Ver4Scene* onScreen)
 {
-    Ver4Scene scene;
+    Ver4Scene& scene = *onScreen;
+    scene = Ver4Scene{};
     Ver4Record& record = scene.fields;
     record.backgroundPath = gDocument.backgroundPath;
     record.formWidth = gApp.formRecord.Width();
@@ -143,7 +144,12 @@ bool WriteVer4File(const std::string& path)
         s.picturePath = slot.picturePath;
         scene.live.signs[sign] = slot.liveLook;
     }
+}
 
+bool WriteVer4File(const std::string& path)
+{
+    Ver4Scene scene;
+    SceneOnScreen(&scene);
     const std::uint32_t error = WriteUserFile(path, [&scene](ByteSink& sink) {
         const WriteResult written = EncodeVer4Scene(scene, sink);
         return written.ok ? 0 : written.errorCode;

@@ -46,6 +46,12 @@ const ControlRow kControls[] = {
 // The up-downs take no font; their ranges are set here, their positions when the window fills.
 bool LedLook_OnControlMade(HWND control, const ControlRow& row)
 {
+    // No more digits than the largest value has: a pasted or negative number would otherwise
+    // be read as a huge one or not at all.
+    if (row.id == kLookSpeedEditId)
+        SendMessageA(control, EM_LIMITTEXT, 4, 0);
+    else if (row.id == kLookPitchEditId)
+        SendMessageA(control, EM_LIMITTEXT, 2, 0);
     if (std::strcmp(row.windowClass, UPDOWN_CLASSA) != 0)
         return true;
     if (row.id == kLookSpeedUpDownId)

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -85,11 +86,14 @@ SignLiveLook ReadLook(HWND window, const LedLookState& state)
         look.pageTimeMs = ms;
     BOOL read = FALSE;
     const UINT speed = GetDlgItemInt(window, kLookSpeedEditId, &read, FALSE);
+    // Held below INT_MAX before the cast: the fields take few digits, but a number set from
+    // outside could be any.
+    constexpr UINT kLargest = 0x7FFFFFFF;
     if (read)
-        look.scrollSpeed = static_cast<std::int32_t>(speed);
+        look.scrollSpeed = static_cast<std::int32_t>(std::min(speed, kLargest));
     const UINT pitch = GetDlgItemInt(window, kLookPitchEditId, &read, FALSE);
     if (read)
-        look.dotPitch = static_cast<std::int32_t>(pitch);
+        look.dotPitch = static_cast<std::int32_t>(std::min(pitch, kLargest));
     look.dotLook = Checked(window, kLookDotsId);
     look.roundDots = Checked(window, kLookRoundId);
     look.glow = Checked(window, kLookGlowId);

@@ -76,6 +76,7 @@ covers pictures.html 帯画像 原稿をコピー 名前の順 フォルダー P
 covers settings.html 設定ダイアログ 背景の画像 カドの丸み 原稿用の幕の枚数
 covers files.html .rv4 .rv3 .rvd 名前をつけて保存 コマンドライン 上書き保存 ドラッグ 最近使ったファイル Ctrl
 covers clip.html GIFで保存 コマ数/秒 停止時間 キャンセル
+covers pack.html パックで保存 .rvp 開く ドラッグ 2GB 上書き保存 キャンセル
 covers inifile.html Rolva.ini 'フォームの位置と大きさ'
 
 if [ $failures -ne 0 ]; then

@@ -19,7 +19,7 @@ FLOORS = [
     ["display"],                 # the signs on the Form: rolls, LED frames, painting
     ["panel"],                   # the setter keypad: what a sign is asked to do
     ["scene"],                   # scenes read, written and applied to the windows
-    ["info", "clip", "maker"],   # feature rooms
+    ["info", "clip", "maker", "pack"],   # feature rooms
     ["settings"],                # the settings dialog, which opens the maker and the help
     ["app"],                     # start-up, the menu, wiring the rooms
 ]
@@ -39,6 +39,15 @@ C_HEADERS = {
 
 def IsSystemHeader(header):
     return header.endswith(".h") and header not in C_HEADERS
+
+
+# Portable libraries kept in third_party/ (with their licences), which a core may use: they
+# include no Windows header themselves.
+KEPT_LIBRARY_HEADERS = ("minizip/", "zlib.h", "zconf.h")
+
+
+def IsKeptLibraryHeader(header):
+    return header.startswith(KEPT_LIBRARY_HEADERS)
 
 
 def IsConstantsHeader(header):
@@ -68,6 +77,8 @@ def Faults(root):
                 where = f"{shown}:{number}"
                 target = header.split("/")[0]
                 # The source root is on the include path, so <room/X.h> is a room's header too.
+                if kind == "<" and IsKeptLibraryHeader(header):
+                    continue
                 if "/" not in header or target not in FLOOR_OF:
                     beside = os.path.exists(os.path.join(os.path.dirname(path), header))
                     system = kind == "<" or not beside
@@ -92,7 +103,7 @@ def Faults(root):
 
 
 def HasSources(root, folder):
-    if folder in ("tests", "build", "tools") or folder.startswith("."):
+    if folder in ("tests", "build", "tools", "third_party") or folder.startswith("."):
         return False
     for _, _, names in os.walk(os.path.join(root, folder)):
         if any(name.endswith(SOURCE_ENDINGS) for name in names):

@@ -9,6 +9,7 @@ packages=(
   wine wine32:i386 wine64 xvfb xauth locales
   fonts-ipafont fonts-ipafont-gothic imagemagick x11-apps x11-utils xdotool
   cmake g++ googletest fp-utils clang libclang-rt-14-dev zip unzip python3
+  libz-mingw-w64-dev zlib1g-dev
 )
 
 missing=()

@@ -22,6 +22,8 @@ rm -f "$stage/samples/make_samples.sh"
 # Readmes in Shift-JIS with CRLF, as Windows' editors expect them.
 sed 's/$/\r/' "$ROOT/docs/dist-readme.txt" | iconv -f UTF-8 -t CP932 > "$stage/readme.txt"
 sed 's/$/\r/' "$ROOT/samples/README.txt" | iconv -f UTF-8 -t CP932 > "$stage/samples/README.txt"
+# The zip library built into the program (scene packs), with its licence.
+sed 's/$/\r/' "$ROOT/third_party/minizip/LICENSE" > "$stage/minizip-license.txt"
 (cd "$ROOT/build/dist" && zip -qr -X "$zip" "Rolva-$VERSION")
 echo "dist: $zip"
 unzip -l "$zip" | tail -n +4 | head -n -2 | awk '{print "  " $4}'

@@ -2,6 +2,8 @@
 # Takes the README's screenshots under Wine's own desktop on a private Xvfb.
 #   scene: the sample scene at rest, the first sign in the middle of a roll, the LED sign stepped on.
 #   files: the File menu (with the sample scene as a recent file), the GIF export options.
+#   live:  live.rv4's LED sign through the dot look: a frame's second page, and a page scrolling.
+#   open:  the 開く chooser with its list of file types open, scene packs among them.
 #   maker: the 設定 menu with the maker's submenu, the strip maker with a list of ten destinations
 #          for the first sign, and the same on a screen too small for it (cut, with a scroll bar).
 #   sound: the 設定 menu with its サウンド submenu.
@@ -18,7 +20,7 @@ StartDisplay
 trap StopDisplay EXIT
 EnsurePrefix
 
-wanted=${*:-scene files maker sound}
+wanted=${*:-scene files live maker open sound}
 stage="$ROOT/build/shots"
 # The sample scene names its pictures under C:\Rolva\samples: a copy there opens as it would
 # on a user's machine, and the maker's saved list can go beside the strip without touching samples/.
@@ -36,14 +38,16 @@ Stage()
   python3 -c "import struct,sys; sys.stdout.buffer.write(struct.pack('<6i', 8, 8, 640, 540, 660, 40))" > "$stage/Rolva.ini"
 }
 
-Start() { wine explorer /desktop=shots,"$1" "$stage/Rolva.exe" "$scene" & sleep 9; }
+Start() { wine explorer /desktop=shots,"$1" "$stage/Rolva.exe" "${2:-$scene}" & sleep 9; }
 Stop() { wineserver -k || true; sleep 1; }
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.5}"; }
 shot() { import -window root -crop "$2" +repage "$ROOT/docs/$1"; echo "docs/$1"; }
+# The same, twice the size with every pixel a 2 x 2 block, for the dots of a sign.
+close_shot() { import -window root -crop "$2" +repage -filter point -resize 200% "$ROOT/docs/$1"; echo "docs/$1"; }
 
 # The Form's menu bar and the items of its menus, on the desktop.
 file_menu=(48 40)
-gif_item=(60 111)
+gif_item=(60 130)
 settings_menu=(114 40)
 
 if [[ " $wanted " == *" scene "* ]]; then
@@ -64,12 +68,27 @@ if [[ " $wanted " == *" scene "* ]]; then
   Stop
 fi
 
+if [[ " $wanted " == *" live "* ]]; then
+  Stage
+  Start 1024x600 'C:\Rolva\samples\live.rv4'
+  panel_x=$((660 + 3)); panel_y=$((40 + 22))
+  panel() { click $((panel_x + $1 + 13)) $((panel_y + $2 + 10)) 0.3; }
+  panel 230 62    # 送: frame 1, 急行, then its second page EXPRESS
+  sleep 3
+  close_shot led-paging.png 380x76+140+80
+  panel 230 62
+  panel 230 62    # frame 3, 月見坂, then its route scrolling through
+  sleep 5.5
+  close_shot led-scrolling.png 380x76+140+80
+  Stop
+fi
+
 if [[ " $wanted " == *" files "* ]]; then
   Stage
   Start 1024x768
   # Opening the scene put it in the recent files, above 終了.
   click "${file_menu[@]}" 1
-  shot file-menu.png 330x185+0+0
+  shot file-menu.png 330x204+0+0
   xdotool key Escape Escape
   sleep 0.5
   click "${file_menu[@]}" 1
@@ -110,5 +129,24 @@ if [[ " $wanted " == *" sound "* ]]; then
   xdotool key u   # サウンド(U): sound on, the volume, the LED click
   sleep 1
   shot sound-menu.png 560x250+0+0
+  Stop
+fi
+
+if [[ " $wanted " == *" open "* ]]; then
+  Stage
+  # The chooser starts in the current folder: the sample scene's.
+  pushd "$samples" >/dev/null
+  Start 1024x768
+  popd >/dev/null
+  click "${file_menu[@]}" 1
+  xdotool key o   # 開く(O)...
+  sleep 2
+  # ファイルの種類(T) and its list dropped down.
+  xdotool key alt+t
+  sleep 0.5
+  xdotool key alt+Down
+  sleep 1
+  shot open-chooser.png 640x480+0+0
+  xdotool key Escape Escape
   Stop
 fi

@@ -56,4 +56,14 @@ std::string WithEndingIfNone(std::string_view path, std::string_view ending, Lea
     return result;
 }
 
+bool IsRelativePath(std::string_view path)
+{
+    if (path.empty())
+        return false;
+    if (path[0] == '\\' || path[0] == '/')
+        return false;
+    // ':' is never the second byte of a double-byte character, so it names a drive here.
+    return !(path.size() >= 2 && path[1] == ':');
+}
+
 }  // namespace rolva

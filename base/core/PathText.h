@@ -24,6 +24,10 @@ std::string JoinFolderPath(std::string_view folder, std::string_view name, LeadB
 std::string_view PathName(std::string_view path, LeadByteTest isLeadByte);
 std::string_view PathFolder(std::string_view path, LeadByteTest isLeadByte);
 
+// Whether the path is relative to some folder: it starts at no root ("\x", "/x", "\\server")
+// and names no drive ("C:x", "C:\x").
+bool IsRelativePath(std::string_view path);
+
 // The path with ending (".gif") added when its name has no dot, so a name the person typed
 // with an ending of their own keeps it. A dot in a folder does not count; an empty path stays
 // empty, naming nothing.

@@ -36,9 +36,10 @@ std::int64_t RollLengthMs(std::int32_t fromFrame, std::int32_t toFrame, RollTimi
     return plan.stepCount / timing.frameHeight * FramePeriodMs(timing);
 }
 
-void SignTimeline::Append(std::int32_t fromFrame, std::int32_t toFrame, std::int64_t lengthMs)
+void SignTimeline::Append(std::int32_t fromFrame, std::int32_t toFrame, std::int64_t lengthMs, int ledMotion)
 {
     Segment segment;
+    segment.ledMotion = ledMotion;
     segment.startMs = lengthMs_;
     segment.lengthMs = lengthMs;
     segment.fromFrame = fromFrame;
@@ -61,12 +62,25 @@ SignTimeline SignTimeline::Roll(const std::vector<std::int32_t>& frames, RollTim
     return timeline;
 }
 
-SignTimeline SignTimeline::Led(const std::vector<std::int32_t>& frames, std::int64_t holdMs)
+SignTimeline SignTimeline::Led(const std::vector<std::int32_t>& frames, std::int64_t holdMs, const LedMotion& motion)
 {
     SignTimeline timeline;
     holdMs = NotNegative64(holdMs);
-    for (std::int32_t frame : frames)
-        timeline.Append(frame, frame, holdMs);
+    for (std::int32_t frame : frames) {
+        const auto widths = motion.pageWidths.find(frame);
+        if (widths == motion.pageWidths.end()) {
+            timeline.Append(frame, frame, holdMs);
+            continue;
+        }
+        LedTimeline pages(motion.signWidth, widths->second, motion.pageMs, motion.pixelsPerSecond);
+        const std::int64_t turnMs = pages.TurnMs();
+        if (turnMs == 0) {
+            timeline.Append(frame, frame, holdMs);
+            continue;
+        }
+        timeline.ledTimelines_.push_back(std::move(pages));
+        timeline.Append(frame, frame, std::max(holdMs, turnMs), static_cast<int>(timeline.ledTimelines_.size() - 1));
+    }
     return timeline;
 }
 
@@ -107,6 +121,13 @@ SignPose SignTimeline::PoseAt(std::int64_t ms) const
     if (segment.fromFrame == segment.toFrame || !rolls_) {
         SignPose pose;
         pose.frame = segment.toFrame;
+        if (segment.ledMotion >= 0) {
+            // Past the end the pages stop where the clip ends.
+            const std::int64_t shown = std::min(local, segment.lengthMs - 1);
+            const LedPose page = ledTimelines_[static_cast<std::size_t>(segment.ledMotion)].PoseAt(shown);
+            pose.page = static_cast<std::int32_t>(page.page);
+            pose.x = page.x;
+        }
         if (rolls_)
             pose.offset = RestingOffset(WrapFrame(segment.toFrame), timing_.frameHeight);
         return pose;

@@ -1,12 +1,17 @@
 // Where a sign stands at any moment of a clip. A roll sign goes to each frame of a sequence in
 // turn the way its roll thread does (one pixel per step, a pause of its speed after every step
 // and of its interval after every whole frame), resting for the hold time before the first roll
-// and after every one; an LED-style sign shows each frame of the sequence for the hold time.
-// The clip then samples these poses at its own frame rate.
+// and after every one; an LED-style sign shows each frame of the sequence for the hold time,
+// its pages taking turns and its wide pages scrolling as on the sign (display/core/LedTimeline.h),
+// and rests on a frame that moves at least until all its pages have shown once. The clip then
+// samples these poses at its own frame rate.
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <vector>
+
+#include "display/core/LedTimeline.h"
 
 namespace rolva {
 
@@ -16,17 +21,31 @@ struct RollTiming {
     std::int32_t intervalMs = 0;   // extra pause after every whole frame
 };
 
+// How an LED-style sign's frames move, from its live look: frames missing from pageWidths have
+// one page no wider than the sign and stand still.
+struct LedMotion {
+    std::int32_t signWidth = 0;
+    std::int32_t pageMs = 0;
+    std::int32_t pixelsPerSecond = 0;
+    std::map<std::int32_t, std::vector<std::int32_t>> pageWidths;  // frame -> its pages' widths
+};
+
 struct SignPose {
     std::int32_t frame = 0;   // LED: the frame shown; roll: the last whole frame reached
     std::int32_t offset = 0;  // roll: y of the strip's top inside the sign (0 or less); LED: 0
-    bool operator==(const SignPose& other) const { return frame == other.frame && offset == other.offset; }
+    std::int32_t page = 0;    // LED: the frame's page shown
+    std::int32_t x = 0;       // LED: the page's left edge inside the sign
+    bool operator==(const SignPose& other) const
+    {
+        return frame == other.frame && offset == other.offset && page == other.page && x == other.x;
+    }
 };
 
 class SignTimeline {
 public:
     // Negative times count as 0; timing values below 0 count as 0.
     static SignTimeline Roll(const std::vector<std::int32_t>& frames, RollTiming timing, std::int64_t holdMs);
-    static SignTimeline Led(const std::vector<std::int32_t>& frames, std::int64_t holdMs);
+    static SignTimeline Led(const std::vector<std::int32_t>& frames, std::int64_t holdMs, const LedMotion& motion = {});
 
     std::int64_t LengthMs() const { return lengthMs_; }
     // The pose at a time from the start; past the end, the last pose.
@@ -38,13 +57,15 @@ private:
         std::int64_t lengthMs = 0;
         std::int32_t fromFrame = 0;
         std::int32_t toFrame = 0;  // equal to fromFrame for a rest
+        int ledMotion = -1;        // an LED rest that moves: its index in ledTimelines_
     };
     SignPose RollPose(const Segment& segment, std::int64_t localMs) const;
-    void Append(std::int32_t fromFrame, std::int32_t toFrame, std::int64_t lengthMs);
+    void Append(std::int32_t fromFrame, std::int32_t toFrame, std::int64_t lengthMs, int ledMotion = -1);
 
     RollTiming timing_;
     bool rolls_ = false;
     std::vector<Segment> segments_;
+    std::vector<LedTimeline> ledTimelines_;
     std::int64_t lengthMs_ = 0;
 };
 

@@ -43,10 +43,25 @@ LedTimeline::LedTimeline(std::int32_t signWidth, const std::vector<std::int32_t>
     }
 }
 
+bool LedTimeline::Moves() const
+{
+    return pages_.size() > 1 || (pages_.size() == 1 && pages_[0].width > signWidth_);
+}
+
+bool LedTimeline::Scrolls() const
+{
+    return std::any_of(pages_.begin(), pages_.end(), [this](const Page& page) { return page.width > signWidth_; });
+}
+
+std::int64_t LedTimeline::TurnMs() const
+{
+    return Moves() ? (turnLength_ + speed_ - 1) / speed_ : 0;
+}
+
 LedPose LedTimeline::PoseAt(std::int64_t elapsedMs) const
 {
     LedPose pose;
-    if (pages_.empty() || (pages_.size() == 1 && pages_[0].width <= signWidth_))
+    if (!Moves())
         return pose;
 
     const std::int64_t now = std::max<std::int64_t>(elapsedMs, 0);

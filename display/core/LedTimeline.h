@@ -41,6 +41,15 @@ public:
     // pages stays at page 0, x 0.
     LedPose PoseAt(std::int64_t elapsedMs) const;
 
+    std::int32_t SignWidth() const { return signWidth_; }
+
+    // Whether a page is wider than the sign, so the frame moves one pixel at a time.
+    bool Scrolls() const;
+
+    // How long all the pages take to show once, rounded up to whole milliseconds; 0 for a
+    // frame that never changes.
+    std::int64_t TurnMs() const;
+
 private:
     // Time inside the timeline is counted in units of 1 / speed ms, in which every step lasts
     // exactly 1000 units and every page time a whole number of them.
@@ -49,6 +58,8 @@ private:
         std::int64_t length = 0;  // in units
         std::int32_t width = 0;   // pixels; wider than the sign when the page scrolls
     };
+
+    bool Moves() const;
 
     std::int32_t signWidth_ = 0;
     std::int64_t speed_ = 0;  // pixels a second, within the limits

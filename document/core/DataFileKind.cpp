@@ -4,7 +4,7 @@ namespace rolva {
 
 namespace {
 
-// '.', 'R', 'V' and a digit or 'D' are never the second byte of a Shift-JIS character when they
+// '.', 'R', 'V' and a digit, 'D' or 'P' are never the second byte of a Shift-JIS character when they
 // follow one another, so upper-casing the last four bytes as ASCII is exact for every ending
 // that can match.
 std::string UpperEnding(std::string_view path)
@@ -28,6 +28,8 @@ DataFileKind DataFileKindOf(std::string_view path)
         return DataFileKind::Ver3;
     if (ending == ".RVD")
         return DataFileKind::DigitalVer3;
+    if (ending == ".RVP")
+        return DataFileKind::Pack;
     return DataFileKind::None;
 }
 
@@ -36,6 +38,14 @@ std::string WithVer4Ending(std::string_view path)
     std::string result(path);
     if (UpperEnding(path) != ".RV4")
         result += ".rv4";
+    return result;
+}
+
+std::string WithPackEnding(std::string_view path)
+{
+    std::string result(path);
+    if (UpperEnding(path) != ".RVP")
+        result += ".rvp";
     return result;
 }
 

@@ -6,7 +6,8 @@
 //   the tag "RolvaLiveLook", the version (1), the payload's byte count, then per sign seven int32:
 //   page time (ms), scroll speed (pixels per second), dot look (0 or 1), dot pitch, round dots
 //   (0 or 1), gap colour (0x00RRGGBB), glow (0 or 1).
-// A later version may add values after these; a reader takes those it knows and leaves the rest.
+// A later version may add values after these, after both signs' seven (never between them); a
+// reader takes those it knows and leaves the rest.
 // A block that is missing, cut short or malformed gives every sign the defaults, never an error:
 // the scene itself was read whole. Numbers out of their ranges are clamped, flags other than 0
 // read as on.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
 namespace rolva {
@@ -81,6 +82,38 @@ TEST(ClipTimeline, LedHoldsEachFrame)
     ExpectPoses(timeline, {{0, 3, 0}, {199, 3, 0}, {200, 1, 0}, {399, 1, 0}, {400, 4, 0}, {700, 4, 0}});
     EXPECT_EQ(0, SignTimeline::Led({}, 200).LengthMs());
     EXPECT_EQ(SignPose{}, SignTimeline::Led({}, 200).PoseAt(10));
+}
+
+TEST(ClipTimeline, LedFramesPageAndScrollAsOnTheSignAndRestUntilEveryPageHasShown)
+{
+    // A 10-pixel sign at 100 pixels a second, pages of 300 ms. Frame 1 has three still pages
+    // (900 ms, past the 500 ms hold); frame 2 one page 30 pixels wide that scrolls through in
+    // 40 steps of 10 ms; frame 3 is plain; frame 4 a still page that outlasts no hold.
+    LedMotion motion;
+    motion.signWidth = 10;
+    motion.pageMs = 300;
+    motion.pixelsPerSecond = 100;
+    motion.pageWidths = {{1, {10, 8, 10}}, {2, {30}}, {4, {10}}};
+    const SignTimeline timeline = SignTimeline::Led({1, 2, 3, 4, 1}, 500, motion);
+    EXPECT_EQ(900 + 500 + 500 + 500 + 900, timeline.LengthMs());
+
+    struct Case {
+        std::int64_t ms;
+        SignPose pose;  // frame, offset, page, x
+    };
+    const Case cases[] = {
+        {0, {1, 0, 0, 0}},      {299, {1, 0, 0, 0}},    {300, {1, 0, 1, 0}},   {600, {1, 0, 2, 0}},
+        {899, {1, 0, 2, 0}},    {900, {2, 0, 0, 10}},   {910, {2, 0, 0, 9}},   {1299, {2, 0, 0, -29}},
+        {1300, {2, 0, 0, 10}},  // the pass is over: the wide page enters again
+        {1400, {3, 0, 0, 0}},   {1900, {4, 0, 0, 0}},   {2400, {1, 0, 0, 0}},  {2700, {1, 0, 1, 0}},
+        {9999, {1, 0, 2, 0}},   // past the end, the last pose
+    };
+    for (const Case& c : cases) {
+        const SignPose pose = timeline.PoseAt(c.ms);
+        EXPECT_EQ(std::make_tuple(c.pose.frame, c.pose.page, c.pose.x), std::make_tuple(pose.frame, pose.page, pose.x))
+            << "at " << c.ms << " ms";
+        EXPECT_EQ(0, pose.offset);
+    }
 }
 
 struct FramesCase {

@@ -17,6 +17,8 @@ TEST(DataFileKindOf, ChoosesTheReaderByTheEndingInAnyCase)
         {"bus.rv3", DataFileKind::Ver3},
         {"bus.rvd", DataFileKind::DigitalVer3},
         {"bus.RvD", DataFileKind::DigitalVer3},
+        {"bus.rvp", DataFileKind::Pack},
+        {"bus.RVP", DataFileKind::Pack},
         {"bus.rv5", DataFileKind::None},
         {"bus.rv4 ", DataFileKind::None},
         {"bus.txt", DataFileKind::None},
@@ -38,8 +40,17 @@ TEST(WithVer4Ending, AppendsTheEndingOnlyWhenItIsMissing)
     EXPECT_EQ("r.rv4", WithVer4Ending("r"));
 }
 
+TEST(WithPackEnding, AppendsTheEndingOnlyWhenItIsMissing)
+{
+    EXPECT_EQ("route.rvp", WithPackEnding("route"));
+    EXPECT_EQ("route.RVP", WithPackEnding("route.RVP"));
+    EXPECT_EQ("route.rv4.rvp", WithPackEnding("route.rv4"));
+}
+
 TEST(InPlaceSaveTarget, SavesInPlaceOnlyOverAVer4File)
 {
+    // A pack's scene lives in a folder the program unpacked it to, not the user's.
+    EXPECT_EQ("", InPlaceSaveTarget("C:\\s\\bus.rvp"));
     EXPECT_EQ("C:\\s\\bus.rv4", InPlaceSaveTarget("C:\\s\\bus.rv4"));
     EXPECT_EQ("C:\\s\\bus.RV4", InPlaceSaveTarget("C:\\s\\bus.RV4"));
     EXPECT_EQ("", InPlaceSaveTarget("C:\\s\\bus.rv3"));

@@ -121,5 +121,20 @@ TEST(PathText, AddsTheEndingOnlyWhereTheNameHasNone)
         EXPECT_EQ(c.result, WithEndingIfNone(c.path, ".gif", c.isLeadByte)) << c.path;
 }
 
+TEST(PathText, RelativePathsStartAtNoRootAndNameNoDrive)
+{
+    struct Case {
+        const char* path;
+        bool relative;
+    } const cases[] = {
+        {"sign1\\strip.bmp", true}, {"strip.bmp", true}, {"..\\strip.bmp", true},
+        {"\x95\x5C\\a.bmp", true},  // 表 starts it; its second byte is no root
+        {"C:\\a.bmp", false}, {"c:a.bmp", false}, {"\\a.bmp", false},
+        {"/a.bmp", false}, {"\\\\server\\share\\a.bmp", false}, {"", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.relative, IsRelativePath(c.path)) << c.path;
+}
+
 }  // namespace
 }  // namespace rolva

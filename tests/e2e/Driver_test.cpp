@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/core/PackTestZips.h"
+
 namespace {
 
 std::string gExe;  // the Rolva.exe under test
@@ -417,6 +419,31 @@ TEST(Program, DataFileNamedOnTheCommandLineOpensOnceTheSplashHasGone)
     EXPECT_EQ(520, OuterSize(program.Form()).cx);
     EXPECT_EQ(400, OuterSize(program.Form()).cy);
     EXPECT_EQ(nullptr, program.WaitForWindow("#32770", nullptr, 0)) << "read without a message";
+}
+
+TEST(Program, PackNamedOnTheCommandLineOpensItsSceneOnceTheSplashHasGone)
+{
+    Program program;
+    const std::vector<char> scene = Ver4Scene(520, 400);
+    const std::vector<std::uint8_t> zip = rolva::test::MakeZip({{"bus stop.rv4", std::string(scene.begin(), scene.end())}});
+    const std::string pack = program.AddFile("packs with blanks", "bus stop.RVP", std::vector<char>(zip.begin(), zip.end()));
+    program.Start("\"" + pack + "\"");
+    EXPECT_EQ(520, OuterSize(program.Form()).cx);
+    EXPECT_EQ(400, OuterSize(program.Form()).cy);
+    EXPECT_EQ(nullptr, program.WaitForWindow("#32770", nullptr, 0)) << "read without a message";
+}
+
+TEST(Program, ABadPackOnTheCommandLineGetsItsMessageAndTheProgramGoesOn)
+{
+    Program program;
+    const std::vector<std::uint8_t> zip = rolva::test::MakeZip({{"s.rv4", "s"}, {"../evil.bmp", "x"}});
+    const std::string pack = program.AddFile("packs", "evil.rvp", std::vector<char>(zip.begin(), zip.end()));
+    program.Start("\"" + pack + "\"");
+    HWND box = program.WaitForWindow("#32770", nullptr, 5000);
+    ASSERT_NE(nullptr, box) << "one message";
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(450, OuterSize(program.Form()).cx);
+    EXPECT_TRUE(IsWindow(program.Form()));
 }
 
 TEST(Program, CommandLineFileWithAnotherEndingIsLeftAlone)

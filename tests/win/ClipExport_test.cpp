@@ -1,8 +1,8 @@
 // Clips written from the real windows and read back with the Windows Imaging Component's GIF
 // decoder: a roll of a three-frame strip with its frame count, delays, length, loop and first and
-// last pictures (corners cut round); an LED sequence held frame by frame; a cancelled clip, a
-// clip too long for the memory and a read-only target that leave nothing behind; the sound
-// track beside a GIF, decoded with it.
+// last pictures (corners cut round); an LED sequence held frame by frame, its pages taking turns,
+// a wide page scrolling and the dot look; a cancelled clip, a clip too long for the memory and a
+// read-only target that leave nothing behind; the sound track beside a GIF, decoded with it.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -167,6 +167,7 @@ protected:
         slot.kind = static_cast<std::uint8_t>(SignKind::Roll);
         slot.cornerRadius = 0;
         slot.picturePath.clear();
+        slot.liveLook = SignLiveLook{};
         slot.pictureBitmap.Reset();
         SetPanelText(kSpeedEditIds[0], "0");
         SetPanelText(kIntervalEditIds[0], "0");
@@ -248,11 +249,13 @@ TEST_F(ClipExportTest, LedSequenceHoldsEachPicture)
     test::WriteSolidBmp(PathOf("a.bmp"), kSignWidth, kFrameHeight, kFrameColours[0]);
     test::WriteSolidBmp(PathOf("b.bmp"), kSignWidth, kFrameHeight, kFrameColours[1]);
     test::WriteSolidBmp(PathOf("c.bmp"), kSignWidth, kFrameHeight, kFrameColours[2]);
-    // A page of a.bmp: the clip numbers the frames as the sign does, without it.
+    // A page of a.bmp: the clip numbers the frames as the sign does, without it, and shows it
+    // after a.bmp; the two pages fill the hold.
     test::WriteSolidBmp(PathOf("a+2.bmp"), kSignWidth, kFrameHeight, RGB(9, 9, 9));
     SignSlot& slot = gDocument.signs[0];
     slot.kind = static_cast<std::uint8_t>(SignKind::Led);
     slot.picturePath = folder_;
+    slot.liveLook.pageTimeMs = 200;
 
     ClipRequest request;
     request.frames = {2, 0, 1, 9};  // 9 has no file: the picture stays
@@ -263,13 +266,102 @@ TEST_F(ClipExportTest, LedSequenceHoldsEachPicture)
     ASSERT_EQ(ClipOutcome::Saved, ExportClip(request, path, never).outcome);
 
     const std::vector<DecodedFrame> frames = DecodeGif(path, kSignWidth, kFrameHeight);
-    ASSERT_EQ(3u, frames.size());
-    const COLORREF expected[3] = {kFrameColours[2], kFrameColours[0], kFrameColours[1]};
-    const int delays[3] = {40, 40, 80};
-    for (int i = 0; i < 3; ++i) {
+    ASSERT_EQ(4u, frames.size());
+    const COLORREF expected[4] = {kFrameColours[2], kFrameColours[0], RGB(9, 9, 9), kFrameColours[1]};
+    const int delays[4] = {40, 20, 20, 80};
+    for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(delays[i], frames[i].delayCs) << i;
         EXPECT_EQ(Opaque(expected[i]), frames[i].composite.At(kSignWidth / 2, kFrameHeight / 2)) << i;
     }
+}
+
+// The moment each decoded picture starts, from the delays before it.
+std::vector<int> StartTimesMs(const std::vector<DecodedFrame>& frames)
+{
+    std::vector<int> starts;
+    int ms = 0;
+    for (const DecodedFrame& frame : frames) {
+        starts.push_back(ms);
+        ms += frame.delayCs * 10;
+    }
+    return starts;
+}
+
+// Frame 0 has three pages that take turns at the page time; frame 1 is one page twice as wide as
+// the sign that scrolls through it, each sampled picture showing the page's columns at the
+// offset the time gives; the pages are seen through the dot look.
+TEST_F(ClipExportTest, LedPagesTakeTurnsAndAWidePageScrollsAsOnTheSign)
+{
+    constexpr int kWide = 2 * kSignWidth;
+    auto band = [](int x) { return RGB(30 * (x / 10), 255 - 30 * (x / 10), 128); };  // 10-pixel bands
+    test::WriteSolidBmp(PathOf("a.bmp"), kSignWidth, kFrameHeight, kFrameColours[0]);
+    test::WriteSolidBmp(PathOf("a+2.bmp"), kSignWidth, kFrameHeight, kFrameColours[1]);
+    test::WriteSolidBmp(PathOf("a+3.bmp"), kSignWidth, kFrameHeight, kFrameColours[2]);
+    test::WriteColumnsBmp(PathOf("b.bmp"), kWide, kFrameHeight, band);
+    SignSlot& slot = gDocument.signs[0];
+    slot.kind = static_cast<std::uint8_t>(SignKind::Led);
+    slot.picturePath = folder_;
+    slot.cornerRadius = 0;
+    slot.liveLook.pageTimeMs = 200;
+    slot.liveLook.scrollSpeed = 500;  // a step every 2 ms: 10 pixels a picture at 50 a second
+
+    ClipRequest request;
+    request.frames = {0, 1};
+    request.fps = 50;
+    request.holdMs = 100;  // shorter than either frame's turn: each frame shows all of it
+    const std::string path = PathOf("pages.gif");
+    CancelAfter never(1 << 30);
+    ASSERT_EQ(ClipOutcome::Saved, ExportClip(request, path, never).outcome);
+    const std::vector<DecodedFrame> frames = DecodeGif(path, kSignWidth, kFrameHeight);
+    ASSERT_FALSE(frames.empty());
+    const std::vector<int> starts = StartTimesMs(frames);
+    // Three pages of 200 ms, then (40 + 80) steps of 2 ms.
+    EXPECT_EQ(600 + 240, starts.back() + frames.back().delayCs * 10);
+
+    constexpr int kRow = kFrameHeight / 2;
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        const int ms = starts[i];
+        SCOPED_TRACE(ms);
+        const Picture& picture = frames[i].composite;
+        if (ms < 600) {
+            EXPECT_EQ(Opaque(kFrameColours[ms / 200]), picture.At(kSignWidth / 2, kRow));
+            continue;
+        }
+        const int x = kSignWidth - (ms - 600) / 2;  // the page's left edge
+        for (int column = 0; column < kSignWidth; ++column) {
+            const int pageColumn = column - x;
+            const COLORREF expected = pageColumn >= 0 && pageColumn < kWide ? band(pageColumn) : RGB(255, 255, 255);
+            ASSERT_EQ(Opaque(expected), picture.At(column, kRow)) << "column " << column;
+        }
+    }
+    EXPECT_GE(frames.size(), 3u + 240 / 20 - 1);
+}
+
+TEST_F(ClipExportTest, TheDotLookIsRecorded)
+{
+    test::WriteSolidBmp(PathOf("a.bmp"), kSignWidth, kFrameHeight, kFrameColours[0]);
+    SignSlot& slot = gDocument.signs[0];
+    slot.kind = static_cast<std::uint8_t>(SignKind::Led);
+    slot.picturePath = folder_;
+    slot.cornerRadius = 0;
+    slot.liveLook.dotLook = true;
+    slot.liveLook.dotPitch = 3;
+    slot.liveLook.roundDots = false;
+    slot.liveLook.glow = false;
+    slot.liveLook.gapColour = 0x000080;
+
+    ClipRequest request;
+    request.frames = {0};
+    request.holdMs = 100;
+    const std::string path = PathOf("dots.gif");
+    CancelAfter never(1 << 30);
+    ASSERT_EQ(ClipOutcome::Saved, ExportClip(request, path, never).outcome);
+    const std::vector<DecodedFrame> frames = DecodeGif(path, kSignWidth, kFrameHeight);
+    ASSERT_EQ(1u, frames.size());
+    // Each 3 x 3 block keeps its dot and gives its last row and column to the gap.
+    EXPECT_EQ(Opaque(kFrameColours[0]), frames[0].composite.At(4, 4));
+    EXPECT_EQ(Opaque(RGB(0, 0, 0x80)), frames[0].composite.At(5, 4));
+    EXPECT_EQ(Opaque(RGB(0, 0, 0x80)), frames[0].composite.At(4, 5));
 }
 
 TEST_F(ClipExportTest, CancelLeavesNoFile)

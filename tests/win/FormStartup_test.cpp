@@ -107,6 +107,7 @@ TEST(FormStartup, MenuBarCarriesEveryCommand)
     ExpectMenu(GetSubMenu(bar, 0), {{"開く(&O)...\tCtrl+O", 1089},
                                     {"上書き保存(&W)\tCtrl+S", 1099},
                                     {"名前をつけて保存(&S)...", 1090},
+                                    {"パックで保存(&P)...", 1130},
                                     {"GIFで保存(&G)...", 1098},
                                     {nullptr, 0},
                                     {"終了(&X)", 1091}});

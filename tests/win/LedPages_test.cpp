@@ -161,6 +161,44 @@ TEST_F(LedPagesTest, AWidePageScrollsThroughTheSignFromRightToLeft)
     EXPECT_LE(lowest, kSignWidth - 2 * 300) << "the page went on scrolling";
 }
 
+// A page wider than a window can be (Windows cuts window sizes and places to 16 bits) is shown
+// through bands of its columns: the control never grows past the limit, and the columns in view
+// are always the page's at one place, also after the sign has cut a new band.
+TEST_F(LedPagesTest, APageWiderThanAWindowCanBeScrollsThroughBandsOfIt)
+{
+    constexpr int kHugeWidth = 40000;
+    test::WriteColumnsBmp(folder_ + "\\008.bmp", kHugeWidth, kSignHeight, WideColumn);
+    Show("4");  // the page's time starts once it is loaded, just before this returns
+    const DWORD start = GetTickCount();
+    int lowest = kSignWidth + 1;
+    for (DWORD before = 0; before < 2200; before = GetTickCount() - start) {
+        test::PumpMessages(1);
+        const DWORD after = GetTickCount() - start;
+        RECT control{};
+        GetWindowRect(SignPictureHandle(0), &control);
+        ASSERT_LE(control.right - control.left, 32767);
+        // The page's left edge lies between where the timeline had it before and after the
+        // sample (less a scheduling delay); one place there shows all three columns.
+        int found = kSignWidth + 1;
+        for (int x = kSignWidth - 2 * static_cast<int>(after + 20); x <= kSignWidth - 2 * (static_cast<int>(before) - 80);
+             ++x) {
+            bool all = true;
+            for (int column : {0, 60, 199}) {
+                const int pageColumn = column - x;
+                const COLORREF expected = pageColumn >= 0 && pageColumn < kHugeWidth ? WideColumn(pageColumn) : kWhite;
+                all = all && SignPixel(column, 30) == expected;
+            }
+            if (all) {
+                found = x;
+                break;
+            }
+        }
+        ASSERT_NE(kSignWidth + 1, found) << "no place of the page shows at " << after << " ms";
+        lowest = std::min(lowest, found);
+    }
+    EXPECT_LE(lowest, -3000) << "the scroll went past the first band's columns";
+}
+
 TEST_F(LedPagesTest, AKeyDuringAScrollStartsTheNewFrameAtItsFirstPage)
 {
     Show("2");
@@ -218,6 +256,53 @@ TEST_F(LedPagesTest, TheDotLookShowsAPictureAsDotsWithTheGapColourBetween)
     const Pixel pixels[] = {{3, 3, kRed}, {4, 4, kRed}, {5, 4, gap}, {4, 5, gap}, {5, 5, gap}, {6, 7, kRed}};
     for (const Pixel& p : pixels)
         EXPECT_EQ(p.colour, SignPixel(p.x, p.y)) << p.x << "," << p.y;
+}
+
+// A new page time or width plays the frame again from its first page with the pictures it has.
+TEST_F(LedPagesTest, AnEditedPageTimeOrWidthReplaysTheFrameWithoutReadingItAgain)
+{
+    Show("1");
+    test::PumpMessages(1);
+    const HBITMAP loaded = gDocument.signs[0].pictureBitmap.Get();
+    auto coloursWithin = [](DWORD ms) {
+        std::vector<COLORREF> seen{SignPixel(1, 1)};
+        for (const DWORD start = GetTickCount(); GetTickCount() - start < ms;) {
+            test::PumpMessages(1);
+            if (SignPixel(1, 1) != seen.back())
+                seen.push_back(SignPixel(1, 1));
+        }
+        return seen;
+    };
+    gDocument.signs[0].liveLook.pageTimeMs = 200;
+    RefreshLedLook(0);
+    const std::vector<COLORREF> seen = coloursWithin(500);
+    ASSERT_GE(seen.size(), 3u);
+    EXPECT_EQ((std::vector<COLORREF>{kRed, kBlue, kGreen}), std::vector<COLORREF>(seen.begin(), seen.begin() + 3));
+    EXPECT_EQ(loaded, gDocument.signs[0].pictureBitmap.Get());
+
+    // Narrower than the frame's wide page, the sign starts that page's scroll at its new edge.
+    Show("2");
+    SetSignWidth(0, 100);
+    EXPECT_EQ(100, PictureX());
+    SetSignWidth(0, kSignWidth);
+}
+
+// Pages of a folder the sign no longer shows never come back: not at a new width, nor when the
+// look is edited while the new folder has no picture.
+TEST_F(LedPagesTest, AnotherFolderLeavesTheOldPagesForGood)
+{
+    Show("1");
+    ASSERT_TRUE(IsLedPlaying(0));
+    const std::string empty = test::FreshTempFolder("rolva-led-pages-empty");
+    gDocument.signs[0].picturePath = empty;
+    StopLedPlayer(0);
+    SetSignWidth(0, 150);
+    EXPECT_FALSE(IsLedPlaying(0)) << "a width change plays nothing of another folder";
+    gDocument.signs[0].liveLook.pageTimeMs = 200;
+    RefreshLedLook(0);
+    EXPECT_FALSE(IsLedPlaying(0)) << "an edited look plays nothing of another folder";
+    SetSignWidth(0, kSignWidth);
+    test::RemoveTree(empty);
 }
 
 TEST_F(LedPagesTest, AnEditedLookShowsAtOnce)

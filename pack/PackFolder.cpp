@@ -1,0 +1,170 @@
+#include "pack/PackFolder.h"
+
+#include <cstdio>
+
+#include <zlib.h>
+
+#include "base/Handles.h"
+#include "base/OwnFiles.h"
+#include "base/SystemText.h"
+#include "base/core/PathText.h"
+
+namespace rolva {
+
+namespace {
+
+struct FindTraits {
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static bool IsValid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+    static void Free(HANDLE h) { FindClose(h); }
+};
+using FindHandle = UniqueHandle<HANDLE, FindTraits>;
+
+void RemoveTreeW(const std::wstring& folder)
+{
+    WIN32_FIND_DATAW found{};
+    {
+        const FindHandle search(FindFirstFileW((folder + L"\\*").c_str(), &found));
+        if (search) {
+            do {
+                const std::wstring name = found.cFileName;
+                if (name == L"." || name == L"..")
+                    continue;
+                const std::wstring path = folder + L"\\" + name;
+                const bool isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+                const bool isLink = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                if (isFolder && !isLink)
+                    RemoveTreeW(path);
+                else if (isFolder)
+                    RemoveDirectoryW(path.c_str());
+                else
+                    DeleteFileW(path.c_str());
+            } while (FindNextFileW(search.Get(), &found));
+        }
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+}  // namespace
+
+// A new file written straight, removed again when its data breaks off.
+class FolderTarget::FileSink final : public ByteSink {
+public:
+    explicit FileSink(const std::wstring& path)
+        : path_(path),
+          file_(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr))
+    {
+        if (!file_)
+            lastError_ = GetLastError();
+    }
+    bool IsOpen() const { return static_cast<bool>(file_); }
+    bool Write(const void* data, std::uint32_t size, std::uint32_t* bytesWritten) override
+    {
+        DWORD put = 0;
+        const BOOL ok = WriteFile(file_.Get(), data, size, &put, nullptr);
+        *bytesWritten = ok ? put : 0;
+        if (!ok)
+            lastError_ = GetLastError();
+        return ok != FALSE;
+    }
+    std::uint32_t LastError() const override { return lastError_; }
+    bool Close(bool keep)
+    {
+        file_.Reset();
+        if (!keep)
+            DeleteFileW(path_.c_str());
+        return true;
+    }
+
+private:
+    std::wstring path_;
+    FileHandle file_;
+    std::uint32_t lastError_ = 0;
+};
+
+std::string PackFoldersRoot()
+{
+    const std::string& perUser = OwnFileFoldersInUse().perUser;
+    if (perUser.empty())
+        return perUser;
+    return JoinFolderPath(perUser, "Packs", IsSystemLeadByte);
+}
+
+bool PackKey(FileByteSource& file, std::string* key, std::uint32_t* error)
+{
+    std::uint64_t size = 0;
+    if (!file.Size(&size) || !file.SeekTo(0)) {
+        *error = file.LastError();
+        return false;
+    }
+    std::vector<std::uint8_t> buffer(1 << 20);
+    uLong crc = crc32(0, nullptr, 0);
+    while (true) {
+        std::uint32_t got = 0;
+        if (!file.Read(buffer.data(), static_cast<std::uint32_t>(buffer.size()), &got)) {
+            *error = file.LastError();
+            return false;
+        }
+        if (got == 0)
+            break;
+        crc = crc32(crc, buffer.data(), got);
+    }
+    char text[40];
+    std::snprintf(text, sizeof text, "%llx-%08lx", static_cast<unsigned long long>(size),
+                  static_cast<unsigned long>(crc));
+    *key = text;
+    return true;
+}
+
+void RemoveFolderTree(const std::string& folder) { RemoveTreeW(WideFileApiPath(folder)); }
+
+FolderTarget::FolderTarget(std::string folder) : folder_(std::move(folder)) {}
+
+FolderTarget::~FolderTarget()
+{
+    if (file_)
+        file_->Close(false);
+}
+
+std::string FolderTarget::FullPath(const std::string& path) const
+{
+    // '/' is never the second byte of a double-byte character.
+    std::string local = path;
+    for (char& c : local) {
+        if (c == '/')
+            c = '\\';
+    }
+    return JoinFolderPath(folder_, local, IsSystemLeadByte);
+}
+
+bool FolderTarget::MakeFolder(const std::string& path, std::uint32_t* error)
+{
+    if (CreateDirectoryW(WideFileApiPath(FullPath(path)).c_str(), nullptr))
+        return true;
+    *error = GetLastError();
+    return false;
+}
+
+ByteSink* FolderTarget::CreateFile(const std::string& path, std::uint32_t* error)
+{
+    file_ = std::make_unique<FileSink>(WideFileApiPath(FullPath(path)));
+    if (!file_->IsOpen()) {
+        *error = file_->LastError();
+        file_.reset();
+        return nullptr;
+    }
+    current_ = path;
+    return file_.get();
+}
+
+bool FolderTarget::CloseFile(bool keep, std::uint32_t*)
+{
+    if (!file_)
+        return false;
+    file_->Close(keep);
+    file_.reset();
+    return true;
+}
+
+}  // namespace rolva

@@ -1,0 +1,142 @@
+#include "pack/PackOpen.h"
+
+#include <windows.h>
+
+#include "base/FileStreams.h"
+#include "base/OwnFiles.h"
+#include "base/ProgressWindow.h"
+#include "base/SystemText.h"
+#include "base/WindowRegistry.h"
+#include "base/core/PathText.h"
+#include "document/ScenePaths.h"
+#include "document/SignDocument.h"
+#include "document/core/SignKind.h"
+#include "pack/PackCodec.h"
+#include "pack/PackFileStreams.h"
+#include "pack/PackFolder.h"
+#include "pack/core/PackFaultText.h"
+
+namespace rolva {
+
+namespace {
+
+void ShowBadPackMessage(PackFault fault)
+{
+    const std::string text = std::string("パックを開けませんでした。\r\n\r\n") + PackFaultText(fault);
+    MessageBoxA(gApp.form, text.c_str(), "読み込みエラー", MB_OK | MB_ICONERROR);
+}
+
+void ShowFolderMessage(const std::string& folder)
+{
+    const std::string text = "パックを展開するフォルダーに書き込めませんでした。\r\n\r\n" + folder;
+    MessageBoxA(gApp.form, text.c_str(), "読み込みエラー", MB_OK | MB_ICONERROR);
+}
+
+bool IsFolder(const std::string& path)
+{
+    const DWORD attributes = FileAttributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// The per-user folder and its Packs folder, made where missing.
+bool MakeRoot(const std::string& root)
+{
+    CreateDirectoryW(WideFileApiPath(OwnFileFoldersInUse().perUser).c_str(), nullptr);
+    CreateDirectoryW(WideFileApiPath(root).c_str(), nullptr);
+    return IsFolder(root);
+}
+
+// The pack into folder by way of folder.part; the scene's path inside it, or a fault.
+PackProblem UnpackInto(FileByteSource& file, const std::string& folder, PackDirectory* directory)
+{
+    const std::string part = folder + ".part";
+    // What an earlier run left when it stopped half-way.
+    if (FileAttributesOf(part) != INVALID_FILE_ATTRIBUTES)
+        RemoveFolderTree(part);
+    if (!CreateDirectoryW(WideFileApiPath(part).c_str(), nullptr))
+        return PackProblem{PackFault::WriteFailed, {}, GetLastError()};
+
+    PackProblem problem;
+    {
+        PackFileReader stream(file);
+        FolderTarget target(part);
+        ProgressWindow progress(gApp.form, "パックを開く", "パックを展開しています...", 500);
+        problem = UnpackPack(stream, SystemPackCodec(), target, &progress, directory);
+    }
+    if (problem.fault != PackFault::None) {
+        RemoveFolderTree(part);
+        return problem;
+    }
+    if (!MoveFileExW(WideFileApiPath(part).c_str(), WideFileApiPath(folder).c_str(), 0)) {
+        const DWORD error = GetLastError();
+        RemoveFolderTree(part);
+        // Another run of the program unpacked the same pack meanwhile: its folder serves.
+        if (!IsFolder(folder))
+            return PackProblem{PackFault::WriteFailed, {}, error};
+    }
+    return problem;
+}
+
+// The scene names its pictures relative to itself; once read they get their full places, so
+// that a scene saved elsewhere from here still finds them.
+void MakeScenePathsFull()
+{
+    gDocument.backgroundPath = ExistingScenePath(gDocument.backgroundPath);
+    for (SignSlot& slot : gDocument.signs) {
+        const SignKind kind = static_cast<SignKind>(slot.kind);
+        if (kind == SignKind::Roll || kind == SignKind::Led)
+            slot.picturePath = ExistingScenePath(slot.picturePath);
+    }
+}
+
+}  // namespace
+
+FileReadOutcome OpenPackFile(const std::string& path)
+{
+    FileByteSource file(path);
+    if (!file.IsOpen())
+        return FileReadOutcome::NotRead;  // as for a data file that cannot be opened
+
+    const std::string root = PackFoldersRoot();
+    std::string key;
+    std::uint32_t error = 0;
+    if (!PackKey(file, &key, &error)) {
+        ShowBadPackMessage(PackFault::Damaged);
+        return FileReadOutcome::NotRead;
+    }
+    if (root.empty() || !MakeRoot(root)) {
+        ShowFolderMessage(root);
+        return FileReadOutcome::NotRead;
+    }
+    const std::string folder = JoinFolderPath(root, key, IsSystemLeadByte);
+
+    PackDirectory directory;
+    PackProblem problem;
+    if (IsFolder(folder)) {
+        // Unpacked whole before: the directory alone says where the scene is.
+        PackFileReader stream(file);
+        problem = CheckPack(stream, SystemPackCodec(), &directory);
+    } else {
+        problem = UnpackInto(file, folder, &directory);
+    }
+    if (!IsWindow(gApp.form))
+        return FileReadOutcome::NotRead;  // the program ended under the unpacking
+    if (problem.fault == PackFault::Cancelled)
+        return FileReadOutcome::NotRead;
+    if (problem.fault == PackFault::WriteFailed) {
+        ShowFolderMessage(folder);
+        return FileReadOutcome::NotRead;
+    }
+    if (problem.fault != PackFault::None) {
+        ShowBadPackMessage(problem.fault);
+        return FileReadOutcome::NotRead;
+    }
+
+    FolderTarget names(folder);
+    const FileReadOutcome outcome = ReadVer4File(names.FullPath(directory.scenePath));
+    if (outcome == FileReadOutcome::Whole)
+        MakeScenePathsFull();
+    return outcome;
+}
+
+}  // namespace rolva

@@ -1,0 +1,215 @@
+#include "pack/PackSave.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "base/FileChoosers.h"
+#include "base/FileMessages.h"
+#include "base/FileStreams.h"
+#include "base/ProgressWindow.h"
+#include "base/SystemText.h"
+#include "base/WindowRegistry.h"
+#include "base/core/PathText.h"
+#include "display/LedSign.h"
+#include "document/ScenePaths.h"
+#include "document/SignDocument.h"
+#include "document/core/DataFileKind.h"
+#include "document/core/LiveLookBlock.h"
+#include "pack/PackCodec.h"
+#include "pack/PackFileStreams.h"
+#include "pack/core/PackPlan.h"
+#include "pack/core/PackReader.h"
+#include "pack/core/PackWriter.h"
+#include "scene/DataFiles.h"
+#include "scene/FileCommands.h"
+
+namespace rolva {
+
+namespace {
+
+const char kCaption[] = "パックで保存";
+const char kPackFilter[] = "Rolvaパック(*.rvp)\0*.rvp\0";
+constexpr std::size_t kMissingShown = 10;
+
+class DiskFiles final : public PackFiles {
+public:
+    bool IsFile(const std::string& path) override
+    {
+        const DWORD attributes = FileAttributesOf(path);
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    }
+    bool ListFolder(const std::string& folder, std::vector<std::string>* names) override
+    {
+        const DWORD attributes = FileAttributesOf(folder);
+        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+            return false;
+        *names = ListLedFolder(folder);
+        return true;
+    }
+};
+
+// The scene's paths where the pictures are now: a moved scene finds them beside its file.
+PackScenePaths ScenePathsOnScreen()
+{
+    PackScenePaths paths;
+    paths.background = ExistingScenePath(gDocument.backgroundPath);
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        paths.kinds[sign] = gDocument.signs[sign].kind;
+        paths.pictures[sign] = ExistingScenePath(gDocument.signs[sign].picturePath);
+    }
+    return paths;
+}
+
+bool PackWithoutMissing(const std::vector<std::string>& missing)
+{
+    std::string text = "次の絵が見つかりません：\r\n\r\n";
+    for (std::size_t i = 0; i < missing.size() && i < kMissingShown; ++i)
+        text += missing[i] + "\r\n";
+    if (missing.size() > kMissingShown)
+        text += "ほか " + std::to_string(missing.size() - kMissingShown) + " 件\r\n";
+    text += "\r\nこれらを入れずにパックを保存しますか？";
+    return MessageBoxA(gApp.form, text.c_str(), kCaption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
+PackTime LastWriteTime(const std::string& path)
+{
+    PackTime time;
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    FILETIME local{};
+    SYSTEMTIME parts{};
+    if (GetFileAttributesExW(WideFileApiPath(path).c_str(), GetFileExInfoStandard, &data) &&
+        FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) && FileTimeToSystemTime(&local, &parts) &&
+        parts.wYear >= 1980) {
+        time = PackTime{parts.wYear, parts.wMonth, parts.wDay, parts.wHour, parts.wMinute, parts.wSecond};
+    }
+    return time;
+}
+
+// The whole file, or its error code.
+std::uint32_t ReadWholeFile(const std::string& path, std::vector<std::uint8_t>* bytes)
+{
+    FileByteSource file(path, FileSharing::Anyone);
+    std::uint64_t size = 0;
+    if (!file.IsOpen() || !file.Size(&size))
+        return file.LastError();
+    if (size > kMaxPackBytes)
+        return ERROR_FILE_TOO_LARGE;
+    bytes->resize(static_cast<std::size_t>(size));
+    std::size_t done = 0;
+    while (done < bytes->size()) {
+        std::uint32_t got = 0;
+        const std::uint32_t want = static_cast<std::uint32_t>(std::min<std::size_t>(bytes->size() - done, 1u << 24));
+        if (!file.Read(bytes->data() + done, want, &got))
+            return file.LastError();
+        if (got == 0)
+            return kErrorHandleEof;  // shorter than it was a moment ago
+        done += got;
+    }
+    return 0;
+}
+
+std::uint64_t TotalSize(const std::vector<PlannedFile>& files)
+{
+    std::uint64_t total = 0;
+    for (const PlannedFile& file : files) {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        if (GetFileAttributesExW(WideFileApiPath(file.source).c_str(), GetFileExInfoStandard, &data))
+            total += (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    }
+    return total;
+}
+
+enum class WriteEnd { Written, Failed, Cancelled };
+
+// The scene first, then each picture; the target is replaced only when all are in.
+WriteEnd WritePack(const std::string& path, const std::string& sceneEntry, const std::vector<std::uint8_t>& scene,
+                   const PackPlan& plan, std::uint64_t total, std::uint32_t* error)
+{
+    ReplacingFileSink file(path);
+    if (!file.IsOpen()) {
+        *error = file.LastError();
+        return WriteEnd::Failed;
+    }
+    PackFileWriter stream(file);
+    {
+        PackWriter writer(stream);
+        ProgressWindow progress(gApp.form, kCaption, "パックを作成しています...", 500);
+        PackTime now;
+        SYSTEMTIME local{};
+        GetLocalTime(&local);
+        now = PackTime{local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};
+        bool ok = writer.IsOpen() && writer.AddFile(sceneEntry, scene.data(), scene.size(), now);
+        std::uint64_t done = 0;
+        std::vector<std::uint8_t> bytes;
+        for (const PlannedFile& picture : plan.files) {
+            if (!ok)
+                break;
+            if ((*error = ReadWholeFile(picture.source, &bytes)) != 0) {
+                return WriteEnd::Failed;
+            }
+            ok = writer.AddFile(picture.entry, bytes.data(), bytes.size(), LastWriteTime(picture.source));
+            done += bytes.size();
+            if (!progress.Continue(static_cast<std::int64_t>(done), static_cast<std::int64_t>(total)))
+                return WriteEnd::Cancelled;
+        }
+        if (!ok || !writer.Finish() || !stream.Flush()) {
+            *error = stream.Error() ? stream.Error() : kErrorDiskFull;
+            return WriteEnd::Failed;
+        }
+    }
+    if (!file.Commit()) {
+        *error = file.LastError();
+        return WriteEnd::Failed;
+    }
+    return WriteEnd::Written;
+}
+
+}  // namespace
+
+bool SaveScenePack(const std::string& path)
+{
+    DiskFiles disk;
+    const PackPlan plan = MakePackPlan(ScenePathsOnScreen(), disk, SystemPackCodec());
+    if (!plan.missing.empty() && !PackWithoutMissing(plan.missing))
+        return false;
+    const std::uint64_t total = TotalSize(plan.files);
+    if (total > kMaxPackBytes) {
+        MessageBoxA(gApp.form, "絵の合計が大きすぎるため、パックにできません（2GBまで）。", kCaption,
+                    MB_OK | MB_ICONERROR);
+        return false;
+    }
+
+    Ver4Scene scene;
+    SceneOnScreen(&scene);
+    scene.fields.backgroundPath = plan.scene.background;
+    for (int sign = 0; sign < kSignCount; ++sign)
+        scene.fields.signs[sign].picturePath = plan.scene.pictures[sign];
+    MemoryByteSink sceneBytes;
+    EncodeVer4Scene(scene, sceneBytes);
+
+    std::string packName;
+    if (!SystemPackCodec().systemToUtf8(PathName(path, IsSystemLeadByte), &packName))
+        packName.clear();
+    std::uint32_t error = 0;
+    const WriteEnd end = WritePack(path, SceneEntryName(packName), sceneBytes.Bytes(), plan, total, &error);
+    // The program is ending (the Form went while the pack was written): no box after it.
+    if (end == WriteEnd::Failed && IsWindow(gApp.form))
+        ShowSaveErrorMessage(error);
+    return end == WriteEnd::Written;
+}
+
+void SavePackCommand()
+{
+    const std::string chosen = FileDialog(gApp.form, true, kPackFilter, kCaption, "rvp");
+    if (chosen.empty())
+        return;
+    const std::string path = WithPackEnding(chosen);
+    if (path != chosen && FileAttributesOf(path) != INVALID_FILE_ATTRIBUTES && !ReplaceConfirmed(path, kCaption))
+        return;
+    SaveScenePack(path);
+}
+
+}  // namespace rolva

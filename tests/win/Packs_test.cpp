@@ -1,0 +1,318 @@
+// Scene packs on the real windows: the sample scene packed with パックで保存, its own folder
+// renamed away, and the pack opened by 開く, a drop on the Form and the path the command line
+// gives (OpenDataFile), each showing the same Form and signs; the same pack reusing its folder;
+// bad packs refused with one message, nothing left outside, the scene on screen kept.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "SaveChooserDriver.h"
+#include "SharedState.h"
+#include "TestSupport.h"
+#include "app/RecentFiles.h"
+#include "base/WindowRegistry.h"
+#include "base/OwnFiles.h"
+#include "display/RollAnimation.h"
+#include "display/SignWindows.h"
+#include "document/SignDocument.h"
+#include "pack/PackSave.h"
+#include "panel/SignRequests.h"
+#include "scene/DocumentApply.h"
+#include "scene/FileCommands.h"
+#include "scene/SceneFile.h"
+#include "tests/core/PackTestZips.h"
+
+namespace rolva {
+namespace {
+
+using test::MakeZip;
+using test::ReadFileBytes;
+using test::WriteFileBytes;
+
+// The Form's client area and both sign frames, read off the screen every few pixels.
+struct Look {
+    std::vector<COLORREF> form;
+    std::vector<COLORREF> signs[kSignCount];
+    bool operator==(const Look& other) const
+    {
+        return form == other.form && signs[0] == other.signs[0] && signs[1] == other.signs[1];
+    }
+};
+
+std::vector<COLORREF> Pixels(HWND window, int step)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < client.bottom; y += step) {
+        for (int x = 0; x < client.right; x += step)
+            pixels.push_back(test::ScreenPixel(window, x, y));
+    }
+    return pixels;
+}
+
+Look TakeLook()
+{
+    // The Form above the panel, as a message box's end may leave either on top; and a message box
+    // just closed may still be on the screen until the windows under it repaint.
+    SetWindowPos(gApp.form, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    for (int round = 0; round < 3; ++round) {
+        RedrawWindow(gApp.form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        test::PumpMessages();
+        Sleep(50);
+    }
+    Look look;
+    look.form = Pixels(gApp.form, 16);
+    for (int sign = 0; sign < kSignCount; ++sign)
+        look.signs[sign] = Pixels(SignFrameHandle(sign), 3);
+    return look;
+}
+
+// A drop as the shell makes it, on the middle of the Form.
+void DropOnForm(const std::string& path)
+{
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + path.size() + 2);
+    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+    header->pFiles = sizeof(DROPFILES);
+    std::memcpy(reinterpret_cast<char*>(header + 1), path.c_str(), path.size() + 1);
+    GlobalUnlock(memory);
+    PostMessageA(gApp.form, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    test::PumpMessages();
+}
+
+int SubfolderCount(const std::string& folder)
+{
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    int count = 0;
+    do {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..")
+            ++count;
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return count;
+}
+
+bool StartsWith(const std::string& text, const std::string& start) { return text.compare(0, start.size(), start) == 0; }
+
+class PacksTest : public test::SharedSceneTest {
+protected:
+    void SetUp() override
+    {
+        real_ = OwnFileFoldersInUse();
+        root_ = test::FreshTempFolder("rolva-packs-test");
+        CreateDirectoryA((root_ + "\\beside").c_str(), nullptr);
+        UseOwnFileFolders({root_ + "\\beside", root_ + "\\user", "win_tests"});
+        LoadRecentFiles();
+        scene_ = root_ + "\\scene";
+        CreateDirectoryA(scene_.c_str(), nullptr);
+        CreateDirectoryA((scene_ + "\\led").c_str(), nullptr);
+        const std::string samples = test::FixturePath("..\\..\\samples");
+        for (const char* name : {"demo.rv4", "bus.jpg", "strip.bmp", "led\\01.bmp", "led\\02.bmp", "led\\03.bmp",
+                                 "led\\04.bmp", "led\\05.bmp", "led\\06.bmp", "led\\07.bmp", "led\\08.bmp"})
+            ASSERT_TRUE(CopyFileA((samples + "\\" + name).c_str(), (scene_ + "\\" + name).c_str(), FALSE)) << name;
+        pack_ = root_ + "\\demo.rvp";
+        packs_ = root_ + "\\user\\Packs";
+    }
+
+    void TearDown() override
+    {
+        EnableWindow(gApp.form, TRUE);
+        gApp.panelRecord.Enable(1);
+        test::PumpMessages();
+        UseOwnFileFolders(real_);
+        LoadRecentFiles();
+        test::RemoveTree(root_);
+    }
+
+    // Both signs asked for frame 5, as the keypad's 5 and ON do; then back to frame 0.
+    Look RollToFrameFive()
+    {
+        for (int sign = 0; sign < kSignCount; ++sign) {
+            SetNumberDisplay(sign, "5");
+            StartSign(sign);
+        }
+        EXPECT_TRUE(test::WaitUntilIdle(30000));
+        const Look look = TakeLook();
+        for (int sign = 0; sign < kSignCount; ++sign)
+            ResetSign(sign);
+        test::PumpMessages();
+        return look;
+    }
+
+    // The sample scene on screen, and the pack of it written by the command.
+    Look OpenSampleAndPackIt()
+    {
+        OpenDataFile(scene_ + "\\demo.rv4");
+        EXPECT_TRUE(test::WaitUntilIdle());
+        const Look look = TakeLook();
+        frameFive_ = RollToFrameFive();
+        test::SaveChooserDriver driver(pack_, IDYES);
+        SavePackCommand();
+        EXPECT_TRUE(driver.Typed());
+        EXPECT_TRUE(driver.Boxes().empty()) << driver.Boxes().front();
+        EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(pack_.c_str()));
+        return look;
+    }
+
+    // A scene that shows nothing of the sample and belongs to no file.
+    void BlankTheScene()
+    {
+        gDocument.backgroundPath.clear();
+        ReloadBackground();
+        for (int sign = 0; sign < kSignCount; ++sign)
+            ClearSignPicture(sign);
+        NoteSceneRead("", FileReadOutcome::Partly);
+        test::PumpMessages();
+    }
+
+    OwnFileFolders real_;
+    Look frameFive_;
+    std::string root_;
+    std::string scene_;
+    std::string pack_;
+    std::string packs_;
+};
+
+TEST_F(PacksTest, ThePackedSampleOpensTheSameByEveryWayOnceItsFolderIsGone)
+{
+    const Look before = OpenSampleAndPackIt();
+    ASSERT_TRUE(MoveFileA(scene_.c_str(), (root_ + "\\away").c_str()));
+
+    struct Way {
+        const char* name;
+        void (*open)(const std::string& pack);
+    } const ways[] = {
+        {"the command line's path", [](const std::string& pack) { OpenDataFile(pack); }},
+        {"a drop on the Form", [](const std::string& pack) { DropOnForm(pack); }},
+        {"開く", [](const std::string& pack) {
+             test::SaveChooserDriver driver(pack, IDOK);
+             OpenCommand();
+             EXPECT_TRUE(driver.Typed());
+         }},
+    };
+    for (const Way& way : ways) {
+        BlankTheScene();
+        ASSERT_FALSE(before == TakeLook()) << way.name;
+        way.open(pack_);
+        ASSERT_TRUE(test::WaitUntilIdle());
+        EXPECT_EQ(pack_, SceneFilePath()) << way.name;
+        EXPECT_TRUE(StartsWith(gDocument.backgroundPath, packs_)) << gDocument.backgroundPath;
+        EXPECT_TRUE(StartsWith(gDocument.signs[1].picturePath, packs_)) << gDocument.signs[1].picturePath;
+        EXPECT_TRUE(before == TakeLook()) << way.name;
+        // One folder for the one pack, whichever way opened it.
+        EXPECT_EQ(1, SubfolderCount(packs_)) << way.name;
+    }
+    EXPECT_EQ(pack_, RecentFiles().front());
+
+    // Rolled to a frame, and the LED sign switched, the packed pictures show what the sample's did.
+    EXPECT_TRUE(frameFive_ == RollToFrameFive());
+}
+
+TEST_F(PacksTest, AChangedPackGetsAFolderOfItsOwnAndSaveAsksForAPlace)
+{
+    OpenSampleAndPackIt();
+    OpenDataFile(pack_);
+    EXPECT_EQ(1, SubfolderCount(packs_));
+    WriteFileBytes(pack_, ReadFileBytes(pack_) + "changed");
+    OpenDataFile(pack_);
+    EXPECT_EQ(pack_, SceneFilePath());
+    EXPECT_EQ(2, SubfolderCount(packs_));
+
+    // 上書き保存 never writes into the unpacked folder: it asks where.
+    const std::string saved = root_ + "\\mine.rv4";
+    {
+        test::SaveChooserDriver driver(saved, IDYES);
+        SaveCommand();
+        EXPECT_TRUE(driver.Typed());
+    }
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(saved.c_str()));
+    EXPECT_EQ(saved, SceneFilePath());
+}
+
+TEST_F(PacksTest, MissingPicturesAreNamedAndThePersonChooses)
+{
+    ASSERT_TRUE(DeleteFileA((scene_ + "\\strip.bmp").c_str()));
+    OpenDataFile(scene_ + "\\demo.rv4");
+    {
+        test::SaveChooserDriver driver(pack_, IDNO);
+        SavePackCommand();
+        ASSERT_EQ(1u, driver.Boxes().size());
+        EXPECT_NE(std::string::npos, driver.Boxes().front().find("strip.bmp")) << driver.Boxes().front();
+    }
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(pack_.c_str()));
+    {
+        test::SaveChooserDriver driver(pack_, IDYES);
+        SavePackCommand();
+    }
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(pack_.c_str()));
+}
+
+TEST_F(PacksTest, BadPacksGetOneMessageLeaveNothingAndKeepTheScene)
+{
+    OpenDataFile(scene_ + "\\demo.rv4");
+    ASSERT_TRUE(test::WaitUntilIdle());
+    const Look before = TakeLook();
+    const std::string scenePath = SceneFilePath();
+    const std::string background = gDocument.backgroundPath;
+
+    const std::string good = test::Noise(4000);
+    std::vector<std::uint8_t> cut = MakeZip({{"s.rv4", "s"}, {"a.bmp", good}});
+    cut.resize(cut.size() / 2);
+    std::vector<std::uint8_t> bzip2 = MakeZip({{"s.rv4", "s"}, {"a.bmp", "x"}});
+    test::PatchMethod(bzip2, 1, 12);
+    test::TestEntry longer{"a.bmp", good};
+    longer.declaredSize = 2000;
+    test::TestEntry bomb{"a.bmp", std::string(1000000, '\0')};
+    test::TestEntry tooLarge{"a.bmp", std::string(2000000, 'y')};
+    tooLarge.declaredSize = 0x80000001LL;
+    const struct {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+    } cases[] = {
+        {"parent", MakeZip({{"s.rv4", "s"}, {"../evil.bmp", "x"}})},
+        {"absolute", MakeZip({{"s.rv4", "s"}, {"/evil.bmp", "x"}})},
+        {"drive", MakeZip({{"s.rv4", "s"}, {"C:\\evil.bmp", "x"}})},
+        {"stream", MakeZip({{"s.rv4", "s"}, {"s.rv4:evil", "x"}})},
+        {"device", MakeZip({{"s.rv4", "s"}, {"NUL.bmp", "x"}})},
+        {"duplicate", MakeZip({{"s.rv4", "s"}, {"a.bmp", "x"}, {"A.bmp", "y"}})},
+        {"larger than declared", MakeZip({{"s.rv4", "s"}, longer})},
+        {"over 2 GB", MakeZip({{"s.rv4", "s"}, tooLarge})},
+        {"ratio", MakeZip({{"s.rv4", "s"}, bomb})},
+        {"encrypted", MakeZip({{"s.rv4", "s"}, {"a.bmp", "x", 0x0801}})},
+        {"bzip2", bzip2},
+        {"truncated", cut},
+        {"no scene", MakeZip({{"a.bmp", good}})},
+        {"not a zip", std::vector<std::uint8_t>(100, 'x')},
+    };
+    for (const auto& c : cases) {
+        const std::string bad = root_ + "\\bad.rvp";
+        WriteFileBytes(bad, std::string(c.bytes.begin(), c.bytes.end()));
+        test::DialogAnswerer answerer(IDOK);
+        OpenDataFile(bad);
+        const auto seen = answerer.SeenSoFar();
+        ASSERT_EQ(1u, seen.size()) << c.what;
+        EXPECT_TRUE(StartsWith(seen[0].text, "パックを開けませんでした。")) << c.what << ": " << seen[0].text;
+        EXPECT_EQ(gApp.form, seen[0].owner) << c.what;
+        EXPECT_EQ(0, SubfolderCount(packs_)) << c.what << ": nothing stays of its own folder";
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((root_ + "\\evil.bmp").c_str())) << c.what;
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((root_ + "\\user\\evil.bmp").c_str())) << c.what;
+        EXPECT_EQ(scenePath, SceneFilePath()) << c.what;
+        EXPECT_EQ(background, gDocument.backgroundPath) << c.what;
+    }
+    const Look after = TakeLook();
+    EXPECT_TRUE(before.form == after.form);
+    EXPECT_TRUE(before.signs[0] == after.signs[0]);
+    EXPECT_TRUE(before.signs[1] == after.signs[1]);
+}
+
+}  // namespace
+}  // namespace rolva
