@@ -10,6 +10,7 @@
 #include "app/MenuIds.h"
 #include "app/NamedWindows.h"
 #include "app/RecentFiles.h"
+#include "app/SoundMenu.h"
 #include "app/WindowPlacement.h"
 #include "base/Modal.h"
 #include "base/OwnFiles.h"
@@ -22,6 +23,7 @@
 #include "pack/PackSave.h"
 #include "scene/FileCommands.h"
 #include "scene/SceneFile.h"
+#include "sound/SignSounds.h"
 
 namespace rolva {
 
@@ -116,6 +118,8 @@ void RunCommand(int id)
     default:
         if (IsRecentFileCommand(id))
             OpenRecentFile(id);
+        else
+            RunSoundCommand(id);
         break;
     }
 }
@@ -140,6 +144,7 @@ bool ConfirmExit(bool)
     // Both rolls end (exit codes 1 and 2) before the places are saved: nothing moves after.
     for (int sign = 0; sign < kSignCount; ++sign)
         StopRoll(sign);
+    EndSignSounds();
     SaveWindowPlacement();
     // While the Form can still own it: where the settings went, when not beside the program.
     ShowOwnFilesNotice(gApp.form);

@@ -6,7 +6,9 @@
 #include "app/Menus.h"
 #include "app/NamedWindows.h"
 #include "app/RecentFiles.h"
+#include "app/SoundMenu.h"
 #include "app/WindowPlacement.h"
+#include "base/AppMessages.h"
 #include "base/WindowProcs.h"
 #include "display/FormIds.h"
 #include "display/PictureLoader.h"
@@ -17,6 +19,7 @@
 #include "pack/PackOpen.h"
 #include "scene/FileCommands.h"
 #include "scene/SceneFile.h"
+#include "sound/SignSounds.h"
 
 namespace rolva {
 
@@ -87,6 +90,11 @@ void Form_OnCreate(HWND form)
 
     for (int i = 0; i < kSignCount; ++i)
         ApplySignRegion(i);
+
+    StartSignSounds();
+    UpdateSoundMenu(gMenus.sound);
+    // Told once the loop runs, over the Form, not in the middle of making it.
+    PostMessageA(form, kSoundFilesMessage, 0, 0);
 }
 
 void Form_OnPaint(HWND form)
@@ -141,6 +149,9 @@ LRESULT Form_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_DROPFILES:
         Form_OnDropFiles(window, reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case kSoundFilesMessage:
+        ShowSoundFileProblems(window);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -20,6 +20,9 @@ constexpr int kCommandRecentFirst = 1100;  // the recent files, newest first: 11
 constexpr int kRecentSeparatorId = 1104;   // the separator under them (no command)
 constexpr int kCommandMakeStrip = 1110;        // 設定 > 幕の作成 > 1つ目の方向幕...
 constexpr int kCommandMakeStripSecond = 1111;  // 設定 > 幕の作成 > 2つ目の方向幕...
+constexpr int kCommandSoundOn = 1120;            // 設定 > サウンド > 音を鳴らす (checked)
+constexpr int kCommandSoundVolumeFirst = 1121;   // 設定 > サウンド > 音量 20% to 100%: 1121 to 1125
+constexpr int kCommandSoundLedClick = 1126;      // 設定 > サウンド > LED風の幕でクリック音 (checked)
 constexpr int kCommandSavePack = 1130;         // ファイル > パックで保存...
 
 }  // namespace rolva

@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "app/MenuIds.h"
+#include "app/SoundMenu.h"
 #include "document/SignDocument.h"
 #include "document/core/SignKind.h"
 
@@ -43,6 +44,7 @@ MenuSet BuildMenus()
     menus.webSites = CreatePopupMenu();
     menus.settings = CreatePopupMenu();
     menus.makeStrip = CreatePopupMenu();
+    menus.sound = BuildSoundMenu();
     menus.file = CreatePopupMenu();
 
     InsertItem(menus.webSites, "Varnholt(架空)HP(&P)", kCommandSiteFictional);
@@ -58,6 +60,8 @@ MenuSet BuildMenus()
     InsertItem(menus.makeStrip, "2つ目の方向幕(&2)...", kCommandMakeStripSecond);
     InsertItem(menus.makeStrip, "1つ目の方向幕(&1)...", kCommandMakeStrip);
 
+    InsertItem(menus.settings, "サウンド(&U)", 0, menus.sound);
+    InsertSeparator(menus.settings);
     InsertItem(menus.settings, "幕の作成(&M)", 0, menus.makeStrip);
     InsertItem(menus.settings, "設定(&S)...", kCommandSettings);
 
@@ -78,6 +82,8 @@ MenuSet BuildMenus()
 
 void UpdatePopupStates(const MenuSet& menus, HMENU popup)
 {
+    if (popup == menus.sound)
+        UpdateSoundMenu(popup);
     if (popup != menus.makeStrip)
         return;
     const bool secondShown = gDocument.signs[1].kind != static_cast<std::uint8_t>(SignKind::Hidden);
@@ -87,7 +93,8 @@ void UpdatePopupStates(const MenuSet& menus, HMENU popup)
 void DestroyMenus(MenuSet& menus)
 {
     // Destroying a menu destroys its popups too; IsMenu keeps a popup from being freed twice.
-    for (HMENU* menu : {&menus.bar, &menus.help, &menus.webSites, &menus.settings, &menus.makeStrip, &menus.file}) {
+    for (HMENU* menu : {&menus.bar, &menus.help, &menus.webSites, &menus.settings, &menus.makeStrip, &menus.sound,
+                          &menus.file}) {
         if (*menu && IsMenu(*menu))
             DestroyMenu(*menu);
         *menu = nullptr;

@@ -12,13 +12,14 @@ struct MenuSet {
     HMENU webSites = nullptr;
     HMENU settings = nullptr;
     HMENU makeStrip = nullptr;
+    HMENU sound = nullptr;
     HMENU file = nullptr;
 };
 
 MenuSet BuildMenus();
 
 // Called as a popup opens (WM_INITMENUPOPUP): a hidden sign's item of the maker's submenu is
-// greyed, since there is no sign to draw for.
+// greyed, since there is no sign to draw for; the sound submenu shows its checks.
 void UpdatePopupStates(const MenuSet& menus, HMENU popup);
 
 // Bar first, then the popups; a popup already destroyed with its parent is skipped.

@@ -20,4 +20,7 @@ constexpr UINT kMakerFaceMissingMessage = WM_APP + 42;
 // change: wParam is the sign, lParam the number of the play.
 constexpr UINT kLedStepMessage = WM_APP + 43;
 
+// To the Form itself once it is made, to name the user's sound files that were left out.
+constexpr UINT kSoundFilesMessage = WM_APP + 50;
+
 }  // namespace rolva

@@ -10,6 +10,7 @@
 #include "base/core/PathText.h"
 #include "clip/ClipDialog.h"
 #include "clip/ClipProgressWindow.h"
+#include "clip/ClipSoundTrack.h"
 #include "clip/core/ClipMemory.h"
 #include "scene/FileCommands.h"
 
@@ -91,6 +92,10 @@ void SaveClipCommand()
     if (!IsWindow(gApp.form))
         return;
     ShowClipResult(result);
+    if (result.outcome == ClipOutcome::Saved && request->soundTrack) {
+        if (const std::uint32_t error = WriteClipSoundTrack(*request, SoundTrackPath(path)))
+            ShowSaveErrorMessage(error);
+    }
 }
 
 }  // namespace rolva

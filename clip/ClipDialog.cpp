@@ -39,6 +39,7 @@ const ControlRow kControls[] = {
     {kClipHoldEditId, "EDIT", "", WS_EX_CLIENTEDGE, kChild | ES_NUMBER | WS_BORDER | WS_TABSTOP, 115, 170, 70, 22},
     {0, "STATIC", "ミリ秒", 0, kChild | SS_LEFT, 192, 173, 60, 18},
     {kClipLoopId, "BUTTON", "繰り返し再生する(&L)", 0, kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 12, 198, 200, 20},
+    {kClipSoundTrackId, "BUTTON", "音声(WAV)も書き出す(&V)", 0, kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 240, 198, 180, 20},
     {0, "STATIC", "大きさ:", 0, kChild | SS_LEFT, 12, 226, 60, 18},
     {kClipScaleIds[0], "BUTTON", "等倍(&E)", 0, kChild | BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 75, 224, 70, 20},
     {kClipScaleIds[1], "BUTTON", "2倍(&D)", 0, kChild | BS_AUTORADIOBUTTON, 150, 224, 70, 20},
@@ -102,6 +103,7 @@ void ClipDialog_OnInitDialog(HWND dialog, ClipRequest* request)
     SetDlgItemInt(dialog, kClipFpsEditId, static_cast<UINT>(last.fps), FALSE);
     SetDlgItemInt(dialog, kClipHoldEditId, static_cast<UINT>(last.holdMs), FALSE);
     CheckDlgButton(dialog, kClipLoopId, last.loopForever ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, kClipSoundTrackId, last.soundTrack ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(dialog, kClipScaleIds[last.scale == 2 ? 1 : 0], BST_CHECKED);
     EnableFrameList(dialog);
 }
@@ -163,6 +165,7 @@ std::optional<ClipRequest> ReadClipOptions(HWND dialog, const char** problem)
     }
     request.everyFrame = Checked(dialog, kClipEveryFrameId);
     request.loopForever = Checked(dialog, kClipLoopId);
+    request.soundTrack = Checked(dialog, kClipSoundTrackId);
     request.scale = Checked(dialog, kClipScaleIds[1]) ? 2 : 1;
 
     auto fail = [&](int id, const char* sentence) {

@@ -12,6 +12,7 @@ constexpr int kClipFramesEditId = 1313;
 constexpr int kClipFpsEditId = 1321;
 constexpr int kClipHoldEditId = 1322;
 constexpr int kClipLoopId = 1323;
+constexpr int kClipSoundTrackId = 1324;  // a WAV of the sound beside the GIF
 constexpr int kClipScaleIds[2] = {1331, 1332};  // 1x, 2x
 
 constexpr int kClipProgressBarId = kProgressBarId;

@@ -29,6 +29,7 @@ struct ClipRequest {
     std::int32_t holdMs = 1000;         // rest on each frame reached
     bool loopForever = true;            // otherwise plays once
     int scale = 1;                      // 1 or 2
+    bool soundTrack = false;            // a WAV of the same timeline beside the GIF
 };
 
 class ClipScene {

@@ -14,6 +14,7 @@
 #include "display/core/RollPacer.h"
 #include "display/core/RollPlan.h"
 #include "document/SignDocument.h"
+#include "sound/SignSounds.h"
 
 namespace rolva {
 
@@ -60,19 +61,34 @@ DWORD WINAPI RollThread(LPVOID)
     const RollPlan plan = PlanRoll(slot.currentFrame, slot.targetFrame, client.bottom);
     RollPacer pacer(timeGetTime());
     bool stopped = false;
+    // The speed the motor was last told, -1 while it stands: the sound hears of changes only.
+    std::int32_t motorSpeed = -1;
     for (std::int64_t step = 1; step <= plan.stepCount && !stopped; ++step) {
         if (StopRequested(stop)) {
             stopped = true;
             break;
         }
+        const std::int32_t speed = slot.speed;
+        if (speed != motorSpeed) {
+            ReportRollMoving(Sign, speed);
+            motorSpeed = speed;
+        }
         slot.scrollOffset += plan.direction;
         PlaceSignStrip(Sign, slot.scrollOffset, client.bottom);
-        stopped = PauseOrStop(stop, pacer, slot.speed);
-        if (!stopped && plan.EndsFrame(step))
+        stopped = PauseOrStop(stop, pacer, speed);
+        if (!stopped && plan.EndsFrame(step)) {
+            // The strip stands on the frame as the interval pause begins.
+            ReportFrameStop(Sign);
+            motorSpeed = -1;
             stopped = PauseOrStop(stop, pacer, slot.interval);
+        }
         if (!stopped)
             UpdateWindow(form);
     }
+    if (stopped)
+        ReportRollCut(Sign);
+    else
+        ReportRollEnded(Sign);
     if (!stopped) {
         slot.currentFrame = plan.finalFrame;
         // Posted, never sent: the UI thread may be waiting for this thread to end.
@@ -105,7 +121,10 @@ bool MoveSign(int sign, const SignRequest& request)
 {
     SignSlot& slot = gDocument.signs[sign];
     if (slot.kind == static_cast<std::uint8_t>(SignKind::Led)) {
+        const std::int32_t before = slot.targetFrame;
         SwitchLedFrame(sign, request.targetFrame);
+        if (request.targetFrame != before)
+            ReportLedFrameChange(sign);
         return false;
     }
     if (sign == 1 && slot.kind == static_cast<std::uint8_t>(SignKind::Hidden))
@@ -144,6 +163,7 @@ void StopRoll(int sign)
     if (!slot.rollThread)
         return;
     SetEvent(StopEvent(sign));
+    ReportRollCut(sign);
     HANDLE thread = slot.rollThread.Get();
     JoinCarryingSentMessages(thread);
     GetExitCodeThread(thread, &slot.rollThreadExitCode);

@@ -15,7 +15,7 @@ import sys
 # The floors, lowest first. A new room is added here, on the floor its includes allow.
 FLOORS = [
     ["base", "resources"],       # plumbing every room uses; knows no feature
-    ["document"],                # the scene model and its file formats
+    ["document", "sound"],       # the scene model and its file formats; the signs' sounds
     ["display"],                 # the signs on the Form: rolls, LED frames, painting
     ["panel"],                   # the setter keypad: what a sign is asked to do
     ["scene"],                   # scenes read, written and applied to the windows

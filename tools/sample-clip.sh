@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes docs/sample-clip.gif, the README's clip of the sample scene, with the program's own
-# GIF export under Wine on a private Xvfb.
+# GIF export under Wine on a private Xvfb, and its sound track docs/sample-clip.wav.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 ROLVA_XVFB=1

@@ -6,6 +6,7 @@
 #   open:  the 開く chooser with its list of file types open, scene packs among them.
 #   maker: the 設定 menu with the maker's submenu, the strip maker with a list of ten destinations
 #          for the first sign, and the same on a screen too small for it (cut, with a scroll bar).
+#   sound: the 設定 menu with its サウンド submenu.
 # With no argument all are taken; name some to take only those (tools/screenshots.sh maker files).
 # The windows are placed with a settings file; menus, keys and buttons are clicked with xdotool
 # at places measured on this 1024 x 768 desktop with Wine's default theme.
@@ -19,7 +20,7 @@ StartDisplay
 trap StopDisplay EXIT
 EnsurePrefix
 
-wanted=${*:-scene files live maker open}
+wanted=${*:-scene files live maker open sound}
 stage="$ROOT/build/shots"
 # The sample scene names its pictures under C:\Rolva\samples: a copy there opens as it would
 # on a user's machine, and the maker's saved list can go beside the strip without touching samples/.
@@ -118,6 +119,16 @@ if [[ " $wanted " == *" maker "* ]]; then
   xdotool key m 1
   sleep 2
   shot maker-small.png 900x480+0+0
+  Stop
+fi
+
+if [[ " $wanted " == *" sound "* ]]; then
+  Stage
+  Start 1024x768
+  click "${settings_menu[@]}" 1
+  xdotool key u   # サウンド(U): sound on, the volume, the LED click
+  sleep 1
+  shot sound-menu.png 560x250+0+0
   Stop
 fi
 

@@ -1,12 +1,15 @@
 // Makes the README's clip: opens a scene file as the program would and saves the whole scene
-// as a GIF, rolling the first sign and stepping the LED sign through the same frames.
+// as a GIF, rolling the first sign and stepping the LED sign through the same frames, with its
+// sound track beside it (OUT.wav).
 //   sample_clip.exe SCENE.rv4 OUT.gif
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
 
 #include "app/Application.h"
 #include "clip/ClipExport.h"
+#include "clip/ClipSoundTrack.h"
 #include "scene/FileCommands.h"
 
 using namespace rolva;
@@ -36,6 +39,10 @@ int main(int argc, char** argv)
     const ClipResult result = ExportClip(request, argv[2], progress);
     printf("%s: outcome %d, %d frames, %llu bytes\n", argv[2], static_cast<int>(result.outcome), result.gifFrames,
            static_cast<unsigned long long>(result.bytes));
+    if (result.outcome == ClipOutcome::Saved) {
+        const std::string track = SoundTrackPath(argv[2]);
+        printf("%s: error %u\n", track.c_str(), static_cast<unsigned>(WriteClipSoundTrack(request, track)));
+    }
     DestroyWindow(gApp.form);
     return result.outcome == ClipOutcome::Saved ? 0 : 1;
 }

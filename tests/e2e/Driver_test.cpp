@@ -812,6 +812,34 @@ bool Inside(const RECT& inner, const RECT& outer)
            inner.bottom <= outer.bottom;
 }
 
+// Sound is on from the first start, on a machine with no audio device: a broken sound file of
+// the user's is named in one message once the Form is up, a roll runs to its frame as it
+// would in silence, and the exit ends the program at once with code 0.
+TEST(Program, ABrokenSoundFileIsNamedOnceAndRollAndExitAreAsInSilence)
+{
+    Program program;
+    program.AddFile("sounds", "knock.wav", {'n', 'o', 't', ' ', 'a', ' ', 's', 'o', 'u', 'n', 'd'});
+    program.Start();
+    ASSERT_TRUE(program.Form());
+    const std::string text = AcknowledgeBox(program, "読み込みエラー");
+    EXPECT_NE(std::string::npos, text.find("\\sounds\\knock.wav\r\nWAV形式のファイルではありません。")) << text;
+    EXPECT_EQ(nullptr, program.WaitForWindow("#32770", nullptr, 1000)) << "one message only";
+
+    HWND panel = program.Panel();
+    SetDlgItemTextA(panel, 1033, "2");
+    SetDlgItemTextA(panel, 1036, "50");
+    SendMessageA(GetDlgItem(panel, 1008 + 3), BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(panel, 1019), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitUntilWindow(GetDlgItem(panel, 1019), IsWindowEnabled, false)) << "rolling";
+    EXPECT_TRUE(WaitUntilWindow(GetDlgItem(panel, 1019), IsWindowEnabled, true)) << "the roll ended";
+
+    PostMessageA(program.Form(), WM_CLOSE, 0, 0);
+    EXPECT_EQ("終了の確認", program.AnswerMessageBox(IDYES));
+    const DWORD start = GetTickCount();
+    EXPECT_EQ(0u, program.WaitForExit());
+    EXPECT_LT(GetTickCount() - start, 5000u);
+}
+
 TEST(Program, StoredPlacesOnNoMonitorAreBroughtBackOntoTheScreen)
 {
     Program program;

@@ -1,8 +1,8 @@
 // Clips written from the real windows and read back with the Windows Imaging Component's GIF
 // decoder: a roll of a three-frame strip with its frame count, delays, length, loop and first and
 // last pictures (corners cut round); an LED sequence held frame by frame, its pages taking turns,
-// a wide page scrolling and the dot look; a cancelled clip, a
-// clip too long for the memory and a read-only target that leave nothing behind.
+// a wide page scrolling and the dot look; a cancelled clip, a clip too long for the memory and a
+// read-only target that leave nothing behind; the sound track beside a GIF, decoded with it.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -21,6 +21,7 @@
 #include "clip/ClipDialogIds.h"
 #include "clip/ClipExport.h"
 #include "clip/ClipProgressWindow.h"
+#include "clip/ClipSoundTrack.h"
 #include "clip/core/ClipMemory.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
@@ -28,6 +29,10 @@
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
 #include "panel/SignRequests.h"
+#include "sound/SignSounds.h"
+#include "sound/SoundFiles.h"
+#include "sound/core/WavFile.h"
+#include "base/FileStreams.h"
 
 namespace rolva {
 namespace {
@@ -497,6 +502,85 @@ TEST_F(ClipExportTest, MenuItemUnderFileAndRefusedWhileRolling)
     RunCommand(kCommandSaveGif);
     EXPECT_TRUE(answer.SeenSoFar().empty());
     ResetSign(0);
+}
+
+// The sound track written with a GIF, both decoded: the same length within 10 ms, a knock where
+// the picture comes to rest on each frame, the motor only while it moves, silence on the holds.
+TEST_F(ClipExportTest, TheSoundTrackBesideTheGifKnocksWhereThePictureStops)
+{
+    const std::string gif = PathOf("roll.gif");
+    ClipRequest request = RollRequest();
+    request.soundTrack = true;
+    test::ProgressLog progress;
+    ASSERT_EQ(ClipOutcome::Saved, ExportClip(request, gif, progress).outcome);
+    const std::string wav = SoundTrackPath(gif);
+    EXPECT_EQ(PathOf("roll.wav"), wav);
+    ASSERT_EQ(0u, WriteClipSoundTrack(request, wav));
+
+    const std::vector<DecodedFrame> frames = DecodeGif(gif, kSignWidth, kFrameHeight);
+    ASSERT_GT(frames.size(), 3u);
+    FileByteSource file(wav);
+    WavAudio audio;
+    ASSERT_EQ(WavProblem::None, DecodeWav(file, &audio));
+    ASSERT_EQ(1, audio.channels);
+    ASSERT_EQ(kSoundRate, audio.rate);
+
+    // Where the picture stops: a changed picture that shows longer than one frame time of the
+    // clip (the encoder lengthens a picture rather than repeat it).
+    const int frameCs = 100 / request.fps;
+    std::int64_t gifMs = 0;
+    std::vector<std::int64_t> stops;
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        const bool changed = i > 0 && frames[i].composite.pixels != frames[i - 1].composite.pixels;
+        if (changed && frames[i].delayCs > frameCs)
+            stops.push_back(gifMs);
+        gifMs += 10 * frames[i].delayCs;
+    }
+    const std::int64_t wavMs = static_cast<std::int64_t>(audio.samples.size()) * 1000 / kSoundRate;
+    EXPECT_NEAR(gifMs, wavMs, 10) << "the track lasts as long as the GIF";
+    ASSERT_EQ(2u, stops.size()) << "frames 1 and 2 come to rest";
+
+    auto peakNear = [&](std::int64_t ms, std::int64_t* at) {
+        int peak = 0;
+        const std::int64_t from = SampleAtMs(ms - 30), to = std::min<std::int64_t>(SampleAtMs(ms + 30), audio.samples.size());
+        for (std::int64_t i = from; i < to; ++i) {
+            if (std::abs(audio.samples[i]) > peak) {
+                peak = std::abs(audio.samples[i]);
+                *at = i;
+            }
+        }
+        return peak;
+    };
+    for (std::int64_t stop : stops) {
+        std::int64_t at = 0;
+        EXPECT_GT(peakNear(stop, &at), 0.5 * 32767) << "a knock near " << stop << " ms";
+        // One picture of the GIF (20 ms) either way of the moment it shows the frame at rest.
+        EXPECT_NEAR(stop, at * 1000 / kSoundRate, 20);
+    }
+    // The first hold is silent; the motor runs while the strip slides to frame 1 (200 to 300 ms).
+    for (std::int64_t i = 0; i < SampleAtMs(190); ++i)
+        ASSERT_EQ(0, audio.samples[i]) << i;
+    double motion = 0;
+    for (std::int64_t i = SampleAtMs(220); i < SampleAtMs(280); ++i)
+        motion += std::abs(audio.samples[i]);
+    EXPECT_GT(motion / SampleAtMs(60), 0.02 * 32767);
+}
+
+TEST_F(ClipExportTest, AMotorOfTheUsersOwnIsHeardInTheTrack)
+{
+    const std::string sounds = PathOf("sounds");
+    CreateDirectoryA(sounds.c_str(), nullptr);
+    // A steady level is no motor, but it shows whose sound the track plays.
+    const std::vector<std::int16_t> level(4410, 8192);
+    MemoryByteSink sink;
+    ASSERT_EQ(0u, EncodeWav(level.data(), level.size(), kSoundRate, 1, sink));
+    test::WriteFileBytes(sounds + "\\motor.wav", std::string(sink.Bytes().begin(), sink.Bytes().end()));
+    UseSoundFolder(sounds);
+    const std::vector<std::int16_t> track = RenderClipSoundTrack(RollRequest());
+    UseSoundFolder(SoundFolderBesideExecutable());
+    ASSERT_GT(track.size(), static_cast<std::size_t>(SampleAtMs(300)));
+    for (std::int64_t i = SampleAtMs(220); i < SampleAtMs(280); ++i)
+        ASSERT_NEAR(8192, track[i], 1) << i;
 }
 
 }  // namespace

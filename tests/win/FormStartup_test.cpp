@@ -111,8 +111,17 @@ TEST(FormStartup, MenuBarCarriesEveryCommand)
                                     {"GIFで保存(&G)...", 1098},
                                     {nullptr, 0},
                                     {"終了(&X)", 1091}});
-    ExpectMenu(GetSubMenu(bar, 1), {{"設定(&S)...", 1092}, {"幕の作成(&M)", 0}});
+    ExpectMenu(GetSubMenu(bar, 1), {{"設定(&S)...", 1092}, {"幕の作成(&M)", 0}, {nullptr, 0}, {"サウンド(&U)", 0}});
     ExpectMenu(GetSubMenu(GetSubMenu(bar, 1), 1), {{"1つ目の方向幕(&1)...", 1110}, {"2つ目の方向幕(&2)...", 1111}});
+    ExpectMenu(GetSubMenu(GetSubMenu(bar, 1), 3), {{"音を鳴らす(&O)", 1120},
+                                                   {nullptr, 0},
+                                                   {"音量 20%(&1)", 1121},
+                                                   {"音量 40%(&2)", 1122},
+                                                   {"音量 60%(&3)", 1123},
+                                                   {"音量 80%(&4)", 1124},
+                                                   {"音量 100%(&5)", 1125},
+                                                   {nullptr, 0},
+                                                   {"LED風の幕の切り替えでクリック音(&L)", 1126}});
     HMENU help = GetSubMenu(bar, 2);
     ExpectMenu(help, {{"トピック(&T)...\tF1", 1093},
                       {nullptr, 0},

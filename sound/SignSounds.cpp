@@ -1,0 +1,128 @@
+#include "sound/SignSounds.h"
+
+#include <atomic>
+#include <string>
+
+#include "base/FileStreams.h"
+#include "base/OwnFiles.h"
+#include "sound/SoundFiles.h"
+#include "sound/SoundOutput.h"
+
+namespace rolva {
+
+namespace {
+
+constexpr const char* kSettingsEnding = ".sound";
+// A file of the few lines this program writes is far shorter; anything longer is not its.
+constexpr std::size_t kSettingsMaxBytes = 4096;
+
+SoundSettings gSettings;
+// Read by LED switches on the UI thread and by nobody else, but kept atomic like the board.
+std::atomic<bool> gLedClick{false};
+LoadedSounds gLoaded;
+std::string gFolder;
+bool gFolderChosen = false;
+bool gProblemsShown = false;
+
+SoundSettings ReadSettingsFile()
+{
+    FileByteSource file(OwnFileToRead(kSettingsEnding));
+    if (!file.IsOpen())
+        return SoundSettings{};
+    std::string text;
+    char chunk[1024];
+    std::uint32_t got = 0;
+    while (text.size() < kSettingsMaxBytes && file.Read(chunk, sizeof chunk, &got) && got > 0)
+        text.append(chunk, got);
+    return DecodeSoundSettings(text);
+}
+
+void WriteSettingsFile(const SoundSettings& settings)
+{
+    const std::string text = EncodeSoundSettings(settings);
+    WriteOwnFile(kSettingsEnding,
+                 [&text](const std::string& path) { return WriteUserFileBytes(path, text.data(), text.size()); });
+}
+
+const std::string& SoundFolder()
+{
+    if (!gFolderChosen) {
+        gFolder = SoundFolderBesideExecutable();
+        gFolderChosen = true;
+    }
+    return gFolder;
+}
+
+void ApplyOutput()
+{
+    gLedClick = gSettings.ledClick;
+    if (!gSettings.on) {
+        StopSoundOutput();
+        return;
+    }
+    if (!gLoaded.sounds)
+        gLoaded = LoadSounds(SoundFolder());
+    if (SoundOutputRunning())
+        SetSoundOutputVolume(gSettings.volume);
+    else
+        StartSoundOutput(gLoaded.sounds, gSettings.volume);
+}
+
+}  // namespace
+
+void ReportRollMoving(int sign, std::int32_t speedMs) { TheSoundBoard().Moving(sign, speedMs); }
+void ReportFrameStop(int sign) { TheSoundBoard().FrameStop(sign); }
+void ReportRollEnded(int sign) { TheSoundBoard().Halted(sign); }
+void ReportRollCut(int sign) { TheSoundBoard().Cut(sign); }
+
+void ReportLedFrameChange(int sign)
+{
+    if (gLedClick.load())
+        TheSoundBoard().Click(sign);
+}
+
+void StartSignSounds()
+{
+    gSettings = ReadSettingsFile();
+    gLoaded = LoadSounds(SoundFolder());
+    ApplyOutput();
+}
+
+void EndSignSounds() { StopSoundOutput(); }
+
+void UseSoundFolder(const std::string& folder)
+{
+    gFolder = folder;
+    gFolderChosen = true;
+    gLoaded = LoadSounds(folder);
+    gProblemsShown = false;
+    if (SoundOutputRunning())
+        StartSoundOutput(gLoaded.sounds, gSettings.volume);
+}
+
+void ShowSoundFileProblems(HWND owner)
+{
+    if (gProblemsShown || gLoaded.problems.empty())
+        return;
+    gProblemsShown = true;
+    const std::string text = SoundProblemsMessage(gLoaded.problems);
+    MessageBoxA(owner, text.c_str(), "読み込みエラー", MB_OK | MB_ICONEXCLAMATION);
+}
+
+const SoundSettings& CurrentSoundSettings() { return gSettings; }
+
+void ChangeSoundSettings(const SoundSettings& settings)
+{
+    gSettings = settings;
+    ApplyOutput();
+    WriteSettingsFile(settings);
+}
+
+std::shared_ptr<const SoundSet> CurrentSounds()
+{
+    if (!gLoaded.sounds)
+        gLoaded = LoadSounds(SoundFolder());
+    return gLoaded.sounds;
+}
+
+}  // namespace rolva
