@@ -6,6 +6,7 @@
 #include "app/Shortcuts.h"
 #include "document/SignDocument.h"
 #include "resources/ResourceIds.h"
+#include "sound/SignSounds.h"
 
 namespace rolva {
 
@@ -75,6 +76,8 @@ void RunMessageLoop()
 
 void EndApplication()
 {
+    // However the message loop ended, the sound thread stops before the process does.
+    EndSignSounds();
     gDocument.backgroundBitmap.Reset();
     DestroyMenus(gMenus);
     for (FontHandle& font : gApp.fonts)

@@ -93,8 +93,10 @@ void Form_OnCreate(HWND form)
 
     StartSignSounds();
     UpdateSoundMenu(gMenus.sound);
-    // Told once the loop runs, over the Form, not in the middle of making it.
-    PostMessageA(form, kSoundFilesMessage, 0, 0);
+    // Sound files that cannot be used are told once the loop runs, over the Form, not in the
+    // middle of making it; with a splash, once the splash has gone (it posts the message).
+    if (!gApp.splash)
+        PostMessageA(form, kSoundFilesMessage, 0, 0);
 }
 
 void Form_OnPaint(HWND form)

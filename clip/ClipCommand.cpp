@@ -77,10 +77,14 @@ void SaveClipCommand()
     if (chosen.empty())
         return;
     const std::string path = WithEndingIfNone(chosen, ".gif", IsSystemLeadByte);
-    // The file dialog asked about the name as typed; a name that got its extension here is asked about now.
-    if (path != chosen && FileAttributesOf(path) != INVALID_FILE_ATTRIBUTES &&
-        MessageBoxA(gApp.form, (path + " は既に存在します。\r\n上書きしますか?").c_str(), kCaption,
-                    MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+    const auto keeps = [](const std::string& existing) {
+        return FileAttributesOf(existing) != INVALID_FILE_ATTRIBUTES &&
+               MessageBoxA(gApp.form, (existing + " は既に存在します。\r\n上書きしますか?").c_str(), kCaption,
+                           MB_YESNO | MB_ICONEXCLAMATION) != IDYES;
+    };
+    // The file dialog asked about the name as typed; a name that got its extension here is
+    // asked about now, and so is the track's, which nobody chose.
+    if ((path != chosen && keeps(path)) || (request->soundTrack && keeps(SoundTrackPath(path))))
         return;
     ClipResult result;
     {

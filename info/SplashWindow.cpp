@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/AppMessages.h"
 #include "base/ControlTable.h"
 #include "base/Handles.h"
 #include "base/WindowFit.h"
@@ -154,6 +155,8 @@ void Splash_OnDestroy(HWND splash)
     if (gApp.splash == splash)
         gApp.splash = nullptr;
     OpenCommandLineFile();
+    // A box of its own over the Form, now that nothing stands above it.
+    PostMessageA(gApp.form, kSoundFilesMessage, 0, 0);
 }
 
 LRESULT Splash_Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

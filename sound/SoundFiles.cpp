@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "base/ExecutableFiles.h"
 #include "base/FileStreams.h"
 #include "base/SystemText.h"
@@ -66,7 +68,13 @@ LoadedSounds LoadSounds(const std::string& folder)
             loaded.problems.push_back({path, problem});
             continue;
         }
-        *slots[i] = ToMixerSound(audio);
+        // A sound shorter than two samples at the mixer's rate has nothing to loop or play.
+        Sound converted = ToMixerSound(audio);
+        if (converted.samples.size() < 2) {
+            loaded.problems.push_back({path, WavProblem::NoSamples});
+            continue;
+        }
+        *slots[i] = std::move(converted);
     }
     loaded.sounds = std::move(sounds);
     return loaded;

@@ -14,7 +14,8 @@ namespace rolva {
 namespace {
 
 constexpr int kBufferSamples = kSoundRate / 100;  // 10 ms
-constexpr int kBuffersQueued = 3;
+// Enough queued for a thread held up by a busy system; a knock is heard 60 ms late at most.
+constexpr int kBuffersQueued = 6;
 // How long to wait before trying a device again that failed or went away.
 constexpr DWORD kRetryMs = 3000;
 // No buffer back from the device for this long: it has gone away.

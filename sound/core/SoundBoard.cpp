@@ -65,10 +65,15 @@ std::vector<SoundEvent> SoundBoardReader::Take(const SoundBoard& board)
             events.push_back({SoundCue::Knock, sign, 0});
         for (std::uint32_t k = 0; k < std::min(clicks - seen.clicks, kMostShotsAtOnce); ++k)
             events.push_back({SoundCue::Click, sign, 0});
-        if (cuts != seen.cuts)
+        // A cut silences the motor: a roll started after it (maybe at the same speed, and
+        // seen in the same look) has its motor started again.
+        if (cuts != seen.cuts) {
             events.push_back({SoundCue::Cut, sign, 0});
-        if (speed != seen.motorSpeed)
+            if (speed >= 0)
+                events.push_back({SoundCue::Move, sign, speed});
+        } else if (speed != seen.motorSpeed) {
             events.push_back(speed < 0 ? SoundEvent{SoundCue::Halt, sign, 0} : SoundEvent{SoundCue::Move, sign, speed});
+        }
         seen = Seen{speed, knocks, cuts, clicks};
     }
     return events;

@@ -98,8 +98,9 @@ void SoundMixer::MixMotor(Motor& motor, float* mix, std::size_t count)
         const float b = loop[at + 1 < loop.size() ? at + 1 : 0];
         mix[i] += motor.gain * (a + (b - a) * between);
         motor.position += motor.rate;
+        // However short the loop and fast the rate, the next read stays inside it.
         if (motor.position >= length)
-            motor.position -= length;
+            motor.position = std::fmod(motor.position, length);
     }
 }
 

@@ -122,6 +122,21 @@ TEST(SoundMixer, MoreKnocksThanVoicesStayBoundedAndTheNewestIsHeard)
     EXPECT_FALSE(mixer.Silent());
 }
 
+// A user's motor may be a single sample: at any rate the loop reads only that sample.
+TEST(SoundMixer, AMotorOfOneSampleLoopsInsideItselfAtAnyRate)
+{
+    auto sounds = std::make_shared<SoundSet>();
+    sounds->motor.samples = {0.25f};
+    for (std::int32_t speed : {1, 10, 40}) {
+        SoundMixer mixer(sounds);
+        mixer.Apply({SoundCue::Move, 0, speed});
+        const std::vector<std::int16_t> s = Samples(mixer, 2000);
+        for (std::size_t i = SoundMixer::kFadeSamples + 1; i < s.size(); ++i)
+            ASSERT_EQ(s[SoundMixer::kFadeSamples], s[i]) << "speed " << speed << ", sample " << i;
+        EXPECT_NE(0, s.back());
+    }
+}
+
 TEST(SoundMixer, CuesForNoSignOrWithoutSoundsAreIgnored)
 {
     SoundMixer mixer(std::make_shared<SoundSet>(BuiltInSounds()));

@@ -121,15 +121,21 @@ TEST_F(SignSoundsTest, ARollWithSoundOnEndsAsWithoutItAndKnocksAtEachFrame)
     ASSERT_GT(height, 0);
     SetPanelText(kNumberDisplayIds[0], "3");
     SetPanelText(kSpeedEditIds[0], "0");
-    SetPanelText(kIntervalEditIds[0], "40");
+    // Knocks 200 ms apart: a reader held up on a busy machine still sees each on its own.
+    SetPanelText(kIntervalEditIds[0], "200");
     const std::vector<SoundEvent> cues = CuesWhile([] { StartSign(0); });
     EXPECT_EQ(3, gDocument.signs[0].currentFrame);
     EXPECT_EQ(-3 * height, gDocument.signs[0].scrollOffset);
     EXPECT_EQ(3, Count(cues, SoundCue::Knock, 0)) << "one knock at each frame the strip stood on";
     EXPECT_GE(Count(cues, SoundCue::Move, 0), 1);
     EXPECT_EQ(0, Count(cues, SoundCue::Cut, 0));
-    ASSERT_FALSE(cues.empty());
-    EXPECT_EQ(SoundCue::Halt, cues.back().cue) << "the motor stands at the end";
+    // The last word on the motor (a knock seen a look late may come after it).
+    SoundCue lastMotor = SoundCue::Knock;
+    for (const SoundEvent& event : cues) {
+        if (event.sign == 0 && (event.cue == SoundCue::Move || event.cue == SoundCue::Halt))
+            lastMotor = event.cue;
+    }
+    EXPECT_EQ(SoundCue::Halt, lastMotor) << "the motor stands at the end";
     EXPECT_EQ(0, Count(cues, SoundCue::Knock, 1)) << "the other sign stayed silent";
     EXPECT_EQ(nullptr, test::FindOwnDialog()) << "no message, though no device plays the sound";
 }
