@@ -14,8 +14,9 @@ namespace rolva {
 namespace {
 
 constexpr int kBufferSamples = kSoundRate / 100;  // 10 ms
-// Enough queued for a thread held up by a busy system; a knock is heard 60 ms late at most.
-constexpr int kBuffersQueued = 6;
+// Three keep a cue within 30 ms of the roll's step; more would survive a longer stall of the
+// thread but be heard later.
+constexpr int kBuffersQueued = 3;
 // How long to wait before trying a device again that failed or went away.
 constexpr DWORD kRetryMs = 3000;
 // No buffer back from the device for this long: it has gone away.
