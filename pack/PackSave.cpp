@@ -173,6 +173,13 @@ bool SaveScenePack(const std::string& path)
 {
     DiskFiles disk;
     const PackPlan plan = MakePackPlan(ScenePathsOnScreen(), disk, SystemPackCodec());
+    // The pack would hold a name no reader could turn back into this file.
+    if (!plan.unconvertible.empty()) {
+        const std::string text = "次の名前はパックに入れられない文字を含むため、パックで保存できません：\r\n\r\n" +
+                                 plan.unconvertible + "\r\n\r\n名前を変えてから、もう一度保存してください。";
+        MessageBoxA(gApp.form, text.c_str(), kCaption, MB_OK | MB_ICONERROR);
+        return false;
+    }
     if (!plan.missing.empty() && !PackWithoutMissing(plan.missing))
         return false;
     const std::uint64_t total = TotalSize(plan.files);
