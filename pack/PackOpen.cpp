@@ -67,8 +67,9 @@ PackProblem UnpackInto(FileByteSource& file, const std::string& folder, PackDire
         RemoveFolderTree(part);
         return problem;
     }
-    if (!MoveFileExW(WideFileApiPath(part).c_str(), WideFileApiPath(folder).c_str(), 0)) {
-        const DWORD error = GetLastError();
+    // A scanner looking into a file just written holds the folder's rename off for a moment.
+    const DWORD error = MoveWithRetries(WideFileApiPath(part), WideFileApiPath(folder), 0);
+    if (error != 0) {
         RemoveFolderTree(part);
         // Another run of the program unpacked the same pack meanwhile: its folder serves.
         if (!IsFolder(folder))

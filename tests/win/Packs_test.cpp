@@ -16,6 +16,7 @@
 #include "TestSupport.h"
 #include "app/RecentFiles.h"
 #include "base/WindowRegistry.h"
+#include "base/FileStreams.h"
 #include "base/OwnFiles.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
@@ -215,6 +216,36 @@ TEST_F(PacksTest, ThePackedSampleOpensTheSameByEveryWayOnceItsFolderIsGone)
 
     // Rolled to a frame, and the LED sign switched, the packed pictures show what the sample's did.
     EXPECT_TRUE(frameFive_ == RollToFrameFive());
+}
+
+// A rename refused twice, as while a scanner reads a file just unpacked, then let through.
+int gRefusedMoves = 0;
+BOOL WINAPI MoveRefusedTwice(LPCWSTR from, LPCWSTR to, DWORD flags)
+{
+    const std::wstring source = from;
+    const bool unpacked = source.size() > 5 && source.compare(source.size() - 5, 5, L".part") == 0;
+    if (unpacked && gRefusedMoves < 2) {
+        ++gRefusedMoves;
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    return MoveFileExW(from, to, flags);
+}
+
+TEST_F(PacksTest, TheUnpackedFolderGetsItsNameWhileAScannerHoldsItAMoment)
+{
+    OpenSampleAndPackIt();
+    BlankTheScene();
+    const FilePlacingCalls real = gFilePlacing;
+    gFilePlacing.move = MoveRefusedTwice;
+    gRefusedMoves = 0;
+    test::DialogAnswerer answerer(IDOK);
+    OpenDataFile(pack_);
+    gFilePlacing = real;
+    EXPECT_TRUE(answerer.SeenSoFar().empty()) << answerer.SeenSoFar().front().text;
+    EXPECT_EQ(2, gRefusedMoves);
+    EXPECT_EQ(pack_, SceneFilePath());
+    EXPECT_EQ(1, SubfolderCount(packs_));
 }
 
 TEST_F(PacksTest, AChangedPackGetsAFolderOfItsOwnAndSaveAsksForAPlace)
