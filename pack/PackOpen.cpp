@@ -10,11 +10,13 @@
 #include "base/core/PathText.h"
 #include "document/ScenePaths.h"
 #include "document/SignDocument.h"
+#include "document/core/LiveLookBlock.h"
 #include "document/core/SignKind.h"
 #include "pack/PackCodec.h"
 #include "pack/PackFileStreams.h"
 #include "pack/PackFolder.h"
 #include "pack/core/PackFaultText.h"
+#include "pack/core/PackSceneNames.h"
 
 namespace rolva {
 
@@ -78,6 +80,37 @@ PackProblem UnpackInto(FileByteSource& file, const std::string& folder, PackDire
     return problem;
 }
 
+bool UsesPicture(SignKind kind) { return kind == SignKind::Roll || kind == SignKind::Led; }
+
+// Whether the background and each shown sign's picture are ones the pack unpacked, read before
+// the scene is applied: showing it reaches whatever its paths name.
+bool ScenePicturesArePacked(const std::string& scenePath, const PackDirectory& directory)
+{
+    FileByteSource file(scenePath);
+    Ver4Scene scene;
+    if (file.IsOpen())
+        DecodeVer4Scene(file, &scene);  // what a scene cut short holds is applied too: checked alike
+    const Ver4Record& record = scene.fields;
+    if (!NamesPackedEntry(record.backgroundPath, directory, IsSystemLeadByte))
+        return false;
+    for (const SignRecord& sign : record.signs) {
+        if (UsesPicture(sign.kind) && !NamesPackedEntry(sign.picturePath, directory, IsSystemLeadByte))
+            return false;
+    }
+    return true;
+}
+
+// A sign that shows no picture keeps its path as the scene was saved with it, unless that path
+// leads out of the pack: then choosing a kind that shows one later would follow it.
+void DropPathsOutOfPack(const PackDirectory& directory)
+{
+    for (SignSlot& slot : gDocument.signs) {
+        if (!UsesPicture(static_cast<SignKind>(slot.kind)) &&
+            !NamesPackedEntry(slot.picturePath, directory, IsSystemLeadByte))
+            slot.picturePath.clear();
+    }
+}
+
 // The scene names its pictures relative to itself; once read they get their full places, so
 // that a scene saved elsewhere from here still finds them.
 void MakeScenePathsFull()
@@ -134,7 +167,15 @@ FileReadOutcome OpenPackFile(const std::string& path)
     }
 
     FolderTarget names(folder);
-    const FileReadOutcome outcome = ReadVer4File(names.FullPath(directory.scenePath));
+    const std::string scenePath = names.FullPath(directory.scenePath);
+    if (!ScenePicturesArePacked(scenePath, directory)) {
+        RemoveFolderTree(folder);  // a refused pack leaves nothing
+        ShowBadPackMessage(PackFault::BadName);
+        return FileReadOutcome::NotRead;
+    }
+    const FileReadOutcome outcome = ReadVer4File(scenePath);
+    if (outcome != FileReadOutcome::NotRead)
+        DropPathsOutOfPack(directory);
     if (outcome == FileReadOutcome::Whole)
         MakeScenePathsFull();
     return outcome;

@@ -21,9 +21,11 @@
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
+#include "document/core/LiveLookBlock.h"
 #include "pack/PackSave.h"
 #include "panel/SignRequests.h"
 #include "scene/DocumentApply.h"
+#include "scene/DataFiles.h"
 #include "scene/FileCommands.h"
 #include "scene/SceneFile.h"
 #include "tests/core/PackTestZips.h"
@@ -343,6 +345,41 @@ TEST_F(PacksTest, BadPacksGetOneMessageLeaveNothingAndKeepTheScene)
     EXPECT_TRUE(before.form == after.form);
     EXPECT_TRUE(before.signs[0] == after.signs[0]);
     EXPECT_TRUE(before.signs[1] == after.signs[1]);
+}
+
+// A pack whose scene names a picture out of the pack: a server's share, the folder above, a
+// drive. Each is refused before the scene is shown, so nothing is read from that place.
+TEST_F(PacksTest, ScenesNamingPicturesOutOfThePackAreRefused)
+{
+    OpenDataFile(scene_ + "\\demo.rv4");
+    ASSERT_TRUE(test::WaitUntilIdle());
+    const std::string scenePath = SceneFilePath();
+    const std::string background = gDocument.backgroundPath;
+    const std::string strip = test::Noise(100);
+    for (const char* outside : {"\\\\host\\share\\x.bmp", "..\\x.bmp", "C:\\x.bmp"}) {
+        for (int where = 0; where < 2; ++where) {  // the background, then the first sign's strip
+            SCOPED_TRACE(std::string(outside) + (where == 0 ? " as the background" : " as the strip"));
+            Ver4Scene scene;
+            SceneOnScreen(&scene);
+            scene.fields.backgroundPath = where == 0 ? outside : "x.bmp";
+            scene.fields.signs[0].kind = SignKind::Roll;
+            scene.fields.signs[0].picturePath = where == 1 ? outside : "x.bmp";
+            MemoryByteSink bytes;
+            EncodeVer4Scene(scene, bytes);
+            const std::vector<std::uint8_t> zip =
+                MakeZip({{"s.rv4", std::string(bytes.Bytes().begin(), bytes.Bytes().end())}, {"x.bmp", strip}});
+            const std::string bad = root_ + "\\out.rvp";
+            WriteFileBytes(bad, std::string(zip.begin(), zip.end()));
+            test::DialogAnswerer answerer(IDOK);
+            OpenDataFile(bad);
+            const auto seen = answerer.SeenSoFar();
+            ASSERT_EQ(1u, seen.size());
+            EXPECT_TRUE(StartsWith(seen[0].text, "パックを開けませんでした。")) << seen[0].text;
+            EXPECT_EQ(0, SubfolderCount(packs_));
+            EXPECT_EQ(scenePath, SceneFilePath());
+            EXPECT_EQ(background, gDocument.backgroundPath);
+        }
+    }
 }
 
 }  // namespace
