@@ -119,6 +119,52 @@ bool PackKey(FileByteSource& file, std::string* key, std::uint32_t* error)
 
 void RemoveFolderTree(const std::string& folder) { RemoveTreeW(WideFileApiPath(folder)); }
 
+PartFolder::PartFolder(const std::string& folder)
+{
+    char tag[40];
+    std::snprintf(tag, sizeof tag, ".%lu-%lu.part", static_cast<unsigned long>(GetCurrentProcessId()),
+                  static_cast<unsigned long>(GetTickCount()));
+    path_ = folder + tag;
+    lock_.Reset(CreateFileW(WideFileApiPath(path_ + ".lock").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    if (!lock_) {
+        error_ = GetLastError();
+        return;
+    }
+    made_ = CreateDirectoryW(WideFileApiPath(path_).c_str(), nullptr) != FALSE;
+    if (!made_)
+        error_ = GetLastError();
+}
+
+PartFolder::~PartFolder()
+{
+    if (made_ && FileAttributesOf(path_) != INVALID_FILE_ATTRIBUTES)
+        RemoveFolderTree(path_);
+}
+
+void RemoveAbandonedParts(const std::string& root)
+{
+    const std::wstring folder = WideFileApiPath(root);
+    std::vector<std::wstring> abandoned;
+    WIN32_FIND_DATAW found{};
+    {
+        const FindHandle search(FindFirstFileW((folder + L"\\*.part").c_str(), &found));
+        if (!search)
+            return;
+        do {
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+                continue;
+            const std::wstring part = folder + L"\\" + found.cFileName;
+            // A lock that is held refuses to go: its run still works in the folder.
+            const std::wstring lock = part + L".lock";
+            if (DeleteFileW(lock.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND)
+                abandoned.push_back(part);
+        } while (FindNextFileW(search.Get(), &found));
+    }
+    for (const std::wstring& part : abandoned)
+        RemoveTreeW(part);
+}
+
 FolderTarget::FolderTarget(std::string folder) : folder_(std::move(folder)) {}
 
 FolderTarget::~FolderTarget()

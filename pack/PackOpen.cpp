@@ -48,15 +48,14 @@ bool MakeRoot(const std::string& root)
     return IsFolder(root);
 }
 
-// The pack into folder by way of folder.part; the scene's path inside it, or a fault.
+// The pack into folder by way of a part folder of this run's own; the scene's path inside it, or
+// a fault.
 PackProblem UnpackInto(FileByteSource& file, const std::string& folder, PackDirectory* directory)
 {
-    const std::string part = folder + ".part";
-    // What an earlier run left when it stopped half-way.
-    if (FileAttributesOf(part) != INVALID_FILE_ATTRIBUTES)
-        RemoveFolderTree(part);
-    if (!CreateDirectoryW(WideFileApiPath(part).c_str(), nullptr))
-        return PackProblem{PackFault::WriteFailed, {}, GetLastError()};
+    PartFolder partFolder(folder);
+    if (!partFolder.IsMade())
+        return PackProblem{PackFault::WriteFailed, {}, partFolder.Error()};
+    const std::string& part = partFolder.Path();
 
     PackProblem problem;
     {
@@ -65,18 +64,16 @@ PackProblem UnpackInto(FileByteSource& file, const std::string& folder, PackDire
         ProgressWindow progress(gApp.form, "パックを開く", "パックを展開しています...", 500);
         problem = UnpackPack(stream, SystemPackCodec(), target, &progress, directory);
     }
-    if (problem.fault != PackFault::None) {
-        RemoveFolderTree(part);
+    if (problem.fault != PackFault::None)
         return problem;
-    }
+    // Another run of the program unpacked the same pack meanwhile: its folder serves, and the
+    // part goes with partFolder.
+    if (IsFolder(folder))
+        return problem;
     // A scanner looking into a file just written holds the folder's rename off for a moment.
     const DWORD error = MoveWithRetries(WideFileApiPath(part), WideFileApiPath(folder), 0);
-    if (error != 0) {
-        RemoveFolderTree(part);
-        // Another run of the program unpacked the same pack meanwhile: its folder serves.
-        if (!IsFolder(folder))
-            return PackProblem{PackFault::WriteFailed, {}, error};
-    }
+    if (error != 0 && !IsFolder(folder))
+        return PackProblem{PackFault::WriteFailed, {}, error};
     return problem;
 }
 
@@ -143,6 +140,7 @@ FileReadOutcome OpenPackFile(const std::string& path)
         return FileReadOutcome::NotRead;
     }
     const std::string folder = JoinFolderPath(root, key, IsSystemLeadByte);
+    RemoveAbandonedParts(root);
 
     PackDirectory directory;
     PackProblem problem;

@@ -250,6 +250,31 @@ TEST_F(PacksTest, TheUnpackedFolderGetsItsNameWhileAScannerHoldsItAMoment)
     EXPECT_EQ(1, SubfolderCount(packs_));
 }
 
+// Part folders another run left: one whose run ended (no lock) goes at the next open; one whose
+// lock is still held (its run is unpacking) stays, and the pack gets a folder of its own.
+TEST_F(PacksTest, OnlyAbandonedPartFoldersAreRemoved)
+{
+    OpenSampleAndPackIt();
+    CreateDirectoryA((root_ + "\\user").c_str(), nullptr);
+    CreateDirectoryA(packs_.c_str(), nullptr);
+    const std::string abandoned = packs_ + "\\1-0.77-1.part";
+    const std::string live = packs_ + "\\1-0.88-2.part";
+    for (const std::string& part : {abandoned, live}) {
+        ASSERT_TRUE(CreateDirectoryA(part.c_str(), nullptr));
+        WriteFileBytes(part + "\\half.bmp", "x");
+    }
+    const HANDLE lock = CreateFileA((live + ".lock").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+
+    OpenDataFile(pack_);
+    EXPECT_EQ(pack_, SceneFilePath());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(abandoned.c_str()));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((live + "\\half.bmp").c_str()));
+    EXPECT_EQ(3, SubfolderCount(packs_)) << "the pack's folder, the live part and its lock";
+    CloseHandle(lock);
+}
+
 TEST_F(PacksTest, AChangedPackGetsAFolderOfItsOwnAndSaveAsksForAPlace)
 {
     OpenSampleAndPackIt();
