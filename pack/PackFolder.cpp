@@ -91,7 +91,7 @@ std::string PackFoldersRoot()
     return JoinFolderPath(perUser, "Packs", IsSystemLeadByte);
 }
 
-bool PackKey(FileByteSource& file, std::string* key, std::uint32_t* error)
+bool PackKey(FileByteSource& file, Progress* progress, std::string* key, std::uint32_t* error)
 {
     std::uint64_t size = 0;
     if (!file.Size(&size) || !file.SeekTo(0)) {
@@ -100,6 +100,7 @@ bool PackKey(FileByteSource& file, std::string* key, std::uint32_t* error)
     }
     std::vector<std::uint8_t> buffer(1 << 20);
     uLong crc = crc32(0, nullptr, 0);
+    std::uint64_t done = 0;
     while (true) {
         std::uint32_t got = 0;
         if (!file.Read(buffer.data(), static_cast<std::uint32_t>(buffer.size()), &got)) {
@@ -109,6 +110,11 @@ bool PackKey(FileByteSource& file, std::string* key, std::uint32_t* error)
         if (got == 0)
             break;
         crc = crc32(crc, buffer.data(), got);
+        done += got;
+        if (progress && !progress->Continue(static_cast<std::int64_t>(done), static_cast<std::int64_t>(size))) {
+            *error = ERROR_CANCELLED;
+            return false;
+        }
     }
     char text[40];
     std::snprintf(text, sizeof text, "%llx-%08lx", static_cast<unsigned long long>(size),

@@ -14,6 +14,7 @@
 
 #include "base/FileStreams.h"
 #include "base/Handles.h"
+#include "base/core/Progress.h"
 #include "pack/core/PackReader.h"
 
 namespace rolva {
@@ -21,8 +22,9 @@ namespace rolva {
 // "" when the system names no per-user folder.
 std::string PackFoldersRoot();
 
-// The key of a pack's bytes: its size and CRC-32, read once through file.
-bool PackKey(FileByteSource& file, std::string* key, std::uint32_t* error);
+// The key of a pack's bytes: its size and CRC-32, read once through file. progress (may be
+// null) is told the bytes read and may stop the reading: then false with ERROR_CANCELLED.
+bool PackKey(FileByteSource& file, Progress* progress, std::string* key, std::uint32_t* error);
 
 // Removes a folder of the program's own with all it holds; a link inside is removed, never followed.
 void RemoveFolderTree(const std::string& folder);

@@ -34,6 +34,9 @@ void ShowFolderMessage(const std::string& folder)
     MessageBoxA(gApp.form, text.c_str(), "読み込みエラー", MB_OK | MB_ICONERROR);
 }
 
+// What a pack holds at most and the headers and names of its entries: a larger file is no pack.
+constexpr std::uint64_t kMaxPackFileBytes = kMaxPackBytes + 256ull * 1024 * 1024;
+
 bool IsFolder(const std::string& path)
 {
     const DWORD attributes = FileAttributesOf(path);
@@ -128,10 +131,35 @@ FileReadOutcome OpenPackFile(const std::string& path)
     if (!file.IsOpen())
         return FileReadOutcome::NotRead;  // as for a data file that cannot be opened
 
+    // The cheap refusals first: a file larger than any pack, then the directory alone, before
+    // the whole file is read for its key.
+    std::uint64_t size = 0;
+    if (file.Size(&size) && size > kMaxPackFileBytes) {
+        ShowBadPackMessage(PackFault::TooLarge);
+        return FileReadOutcome::NotRead;
+    }
+    PackDirectory directory;
+    PackProblem problem;
+    {
+        PackFileReader stream(file);
+        problem = CheckPack(stream, SystemPackCodec(), &directory);
+    }
+    if (problem.fault != PackFault::None) {
+        ShowBadPackMessage(problem.fault);
+        return FileReadOutcome::NotRead;
+    }
+
     const std::string root = PackFoldersRoot();
     std::string key;
     std::uint32_t error = 0;
-    if (!PackKey(file, &key, &error)) {
+    bool keyed = false;
+    {
+        ProgressWindow progress(gApp.form, "パックを開く", "パックを調べています...", 500);
+        keyed = PackKey(file, &progress, &key, &error);
+    }
+    if (!IsWindow(gApp.form) || (!keyed && error == ERROR_CANCELLED))
+        return FileReadOutcome::NotRead;
+    if (!keyed) {
         ShowBadPackMessage(PackFault::Damaged);
         return FileReadOutcome::NotRead;
     }
@@ -142,15 +170,9 @@ FileReadOutcome OpenPackFile(const std::string& path)
     const std::string folder = JoinFolderPath(root, key, IsSystemLeadByte);
     RemoveAbandonedParts(root);
 
-    PackDirectory directory;
-    PackProblem problem;
-    if (IsFolder(folder)) {
-        // Unpacked whole before: the directory alone says where the scene is.
-        PackFileReader stream(file);
-        problem = CheckPack(stream, SystemPackCodec(), &directory);
-    } else {
+    // Unpacked whole before, the directory read above says where the scene is.
+    if (!IsFolder(folder))
         problem = UnpackInto(file, folder, &directory);
-    }
     if (!IsWindow(gApp.form))
         return FileReadOutcome::NotRead;  // the program ended under the unpacking
     if (problem.fault == PackFault::Cancelled)

@@ -269,6 +269,9 @@ PackProblem UnpackPack(ZipStream& stream, const PackTextCodec& codec, UnpackTarg
             if (problem.fault != PackFault::None)
                 return problem;
         }
+        // Once for each entry too: many empty ones make files without a byte to report.
+        if (progress && !progress->Continue(static_cast<std::int64_t>(done), static_cast<std::int64_t>(read.totalBytes)))
+            return Problem(PackFault::Cancelled);
         status = unzGoToNextFile(archive.Get());
     }
     *directory = std::move(read);

@@ -235,6 +235,17 @@ TEST(PackReader, AFolderThatRefusesAFileAndACancelStopTheUnpacking)
     EXPECT_EQ(0u, cancelled.files.count("a.bmp"));
 }
 
+TEST(PackReader, EmptyEntriesEachGiveTheWatcherAChanceToStop)
+{
+    std::vector<TestEntry> entries{{"s.rv4", "s"}};
+    for (int i = 0; i < 10; ++i)
+        entries.push_back({"f/" + std::to_string(i), ""});
+    MemoryTarget target;
+    CancelAfter cancel(4);
+    EXPECT_EQ(PackFault::Cancelled, Unpack(MakeZip(entries), target, &cancel).fault);
+    EXPECT_GT(entries.size(), target.files.size());
+}
+
 TEST(PackReader, WhatTheWriterWritesReadsBackWithTheUtf8Flag)
 {
     MemoryZipStream stream;
