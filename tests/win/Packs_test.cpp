@@ -330,6 +330,7 @@ TEST_F(PacksTest, BadPacksGetOneMessageLeaveNothingAndKeepTheScene)
     test::TestEntry longer{"a.bmp", good};
     longer.declaredSize = 2000;
     test::TestEntry bomb{"a.bmp", std::string(1000000, '\0')};
+    bomb.declaredSize = 3000000;  // past what deflate reaches
     test::TestEntry tooLarge{"a.bmp", std::string(2000000, 'y')};
     tooLarge.declaredSize = 0x80000001LL;
     const struct {
