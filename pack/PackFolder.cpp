@@ -171,6 +171,50 @@ void RemoveAbandonedParts(const std::string& root)
         RemoveTreeW(part);
 }
 
+void RemoveUnusedPackFolders(const std::string& root, const std::string& keep)
+{
+    FILETIME nowTime{};
+    GetSystemTimeAsFileTime(&nowTime);
+    const auto ticks = [](const FILETIME& t) { return (static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+    const std::uint64_t unusedTicks = static_cast<std::uint64_t>(kUnusedPackDays) * 24 * 60 * 60 * 10000000ull;
+    const std::uint64_t now = ticks(nowTime);
+    const std::wstring folder = WideFileApiPath(root);
+    const std::wstring kept = WideFileApiPath(keep);
+    std::vector<std::wstring> unused;
+    WIN32_FIND_DATAW found{};
+    {
+        const FindHandle search(FindFirstFileW((folder + L"\\*").c_str(), &found));
+        if (!search)
+            return;
+        do {
+            const std::wstring name = found.cFileName;
+            const std::wstring path = folder + L"\\" + name;
+            const bool isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            // Part folders are their runs' own (RemoveAbandonedParts).
+            const bool isPart = name.size() > 5 && name.compare(name.size() - 5, 5, L".part") == 0;
+            if (!isFolder || isPart || name == L"." || name == L".." || lstrcmpiW(path.c_str(), kept.c_str()) == 0)
+                continue;
+            const std::uint64_t used = ticks(found.ftLastWriteTime);
+            if (used < now && now - used > unusedTicks)
+                unused.push_back(path);
+        } while (FindNextFileW(search.Get(), &found));
+    }
+    for (const std::wstring& path : unused)
+        RemoveTreeW(path);
+}
+
+void MarkPackFolderUsed(const std::string& folder)
+{
+    const FileHandle handle(CreateFileW(WideFileApiPath(folder).c_str(), FILE_WRITE_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!handle)
+        return;
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    SetFileTime(handle.Get(), nullptr, nullptr, &now);
+}
+
 FolderTarget::FolderTarget(std::string folder) : folder_(std::move(folder)) {}
 
 FolderTarget::~FolderTarget()

@@ -169,9 +169,12 @@ FileReadOutcome OpenPackFile(const std::string& path)
     }
     const std::string folder = JoinFolderPath(root, key, IsSystemLeadByte);
     RemoveAbandonedParts(root);
+    RemoveUnusedPackFolders(root, folder);
 
     // Unpacked whole before, the directory read above says where the scene is.
-    if (!IsFolder(folder))
+    if (IsFolder(folder))
+        MarkPackFolderUsed(folder);
+    else
         problem = UnpackInto(file, folder, &directory);
     if (!IsWindow(gApp.form))
         return FileReadOutcome::NotRead;  // the program ended under the unpacking

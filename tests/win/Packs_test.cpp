@@ -275,6 +275,69 @@ TEST_F(PacksTest, OnlyAbandonedPartFoldersAreRemoved)
     CloseHandle(lock);
 }
 
+// A folder's last write, days ago.
+void SetLastUsed(const std::string& folder, int daysAgo)
+{
+    const HANDLE handle = CreateFileA(folder.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, handle);
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER time{};
+    time.LowPart = now.dwLowDateTime;
+    time.HighPart = now.dwHighDateTime;
+    time.QuadPart -= static_cast<ULONGLONG>(daysAgo) * 24 * 60 * 60 * 10000000ull;
+    const FILETIME then{time.LowPart, time.HighPart};
+    EXPECT_TRUE(SetFileTime(handle, nullptr, nullptr, &then));
+    CloseHandle(handle);
+}
+
+bool UsedWithinADay(const std::string& folder)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(folder.c_str(), GetFileExInfoStandard, &data))
+        return false;
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    const ULONGLONG nowTicks = (static_cast<ULONGLONG>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    const ULONGLONG used = (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                           data.ftLastWriteTime.dwLowDateTime;
+    return nowTicks - used < 24ull * 60 * 60 * 10000000ull;
+}
+
+// Folders of packs not opened for 30 days go at the next open; a recent one stays, and the one
+// being opened stays however old, and counts as used from then.
+TEST_F(PacksTest, PackFoldersUnusedForAMonthAreRemoved)
+{
+    OpenSampleAndPackIt();
+    OpenDataFile(pack_);
+    ASSERT_EQ(1, SubfolderCount(packs_));
+    std::string own;
+    {
+        WIN32_FIND_DATAA found{};
+        const HANDLE search = FindFirstFileA((packs_ + "\\*-*").c_str(), &found);
+        ASSERT_NE(INVALID_HANDLE_VALUE, search);
+        own = packs_ + "\\" + found.cFileName;
+        FindClose(search);
+    }
+    const std::string old = packs_ + "\\100-00000001";
+    const std::string recent = packs_ + "\\100-00000002";
+    for (const std::string& folder : {old, recent}) {
+        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+        WriteFileBytes(folder + "\\a.bmp", "x");
+    }
+    SetLastUsed(old, 31);
+    SetLastUsed(recent, 29);
+    SetLastUsed(own, 40);
+
+    OpenDataFile(pack_);
+    EXPECT_EQ(pack_, SceneFilePath());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(old.c_str()));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((recent + "\\a.bmp").c_str()));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(own.c_str()));
+    EXPECT_TRUE(UsedWithinADay(own));
+}
+
 TEST_F(PacksTest, AChangedPackGetsAFolderOfItsOwnAndSaveAsksForAPlace)
 {
     OpenSampleAndPackIt();
