@@ -32,8 +32,12 @@ public:
     }
     ByteSink* CreateFile(const std::string& path, std::uint32_t* error) override
     {
-        if (files.count(path) || path == failPath) {
+        if (files.count(path)) {
             *error = 80;  // ERROR_FILE_EXISTS
+            return nullptr;
+        }
+        if (path == failPath) {
+            *error = 5;  // ERROR_ACCESS_DENIED
             return nullptr;
         }
         current = path;
@@ -229,13 +233,24 @@ TEST(PackReader, AFolderThatRefusesAFileAndACancelStopTheUnpacking)
     refusing.failPath = "a.bmp";
     const PackProblem problem = Unpack(bytes, refusing);
     EXPECT_EQ(PackFault::WriteFailed, problem.fault);
-    EXPECT_EQ(80u, problem.errorCode);
+    EXPECT_EQ(5u, problem.errorCode);
     EXPECT_EQ(0u, refusing.files.count("b.bmp"));
 
     MemoryTarget cancelled;
     CancelAfter cancel(2);
     EXPECT_EQ(PackFault::Cancelled, Unpack(bytes, cancelled, &cancel).fault);
     EXPECT_EQ(0u, cancelled.files.count("a.bmp"));
+}
+
+// Two names Windows takes as one that the checks cannot see (Ａ and ａ, an 8.3 alias): the
+// folder says the second is there already, and that is the pack's duplicate.
+TEST(PackReader, ANameTheFolderHasAlreadyIsADuplicate)
+{
+    MemoryTarget target;
+    target.files["b.bmp"] = "as the first name made it";
+    const PackProblem problem = Unpack(MakeZip({{"s.rv4", "s"}, {"b.bmp", "b"}}), target);
+    EXPECT_EQ(PackFault::Duplicate, problem.fault);
+    EXPECT_EQ("b.bmp", problem.entry);
 }
 
 TEST(PackReader, EmptyEntriesEachGiveTheWatcherAChanceToStop)
