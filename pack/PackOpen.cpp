@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/FileMessages.h"
 #include "base/FileStreams.h"
 #include "base/OwnFiles.h"
 #include "base/ProgressWindow.h"
@@ -28,9 +29,12 @@ void ShowBadPackMessage(PackFault fault)
     MessageBoxA(gApp.form, text.c_str(), "読み込みエラー", MB_OK | MB_ICONERROR);
 }
 
-void ShowFolderMessage(const std::string& folder)
+// error: the system's code for why, 0 when there is none to tell.
+void ShowFolderMessage(const std::string& folder, std::uint32_t error)
 {
-    const std::string text = "パックを展開するフォルダーに書き込めませんでした。\r\n\r\n" + folder;
+    std::string text = "パックを展開するフォルダーに書き込めませんでした。\r\n\r\n" + folder;
+    if (error != 0)
+        text = ErrorWithSystemText(text, error);
     MessageBoxA(gApp.form, text.c_str(), "読み込みエラー", MB_OK | MB_ICONERROR);
 }
 
@@ -44,10 +48,11 @@ bool IsFolder(const std::string& path)
 }
 
 // The per-user folder and its Packs folder, made where missing.
-bool MakeRoot(const std::string& root)
+bool MakeRoot(const std::string& root, std::uint32_t* error)
 {
     CreateDirectoryW(WideFileApiPath(OwnFileFoldersInUse().perUser).c_str(), nullptr);
-    CreateDirectoryW(WideFileApiPath(root).c_str(), nullptr);
+    if (!CreateDirectoryW(WideFileApiPath(root).c_str(), nullptr))
+        *error = GetLastError();
     return IsFolder(root);
 }
 
@@ -163,8 +168,9 @@ FileReadOutcome OpenPackFile(const std::string& path)
         ShowBadPackMessage(PackFault::Damaged);
         return FileReadOutcome::NotRead;
     }
-    if (root.empty() || !MakeRoot(root)) {
-        ShowFolderMessage(root);
+    error = 0;
+    if (root.empty() || !MakeRoot(root, &error)) {
+        ShowFolderMessage(root, error);
         return FileReadOutcome::NotRead;
     }
     const std::string folder = JoinFolderPath(root, key, IsSystemLeadByte);
@@ -181,7 +187,7 @@ FileReadOutcome OpenPackFile(const std::string& path)
     if (problem.fault == PackFault::Cancelled)
         return FileReadOutcome::NotRead;
     if (problem.fault == PackFault::WriteFailed) {
-        ShowFolderMessage(folder);
+        ShowFolderMessage(folder, problem.errorCode);
         return FileReadOutcome::NotRead;
     }
     if (problem.fault != PackFault::None) {
