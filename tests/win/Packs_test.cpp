@@ -377,6 +377,26 @@ TEST_F(PacksTest, MissingPicturesAreNamedAndThePersonChooses)
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(pack_.c_str()));
 }
 
+// A picture whose name has no UTF-8 form (a lead byte with no second byte after it): the pack
+// could not name it, so nothing is written and the message names the file.
+TEST_F(PacksTest, APictureNameWithoutUtf8FormStopsTheSave)
+{
+    OpenDataFile(scene_ + "\\demo.rv4");
+    const std::string name = "a\x81.bmp";
+    ASSERT_TRUE(CopyFileA((scene_ + "\\bus.jpg").c_str(), (scene_ + "\\" + name).c_str(), FALSE));
+    gDocument.backgroundPath = scene_ + "\\" + name;
+    {
+        test::SaveChooserDriver driver(pack_, IDOK);
+        SavePackCommand();
+        ASSERT_EQ(1u, driver.Boxes().size());
+        // The box shows the lone byte as the system draws it; the rest of the name is as it was.
+        const std::string& box = driver.Boxes().front();
+        EXPECT_NE(std::string::npos, box.find("パックで保存できません")) << box;
+        EXPECT_NE(std::string::npos, box.find(".bmp")) << box;
+    }
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(pack_.c_str()));
+}
+
 TEST_F(PacksTest, BadPacksGetOneMessageLeaveNothingAndKeepTheScene)
 {
     OpenDataFile(scene_ + "\\demo.rv4");
