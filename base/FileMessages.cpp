@@ -25,10 +25,6 @@ std::string SystemText(std::uint32_t errorCode)
     return result;
 }
 
-std::string ErrorWithSystemText(const char* sentence, std::uint32_t errorCode)
-{
-    return std::string(sentence) + "\r\n\r\n" + SystemText(errorCode);
-}
 
 void ShowErrorWithSystemText(const char* sentence, std::uint32_t errorCode)
 {
@@ -36,6 +32,11 @@ void ShowErrorWithSystemText(const char* sentence, std::uint32_t errorCode)
 }
 
 }  // namespace
+
+std::string ErrorWithSystemText(const std::string& sentence, std::uint32_t errorCode)
+{
+    return sentence + "\r\n\r\n" + SystemText(errorCode);
+}
 
 void ShowWrongMagicMessage()
 {

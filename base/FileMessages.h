@@ -6,6 +6,9 @@
 
 namespace rolva {
 
+// The sentence, two line breaks and the system's text for the error code.
+std::string ErrorWithSystemText(const std::string& sentence, std::uint32_t errorCode);
+
 void ShowWrongMagicMessage();
 // The fixed sentence, two line breaks and the system's text for the error code.
 void ShowReadErrorMessage(std::uint32_t errorCode);

@@ -27,12 +27,13 @@ std::string ExistingScenePath(const std::string& storedPath)
 {
     // A relative path (a pack's scene names its pictures so) is taken from the scene's own
     // folder, never from the program's current folder.
-    if (!gDocument.sceneFolder.empty() && IsRelativePath(storedPath)) {
+    const bool relative = IsRelativePath(storedPath);
+    if (!gDocument.sceneFolder.empty() && relative) {
         const std::string inScene = JoinFolderPath(gDocument.sceneFolder, storedPath, IsSystemLeadByte);
         if (Exists(inScene))
             return inScene;
     }
-    if (storedPath.empty() || Exists(storedPath) || gDocument.sceneFolder.empty())
+    if (storedPath.empty() || (!relative && Exists(storedPath)) || gDocument.sceneFolder.empty())
         return storedPath;
     const std::string_view name = PathName(storedPath, IsSystemLeadByte);
     if (name.empty())

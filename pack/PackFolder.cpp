@@ -91,7 +91,7 @@ std::string PackFoldersRoot()
     return JoinFolderPath(perUser, "Packs", IsSystemLeadByte);
 }
 
-bool PackKey(FileByteSource& file, std::string* key, std::uint32_t* error)
+bool PackKey(FileByteSource& file, Progress* progress, std::string* key, std::uint32_t* error)
 {
     std::uint64_t size = 0;
     if (!file.Size(&size) || !file.SeekTo(0)) {
@@ -100,6 +100,7 @@ bool PackKey(FileByteSource& file, std::string* key, std::uint32_t* error)
     }
     std::vector<std::uint8_t> buffer(1 << 20);
     uLong crc = crc32(0, nullptr, 0);
+    std::uint64_t done = 0;
     while (true) {
         std::uint32_t got = 0;
         if (!file.Read(buffer.data(), static_cast<std::uint32_t>(buffer.size()), &got)) {
@@ -109,6 +110,11 @@ bool PackKey(FileByteSource& file, std::string* key, std::uint32_t* error)
         if (got == 0)
             break;
         crc = crc32(crc, buffer.data(), got);
+        done += got;
+        if (progress && !progress->Continue(static_cast<std::int64_t>(done), static_cast<std::int64_t>(size))) {
+            *error = ERROR_CANCELLED;
+            return false;
+        }
     }
     char text[40];
     std::snprintf(text, sizeof text, "%llx-%08lx", static_cast<unsigned long long>(size),
@@ -118,6 +124,96 @@ bool PackKey(FileByteSource& file, std::string* key, std::uint32_t* error)
 }
 
 void RemoveFolderTree(const std::string& folder) { RemoveTreeW(WideFileApiPath(folder)); }
+
+PartFolder::PartFolder(const std::string& folder)
+{
+    char tag[40];
+    std::snprintf(tag, sizeof tag, ".%lu-%lu.part", static_cast<unsigned long>(GetCurrentProcessId()),
+                  static_cast<unsigned long>(GetTickCount()));
+    path_ = folder + tag;
+    lock_.Reset(CreateFileW(WideFileApiPath(path_ + ".lock").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    if (!lock_) {
+        error_ = GetLastError();
+        return;
+    }
+    made_ = CreateDirectoryW(WideFileApiPath(path_).c_str(), nullptr) != FALSE;
+    if (!made_)
+        error_ = GetLastError();
+}
+
+PartFolder::~PartFolder()
+{
+    if (made_ && FileAttributesOf(path_) != INVALID_FILE_ATTRIBUTES)
+        RemoveFolderTree(path_);
+}
+
+void RemoveAbandonedParts(const std::string& root)
+{
+    const std::wstring folder = WideFileApiPath(root);
+    std::vector<std::wstring> abandoned;
+    WIN32_FIND_DATAW found{};
+    {
+        const FindHandle search(FindFirstFileW((folder + L"\\*.part").c_str(), &found));
+        if (!search)
+            return;
+        do {
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+                continue;
+            const std::wstring part = folder + L"\\" + found.cFileName;
+            // A lock that is held refuses to go: its run still works in the folder.
+            const std::wstring lock = part + L".lock";
+            if (DeleteFileW(lock.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND)
+                abandoned.push_back(part);
+        } while (FindNextFileW(search.Get(), &found));
+    }
+    for (const std::wstring& part : abandoned)
+        RemoveTreeW(part);
+}
+
+void RemoveUnusedPackFolders(const std::string& root, const std::string& keep)
+{
+    FILETIME nowTime{};
+    GetSystemTimeAsFileTime(&nowTime);
+    const auto ticks = [](const FILETIME& t) { return (static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+    const std::uint64_t unusedTicks = static_cast<std::uint64_t>(kUnusedPackDays) * 24 * 60 * 60 * 10000000ull;
+    const std::uint64_t now = ticks(nowTime);
+    const std::wstring folder = WideFileApiPath(root);
+    const std::wstring kept = WideFileApiPath(keep);
+    std::vector<std::wstring> unused;
+    WIN32_FIND_DATAW found{};
+    {
+        const FindHandle search(FindFirstFileW((folder + L"\\*").c_str(), &found));
+        if (!search)
+            return;
+        do {
+            const std::wstring name = found.cFileName;
+            const std::wstring path = folder + L"\\" + name;
+            const bool isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            // Part folders are their runs' own (RemoveAbandonedParts).
+            const bool isPart = name.size() > 5 && name.compare(name.size() - 5, 5, L".part") == 0;
+            if (!isFolder || isPart || name == L"." || name == L".." || lstrcmpiW(path.c_str(), kept.c_str()) == 0)
+                continue;
+            const std::uint64_t used = ticks(found.ftLastWriteTime);
+            if (used < now && now - used > unusedTicks)
+                unused.push_back(path);
+        } while (FindNextFileW(search.Get(), &found));
+    }
+    for (const std::wstring& path : unused)
+        RemoveTreeW(path);
+}
+
+void MarkPackFolderUsed(const std::string& folder)
+{
+    const FileHandle handle(CreateFileW(WideFileApiPath(folder).c_str(), FILE_WRITE_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!handle)
+        return;
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    SetFileTime(handle.Get(), nullptr, nullptr, &now);
+}
 
 FolderTarget::FolderTarget(std::string folder) : folder_(std::move(folder)) {}
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/FileMessages.h"
 #include "base/FileStreams.h"
 #include "base/OwnFiles.h"
 #include "base/ProgressWindow.h"
@@ -10,11 +11,13 @@
 #include "base/core/PathText.h"
 #include "document/ScenePaths.h"
 #include "document/SignDocument.h"
+#include "document/core/LiveLookBlock.h"
 #include "document/core/SignKind.h"
 #include "pack/PackCodec.h"
 #include "pack/PackFileStreams.h"
 #include "pack/PackFolder.h"
 #include "pack/core/PackFaultText.h"
+#include "pack/core/PackSceneNames.h"
 
 namespace rolva {
 
@@ -26,11 +29,17 @@ void ShowBadPackMessage(PackFault fault)
     MessageBoxA(gApp.form, text.c_str(), "読み込みエラー", MB_OK | MB_ICONERROR);
 }
 
-void ShowFolderMessage(const std::string& folder)
+// error: the system's code for why, 0 when there is none to tell.
+void ShowFolderMessage(const std::string& folder, std::uint32_t error)
 {
-    const std::string text = "パックを展開するフォルダーに書き込めませんでした。\r\n\r\n" + folder;
+    std::string text = "パックを展開するフォルダーに書き込めませんでした。\r\n\r\n" + folder;
+    if (error != 0)
+        text = ErrorWithSystemText(text, error);
     MessageBoxA(gApp.form, text.c_str(), "読み込みエラー", MB_OK | MB_ICONERROR);
 }
+
+// What a pack holds at most and the headers and names of its entries: a larger file is no pack.
+constexpr std::uint64_t kMaxPackFileBytes = kMaxPackBytes + 256ull * 1024 * 1024;
 
 bool IsFolder(const std::string& path)
 {
@@ -39,22 +48,22 @@ bool IsFolder(const std::string& path)
 }
 
 // The per-user folder and its Packs folder, made where missing.
-bool MakeRoot(const std::string& root)
+bool MakeRoot(const std::string& root, std::uint32_t* error)
 {
     CreateDirectoryW(WideFileApiPath(OwnFileFoldersInUse().perUser).c_str(), nullptr);
-    CreateDirectoryW(WideFileApiPath(root).c_str(), nullptr);
+    if (!CreateDirectoryW(WideFileApiPath(root).c_str(), nullptr))
+        *error = GetLastError();
     return IsFolder(root);
 }
 
-// The pack into folder by way of folder.part; the scene's path inside it, or a fault.
+// The pack into folder by way of a part folder of this run's own; the scene's path inside it, or
+// a fault.
 PackProblem UnpackInto(FileByteSource& file, const std::string& folder, PackDirectory* directory)
 {
-    const std::string part = folder + ".part";
-    // What an earlier run left when it stopped half-way.
-    if (FileAttributesOf(part) != INVALID_FILE_ATTRIBUTES)
-        RemoveFolderTree(part);
-    if (!CreateDirectoryW(WideFileApiPath(part).c_str(), nullptr))
-        return PackProblem{PackFault::WriteFailed, {}, GetLastError()};
+    PartFolder partFolder(folder);
+    if (!partFolder.IsMade())
+        return PackProblem{PackFault::WriteFailed, {}, partFolder.Error()};
+    const std::string& part = partFolder.Path();
 
     PackProblem problem;
     {
@@ -63,18 +72,48 @@ PackProblem UnpackInto(FileByteSource& file, const std::string& folder, PackDire
         ProgressWindow progress(gApp.form, "パックを開く", "パックを展開しています...", 500);
         problem = UnpackPack(stream, SystemPackCodec(), target, &progress, directory);
     }
-    if (problem.fault != PackFault::None) {
-        RemoveFolderTree(part);
+    if (problem.fault != PackFault::None)
         return problem;
-    }
-    if (!MoveFileExW(WideFileApiPath(part).c_str(), WideFileApiPath(folder).c_str(), 0)) {
-        const DWORD error = GetLastError();
-        RemoveFolderTree(part);
-        // Another run of the program unpacked the same pack meanwhile: its folder serves.
-        if (!IsFolder(folder))
-            return PackProblem{PackFault::WriteFailed, {}, error};
-    }
+    // Another run of the program unpacked the same pack meanwhile: its folder serves, and the
+    // part goes with partFolder.
+    if (IsFolder(folder))
+        return problem;
+    // A scanner looking into a file just written holds the folder's rename off for a moment.
+    const DWORD error = MoveWithRetries(WideFileApiPath(part), WideFileApiPath(folder), 0);
+    if (error != 0 && !IsFolder(folder))
+        return PackProblem{PackFault::WriteFailed, {}, error};
     return problem;
+}
+
+bool UsesPicture(SignKind kind) { return kind == SignKind::Roll || kind == SignKind::Led; }
+
+// Whether the background and each shown sign's picture are ones the pack unpacked, read before
+// the scene is applied: showing it reaches whatever its paths name.
+bool ScenePicturesArePacked(const std::string& scenePath, const PackDirectory& directory)
+{
+    FileByteSource file(scenePath);
+    Ver4Scene scene;
+    if (file.IsOpen())
+        DecodeVer4Scene(file, &scene);  // what a scene cut short holds is applied too: checked alike
+    const Ver4Record& record = scene.fields;
+    if (!NamesPackedEntry(record.backgroundPath, directory, IsSystemLeadByte))
+        return false;
+    for (const SignRecord& sign : record.signs) {
+        if (UsesPicture(sign.kind) && !NamesPackedEntry(sign.picturePath, directory, IsSystemLeadByte))
+            return false;
+    }
+    return true;
+}
+
+// A sign that shows no picture keeps its path as the scene was saved with it, unless that path
+// leads out of the pack: then choosing a kind that shows one later would follow it.
+void DropPathsOutOfPack(const PackDirectory& directory)
+{
+    for (SignSlot& slot : gDocument.signs) {
+        if (!UsesPicture(static_cast<SignKind>(slot.kind)) &&
+            !NamesPackedEntry(slot.picturePath, directory, IsSystemLeadByte))
+            slot.picturePath.clear();
+    }
 }
 
 // The scene names its pictures relative to itself; once read they get their full places, so
@@ -97,34 +136,58 @@ FileReadOutcome OpenPackFile(const std::string& path)
     if (!file.IsOpen())
         return FileReadOutcome::NotRead;  // as for a data file that cannot be opened
 
+    // The cheap refusals first: a file larger than any pack, then the directory alone, before
+    // the whole file is read for its key.
+    std::uint64_t size = 0;
+    if (file.Size(&size) && size > kMaxPackFileBytes) {
+        ShowBadPackMessage(PackFault::TooLarge);
+        return FileReadOutcome::NotRead;
+    }
+    PackDirectory directory;
+    PackProblem problem;
+    {
+        PackFileReader stream(file);
+        problem = CheckPack(stream, SystemPackCodec(), &directory);
+    }
+    if (problem.fault != PackFault::None) {
+        ShowBadPackMessage(problem.fault);
+        return FileReadOutcome::NotRead;
+    }
+
     const std::string root = PackFoldersRoot();
     std::string key;
     std::uint32_t error = 0;
-    if (!PackKey(file, &key, &error)) {
+    bool keyed = false;
+    {
+        ProgressWindow progress(gApp.form, "パックを開く", "パックを調べています...", 500);
+        keyed = PackKey(file, &progress, &key, &error);
+    }
+    if (!IsWindow(gApp.form) || (!keyed && error == ERROR_CANCELLED))
+        return FileReadOutcome::NotRead;
+    if (!keyed) {
         ShowBadPackMessage(PackFault::Damaged);
         return FileReadOutcome::NotRead;
     }
-    if (root.empty() || !MakeRoot(root)) {
-        ShowFolderMessage(root);
+    error = 0;
+    if (root.empty() || !MakeRoot(root, &error)) {
+        ShowFolderMessage(root, error);
         return FileReadOutcome::NotRead;
     }
     const std::string folder = JoinFolderPath(root, key, IsSystemLeadByte);
+    RemoveAbandonedParts(root);
+    RemoveUnusedPackFolders(root, folder);
 
-    PackDirectory directory;
-    PackProblem problem;
-    if (IsFolder(folder)) {
-        // Unpacked whole before: the directory alone says where the scene is.
-        PackFileReader stream(file);
-        problem = CheckPack(stream, SystemPackCodec(), &directory);
-    } else {
+    // Unpacked whole before, the directory read above says where the scene is.
+    if (IsFolder(folder))
+        MarkPackFolderUsed(folder);
+    else
         problem = UnpackInto(file, folder, &directory);
-    }
     if (!IsWindow(gApp.form))
         return FileReadOutcome::NotRead;  // the program ended under the unpacking
     if (problem.fault == PackFault::Cancelled)
         return FileReadOutcome::NotRead;
     if (problem.fault == PackFault::WriteFailed) {
-        ShowFolderMessage(folder);
+        ShowFolderMessage(folder, problem.errorCode);
         return FileReadOutcome::NotRead;
     }
     if (problem.fault != PackFault::None) {
@@ -133,7 +196,15 @@ FileReadOutcome OpenPackFile(const std::string& path)
     }
 
     FolderTarget names(folder);
-    const FileReadOutcome outcome = ReadVer4File(names.FullPath(directory.scenePath));
+    const std::string scenePath = names.FullPath(directory.scenePath);
+    if (!ScenePicturesArePacked(scenePath, directory)) {
+        RemoveFolderTree(folder);  // a refused pack leaves nothing
+        ShowBadPackMessage(PackFault::BadName);
+        return FileReadOutcome::NotRead;
+    }
+    const FileReadOutcome outcome = ReadVer4File(scenePath);
+    if (outcome != FileReadOutcome::NotRead)
+        DropPathsOutOfPack(directory);
     if (outcome == FileReadOutcome::Whole)
         MakeScenePathsFull();
     return outcome;

@@ -88,27 +88,44 @@ PackTime LastWriteTime(const std::string& path)
     return time;
 }
 
-// The whole file, or its error code.
-std::uint32_t ReadWholeFile(const std::string& path, std::vector<std::uint8_t>* bytes)
+// Pictures go into the pack a chunk at a time: a strip of hundreds of megabytes is never held
+// whole, and the progress window answers between chunks.
+constexpr std::uint32_t kCopyChunk = 64 * 1024;
+
+enum class WriteEnd { Written, Failed, Cancelled };
+
+// One picture into its entry; done counts the bytes of all pictures so far.
+WriteEnd CopyIntoPack(const PlannedFile& picture, PackWriter& writer, Progress& progress, std::uint64_t total,
+                      std::uint64_t* done, std::uint32_t* error)
 {
-    FileByteSource file(path, FileSharing::Anyone);
-    std::uint64_t size = 0;
-    if (!file.IsOpen() || !file.Size(&size))
-        return file.LastError();
-    if (size > kMaxPackBytes)
-        return ERROR_FILE_TOO_LARGE;
-    bytes->resize(static_cast<std::size_t>(size));
-    std::size_t done = 0;
-    while (done < bytes->size()) {
-        std::uint32_t got = 0;
-        const std::uint32_t want = static_cast<std::uint32_t>(std::min<std::size_t>(bytes->size() - done, 1u << 24));
-        if (!file.Read(bytes->data() + done, want, &got))
-            return file.LastError();
-        if (got == 0)
-            return kErrorHandleEof;  // shorter than it was a moment ago
-        done += got;
+    FileByteSource file(picture.source, FileSharing::Anyone);
+    if (!file.IsOpen()) {
+        *error = file.LastError();
+        return WriteEnd::Failed;
     }
-    return 0;
+    if (!writer.BeginFile(picture.entry, LastWriteTime(picture.source)))
+        return WriteEnd::Failed;
+    std::vector<std::uint8_t> chunk(kCopyChunk);
+    for (;;) {
+        std::uint32_t got = 0;
+        if (!file.Read(chunk.data(), kCopyChunk, &got)) {
+            *error = file.LastError();
+            return WriteEnd::Failed;
+        }
+        if (got == 0)
+            break;
+        *done += got;
+        // A picture that grew while it was packed would make a pack no reader opens.
+        if (*done > kMaxPackBytes) {
+            *error = ERROR_FILE_TOO_LARGE;
+            return WriteEnd::Failed;
+        }
+        if (!writer.WriteToFile(chunk.data(), got))
+            return WriteEnd::Failed;
+        if (!progress.Continue(static_cast<std::int64_t>(*done), static_cast<std::int64_t>(total)))
+            return WriteEnd::Cancelled;
+    }
+    return writer.EndFile() ? WriteEnd::Written : WriteEnd::Failed;
 }
 
 std::uint64_t TotalSize(const std::vector<PlannedFile>& files)
@@ -121,8 +138,6 @@ std::uint64_t TotalSize(const std::vector<PlannedFile>& files)
     }
     return total;
 }
-
-enum class WriteEnd { Written, Failed, Cancelled };
 
 // The scene first, then each picture; the target is replaced only when all are in.
 WriteEnd WritePack(const std::string& path, const std::string& sceneEntry, const std::vector<std::uint8_t>& scene,
@@ -143,17 +158,13 @@ WriteEnd WritePack(const std::string& path, const std::string& sceneEntry, const
         now = PackTime{local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};
         bool ok = writer.IsOpen() && writer.AddFile(sceneEntry, scene.data(), scene.size(), now);
         std::uint64_t done = 0;
-        std::vector<std::uint8_t> bytes;
         for (const PlannedFile& picture : plan.files) {
             if (!ok)
                 break;
-            if ((*error = ReadWholeFile(picture.source, &bytes)) != 0) {
-                return WriteEnd::Failed;
-            }
-            ok = writer.AddFile(picture.entry, bytes.data(), bytes.size(), LastWriteTime(picture.source));
-            done += bytes.size();
-            if (!progress.Continue(static_cast<std::int64_t>(done), static_cast<std::int64_t>(total)))
-                return WriteEnd::Cancelled;
+            const WriteEnd end = CopyIntoPack(picture, writer, progress, total, &done, error);
+            if (end == WriteEnd::Cancelled || (end == WriteEnd::Failed && *error != 0))
+                return end;
+            ok = end == WriteEnd::Written;
         }
         if (!ok || !writer.Finish() || !stream.Flush()) {
             *error = stream.Error() ? stream.Error() : kErrorDiskFull;
@@ -173,6 +184,13 @@ bool SaveScenePack(const std::string& path)
 {
     DiskFiles disk;
     const PackPlan plan = MakePackPlan(ScenePathsOnScreen(), disk, SystemPackCodec());
+    // The pack would hold a name no reader could turn back into this file.
+    if (!plan.unconvertible.empty()) {
+        const std::string text = "次の名前はパックに入れられない文字を含むため、パックで保存できません：\r\n\r\n" +
+                                 plan.unconvertible + "\r\n\r\n名前を変えてから、もう一度保存してください。";
+        MessageBoxA(gApp.form, text.c_str(), kCaption, MB_OK | MB_ICONERROR);
+        return false;
+    }
     if (!plan.missing.empty() && !PackWithoutMissing(plan.missing))
         return false;
     const std::uint64_t total = TotalSize(plan.files);

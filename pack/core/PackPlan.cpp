@@ -32,8 +32,8 @@ public:
         if (path.empty())
             return path;
         std::string name = NameOf(path);
-        if (name.empty())
-            name = "frames";  // a drive's root has no name of its own
+        if (name.empty() || name.back() == ':')
+            name = "frames";  // a drive's root ("D:\\", "D:") has no name of its own
         const std::string relative = std::string(folder) + "\\" + name;
         std::vector<std::string> names;
         if (!files_.ListFolder(path, &names)) {

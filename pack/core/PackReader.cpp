@@ -167,6 +167,19 @@ PackProblem ReadDirectory(unzFile zip, const PackTextCodec& codec, PackDirectory
     return {};
 }
 
+// Windows' codes for a name that is taken (ERROR_FILE_EXISTS, ERROR_ALREADY_EXISTS).
+constexpr std::uint32_t kErrorFileExists = 80;
+constexpr std::uint32_t kErrorAlreadyExists = 183;
+
+// A folder that already holds what an entry names met two names the checks could not tell apart
+// (a case pair outside ASCII, an 8.3 alias): the pack's fault, not the folder's.
+PackProblem WriteProblem(const std::string& path, std::uint32_t error)
+{
+    if (error == kErrorFileExists || error == kErrorAlreadyExists)
+        return Problem(PackFault::Duplicate, path);
+    return Problem(PackFault::WriteFailed, path, error);
+}
+
 // The folders above path, each made once.
 bool MakeParents(const std::string& path, UnpackTarget& target, std::map<std::string, bool>& made,
                  std::uint32_t* error)
@@ -188,7 +201,7 @@ PackProblem UnpackCurrent(unzFile zip, const PackEntry& entry, UnpackTarget& tar
     ByteSink* sink = target.CreateFile(entry.path, &error);
     if (!sink) {
         unzCloseCurrentFile(zip);
-        return Problem(PackFault::WriteFailed, entry.path, error);
+        return WriteProblem(entry.path, error);
     }
     std::uint64_t written = 0;
     PackProblem problem;
@@ -260,15 +273,18 @@ PackProblem UnpackPack(ZipStream& stream, const PackTextCodec& codec, UnpackTarg
             return Problem(PackFault::Damaged, entry.path);
         std::uint32_t error = 0;
         if (!MakeParents(entry.path, target, made, &error))
-            return Problem(PackFault::WriteFailed, entry.path, error);
+            return WriteProblem(entry.path, error);
         if (entry.folder) {
             if (made.emplace(entry.path, true).second && !target.MakeFolder(entry.path, &error))
-                return Problem(PackFault::WriteFailed, entry.path, error);
+                return WriteProblem(entry.path, error);
         } else {
             problem = UnpackCurrent(archive.Get(), entry, target, progress, &done, read.totalBytes, buffer);
             if (problem.fault != PackFault::None)
                 return problem;
         }
+        // Once for each entry too: many empty ones make files without a byte to report.
+        if (progress && !progress->Continue(static_cast<std::int64_t>(done), static_cast<std::int64_t>(read.totalBytes)))
+            return Problem(PackFault::Cancelled);
         status = unzGoToNextFile(archive.Get());
     }
     *directory = std::move(read);

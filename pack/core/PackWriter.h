@@ -1,7 +1,7 @@
 // Writing a scene pack: a standard zip archive whose names are UTF-8 with the UTF-8 flag, so
-// Explorer and `unzip` show them right. Each file is deflated, or stored as it is where deflating
-// would not make it smaller or would make it smaller than the reader believes of honest data
-// (kMaxPackRatio), so that every pack written here opens again.
+// Explorer and `unzip` show them right. Each file is deflated as it comes, a chunk at a time, so
+// a picture is never held whole; deflate never passes the reader's kMaxPackRatio, so every pack
+// written here opens again.
 #pragma once
 
 #include <cstddef>
@@ -35,6 +35,10 @@ public:
     bool IsOpen() const { return zip_ != nullptr; }
     // utf8Name: relative, parts joined by '/'.
     bool AddFile(std::string_view utf8Name, const std::uint8_t* data, std::size_t size, const PackTime& time);
+    // The same in parts: BeginFile, WriteToFile for each chunk, EndFile.
+    bool BeginFile(std::string_view utf8Name, const PackTime& time);
+    bool WriteToFile(const std::uint8_t* data, std::size_t size);
+    bool EndFile();
     // Writes the directory; false when that or any earlier step failed.
     bool Finish();
 
@@ -42,6 +46,7 @@ private:
     zlib_filefunc64_def functions_;
     zipFile zip_ = nullptr;
     bool ok_ = true;
+    bool inFile_ = false;
 };
 
 }  // namespace rolva

@@ -91,6 +91,33 @@ TEST(PackPlan, AHiddenSignPacksNothingAndANameWithoutUtf8FormIsTold)
     EXPECT_EQ("\x81\x80.bmp", plan.unconvertible);
 }
 
+TEST(PackPlan, AnLedFolderAtADriveRootIsNamedFrames)
+{
+    struct Case {
+        const char* folder;
+        const char* source;  // of its one file
+    };
+    const Case cases[] = {
+        {"D:\\", "D:\\01.bmp"},
+        {"D:", "D:\\01.bmp"},
+        {"D:\\\\", "D:\\\\01.bmp"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folder);
+        FakeFiles disk;
+        disk.folders[c.folder] = {"01.bmp"};
+        PackScenePaths scene;
+        scene.kinds[0] = kLed;
+        scene.pictures[0] = c.folder;
+        const PackPlan plan = MakePackPlan(scene, disk, test::kTableCodec);
+        EXPECT_EQ("sign1\\frames", plan.scene.pictures[0]);
+        ASSERT_EQ(1u, plan.files.size());
+        EXPECT_EQ(c.source, plan.files[0].source);
+        EXPECT_EQ("sign1/frames/01.bmp", plan.files[0].entry);
+        EXPECT_TRUE(plan.missing.empty());
+    }
+}
+
 TEST(PackPlan, TheSceneIsNamedAfterThePack)
 {
     EXPECT_EQ("route.rv4", SceneEntryName("route.rvp"));

@@ -16,13 +16,16 @@
 #include "TestSupport.h"
 #include "app/RecentFiles.h"
 #include "base/WindowRegistry.h"
+#include "base/FileStreams.h"
 #include "base/OwnFiles.h"
 #include "display/RollAnimation.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
+#include "document/core/LiveLookBlock.h"
 #include "pack/PackSave.h"
 #include "panel/SignRequests.h"
 #include "scene/DocumentApply.h"
+#include "scene/DataFiles.h"
 #include "scene/FileCommands.h"
 #include "scene/SceneFile.h"
 #include "tests/core/PackTestZips.h"
@@ -217,6 +220,124 @@ TEST_F(PacksTest, ThePackedSampleOpensTheSameByEveryWayOnceItsFolderIsGone)
     EXPECT_TRUE(frameFive_ == RollToFrameFive());
 }
 
+// A rename refused twice, as while a scanner reads a file just unpacked, then let through.
+int gRefusedMoves = 0;
+BOOL WINAPI MoveRefusedTwice(LPCWSTR from, LPCWSTR to, DWORD flags)
+{
+    const std::wstring source = from;
+    const bool unpacked = source.size() > 5 && source.compare(source.size() - 5, 5, L".part") == 0;
+    if (unpacked && gRefusedMoves < 2) {
+        ++gRefusedMoves;
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    return MoveFileExW(from, to, flags);
+}
+
+TEST_F(PacksTest, TheUnpackedFolderGetsItsNameWhileAScannerHoldsItAMoment)
+{
+    OpenSampleAndPackIt();
+    BlankTheScene();
+    const FilePlacingCalls real = gFilePlacing;
+    gFilePlacing.move = MoveRefusedTwice;
+    gRefusedMoves = 0;
+    test::DialogAnswerer answerer(IDOK);
+    OpenDataFile(pack_);
+    gFilePlacing = real;
+    EXPECT_TRUE(answerer.SeenSoFar().empty()) << answerer.SeenSoFar().front().text;
+    EXPECT_EQ(2, gRefusedMoves);
+    EXPECT_EQ(pack_, SceneFilePath());
+    EXPECT_EQ(1, SubfolderCount(packs_));
+}
+
+// Part folders another run left: one whose run ended (no lock) goes at the next open; one whose
+// lock is still held (its run is unpacking) stays, and the pack gets a folder of its own.
+TEST_F(PacksTest, OnlyAbandonedPartFoldersAreRemoved)
+{
+    OpenSampleAndPackIt();
+    CreateDirectoryA((root_ + "\\user").c_str(), nullptr);
+    CreateDirectoryA(packs_.c_str(), nullptr);
+    const std::string abandoned = packs_ + "\\1-0.77-1.part";
+    const std::string live = packs_ + "\\1-0.88-2.part";
+    for (const std::string& part : {abandoned, live}) {
+        ASSERT_TRUE(CreateDirectoryA(part.c_str(), nullptr));
+        WriteFileBytes(part + "\\half.bmp", "x");
+    }
+    const HANDLE lock = CreateFileA((live + ".lock").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+
+    OpenDataFile(pack_);
+    EXPECT_EQ(pack_, SceneFilePath());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(abandoned.c_str()));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((live + "\\half.bmp").c_str()));
+    EXPECT_EQ(3, SubfolderCount(packs_)) << "the pack's folder, the live part and its lock";
+    CloseHandle(lock);
+}
+
+// A folder's last write, days ago.
+void SetLastUsed(const std::string& folder, int daysAgo)
+{
+    const HANDLE handle = CreateFileA(folder.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, handle);
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER time{};
+    time.LowPart = now.dwLowDateTime;
+    time.HighPart = now.dwHighDateTime;
+    time.QuadPart -= static_cast<ULONGLONG>(daysAgo) * 24 * 60 * 60 * 10000000ull;
+    const FILETIME then{time.LowPart, time.HighPart};
+    EXPECT_TRUE(SetFileTime(handle, nullptr, nullptr, &then));
+    CloseHandle(handle);
+}
+
+bool UsedWithinADay(const std::string& folder)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(folder.c_str(), GetFileExInfoStandard, &data))
+        return false;
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    const ULONGLONG nowTicks = (static_cast<ULONGLONG>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    const ULONGLONG used = (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                           data.ftLastWriteTime.dwLowDateTime;
+    return nowTicks - used < 24ull * 60 * 60 * 10000000ull;
+}
+
+// Folders of packs not opened for 30 days go at the next open; a recent one stays, and the one
+// being opened stays however old, and counts as used from then.
+TEST_F(PacksTest, PackFoldersUnusedForAMonthAreRemoved)
+{
+    OpenSampleAndPackIt();
+    OpenDataFile(pack_);
+    ASSERT_EQ(1, SubfolderCount(packs_));
+    std::string own;
+    {
+        WIN32_FIND_DATAA found{};
+        const HANDLE search = FindFirstFileA((packs_ + "\\*-*").c_str(), &found);
+        ASSERT_NE(INVALID_HANDLE_VALUE, search);
+        own = packs_ + "\\" + found.cFileName;
+        FindClose(search);
+    }
+    const std::string old = packs_ + "\\100-00000001";
+    const std::string recent = packs_ + "\\100-00000002";
+    for (const std::string& folder : {old, recent}) {
+        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+        WriteFileBytes(folder + "\\a.bmp", "x");
+    }
+    SetLastUsed(old, 31);
+    SetLastUsed(recent, 29);
+    SetLastUsed(own, 40);
+
+    OpenDataFile(pack_);
+    EXPECT_EQ(pack_, SceneFilePath());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(old.c_str()));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((recent + "\\a.bmp").c_str()));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(own.c_str()));
+    EXPECT_TRUE(UsedWithinADay(own));
+}
+
 TEST_F(PacksTest, AChangedPackGetsAFolderOfItsOwnAndSaveAsksForAPlace)
 {
     OpenSampleAndPackIt();
@@ -256,6 +377,26 @@ TEST_F(PacksTest, MissingPicturesAreNamedAndThePersonChooses)
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(pack_.c_str()));
 }
 
+// A picture whose name has no UTF-8 form (a lead byte with no second byte after it): the pack
+// could not name it, so nothing is written and the message names the file.
+TEST_F(PacksTest, APictureNameWithoutUtf8FormStopsTheSave)
+{
+    OpenDataFile(scene_ + "\\demo.rv4");
+    const std::string name = "a\x81.bmp";
+    ASSERT_TRUE(CopyFileA((scene_ + "\\bus.jpg").c_str(), (scene_ + "\\" + name).c_str(), FALSE));
+    gDocument.backgroundPath = scene_ + "\\" + name;
+    {
+        test::SaveChooserDriver driver(pack_, IDOK);
+        SavePackCommand();
+        ASSERT_EQ(1u, driver.Boxes().size());
+        // The box shows the lone byte as the system draws it; the rest of the name is as it was.
+        const std::string& box = driver.Boxes().front();
+        EXPECT_NE(std::string::npos, box.find("パックで保存できません")) << box;
+        EXPECT_NE(std::string::npos, box.find(".bmp")) << box;
+    }
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(pack_.c_str()));
+}
+
 TEST_F(PacksTest, BadPacksGetOneMessageLeaveNothingAndKeepTheScene)
 {
     OpenDataFile(scene_ + "\\demo.rv4");
@@ -272,6 +413,7 @@ TEST_F(PacksTest, BadPacksGetOneMessageLeaveNothingAndKeepTheScene)
     test::TestEntry longer{"a.bmp", good};
     longer.declaredSize = 2000;
     test::TestEntry bomb{"a.bmp", std::string(1000000, '\0')};
+    bomb.declaredSize = 3000000;  // past what deflate reaches
     test::TestEntry tooLarge{"a.bmp", std::string(2000000, 'y')};
     tooLarge.declaredSize = 0x80000001LL;
     const struct {
@@ -312,6 +454,41 @@ TEST_F(PacksTest, BadPacksGetOneMessageLeaveNothingAndKeepTheScene)
     EXPECT_TRUE(before.form == after.form);
     EXPECT_TRUE(before.signs[0] == after.signs[0]);
     EXPECT_TRUE(before.signs[1] == after.signs[1]);
+}
+
+// A pack whose scene names a picture out of the pack: a server's share, the folder above, a
+// drive. Each is refused before the scene is shown, so nothing is read from that place.
+TEST_F(PacksTest, ScenesNamingPicturesOutOfThePackAreRefused)
+{
+    OpenDataFile(scene_ + "\\demo.rv4");
+    ASSERT_TRUE(test::WaitUntilIdle());
+    const std::string scenePath = SceneFilePath();
+    const std::string background = gDocument.backgroundPath;
+    const std::string strip = test::Noise(100);
+    for (const char* outside : {"\\\\host\\share\\x.bmp", "..\\x.bmp", "C:\\x.bmp"}) {
+        for (int where = 0; where < 2; ++where) {  // the background, then the first sign's strip
+            SCOPED_TRACE(std::string(outside) + (where == 0 ? " as the background" : " as the strip"));
+            Ver4Scene scene;
+            SceneOnScreen(&scene);
+            scene.fields.backgroundPath = where == 0 ? outside : "x.bmp";
+            scene.fields.signs[0].kind = SignKind::Roll;
+            scene.fields.signs[0].picturePath = where == 1 ? outside : "x.bmp";
+            MemoryByteSink bytes;
+            EncodeVer4Scene(scene, bytes);
+            const std::vector<std::uint8_t> zip =
+                MakeZip({{"s.rv4", std::string(bytes.Bytes().begin(), bytes.Bytes().end())}, {"x.bmp", strip}});
+            const std::string bad = root_ + "\\out.rvp";
+            WriteFileBytes(bad, std::string(zip.begin(), zip.end()));
+            test::DialogAnswerer answerer(IDOK);
+            OpenDataFile(bad);
+            const auto seen = answerer.SeenSoFar();
+            ASSERT_EQ(1u, seen.size());
+            EXPECT_TRUE(StartsWith(seen[0].text, "パックを開けませんでした。")) << seen[0].text;
+            EXPECT_EQ(0, SubfolderCount(packs_));
+            EXPECT_EQ(scenePath, SceneFilePath());
+            EXPECT_EQ(background, gDocument.backgroundPath);
+        }
+    }
 }
 
 }  // namespace
