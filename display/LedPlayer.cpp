@@ -12,7 +12,8 @@
 #include "base/Dib32.h"
 #include "base/WindowProcs.h"
 #include "display/SignWindows.h"
-#include "display/WidePageBands.h"
+#include "display/ScrolledPicture.h"
+#include "display/core/StripBand.h"
 #include "document/SignDocument.h"
 
 namespace rolva {
@@ -58,44 +59,40 @@ struct LedPlayback {
     volatile LONG stepWaiting = 0;         // a step message is in the queue
     KernelHandle stop;                     // set to ask the thread to stop
     KernelHandle thread;                   // the thread, finished or running; none for a still frame
-    WidePageBands bands;                   // what the control holds of a page too wide for it
 };
 
 LedPlayback gPlaybacks[kSignCount];
 
-// Puts the page at x and gives it to the control, then draws the sign at once. The move copies
-// no bits, so the old page never shows at the new place; the move and the new page's size each
-// give the frame back the part the control no longer covers. The control is drawn last, on its
-// own: the frame does not clip its child, so erasing the frame may white it out again.
-void ShowPage(int sign, HBITMAP page, std::int32_t x)
+// Gives the page to the control at the sign's top left, drawn at x when it scrolls, then draws
+// the sign at once. The control is drawn last, on its own: the frame does not clip its child,
+// so erasing the frame may white it out again.
+void ShowPage(int sign, HBITMAP page, std::int32_t signWidth, std::int32_t x)
 {
     HWND picture = SignPictureHandle(sign);
-    SetWindowPos(picture, HWND_TOP, x, 0, 0, 0, SWP_NOSIZE | SWP_NOCOPYBITS);
     SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(page));
+    const SIZE size = BitmapSize(page);
+    // Window sizes are cut to 16 bits: a page wider than that is seen through a control as
+    // wide as the sign, which is all of it that ever shows at once.
+    if (size.cx > kLargestWholeStrip)
+        SetWindowPos(picture, HWND_TOP, 0, 0, signWidth, size.cy, SWP_NOCOPYBITS);
+    else
+        SetWindowPos(picture, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOCOPYBITS);
+    if (size.cx > signWidth)
+        ShowScrolledPicture(sign, page, x);
+    else
+        EndScrolledPicture(sign);
     UpdateWindow(SignFrameHandle(sign));
     RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
-// One scroll step: the page keeps the place on top it got when shown, and the part of the frame
-// it uncovers is erased by the move itself.
-void MovePage(int sign, std::int32_t x)
-{
-    SetWindowPos(SignPictureHandle(sign), nullptr, x, 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING);
-    // The column the page uncovers is drawn now, not left to a WM_PAINT that posted steps come
-    // before.
-    RedrawWindow(SignFrameHandle(sign), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-}
-
 // Shows the pose: a page just turned to, or the same page at a new place.
-void ShowPose(LedPlayback& playback, const LedPose& pose, bool newPage)
+void ShowPose(const LedPlayback& playback, const LedPose& pose, bool newPage)
 {
-    const WidePageBands::Shown shown =
-        playback.bands.Place(playback.pages[pose.page], playback.timeline->SignWidth(), pose.x, newPage);
-    if (shown.newPicture)
-        ShowPage(playback.sign, shown.picture, shown.x);
+    HBITMAP page = playback.pages[pose.page];
+    if (newPage)
+        ShowPage(playback.sign, page, playback.timeline->SignWidth(), pose.x);
     else
-        MovePage(playback.sign, shown.x);
+        ShowScrolledPicture(playback.sign, page, pose.x);
 }
 
 void TakeStep(int sign, LONG play)
@@ -228,7 +225,7 @@ void DropLedPages(int sign)
     playback.pages.clear();
     playback.laterPages.clear();
     playback.timeline.reset();
-    playback.bands.Clear();
+    EndScrolledPicture(sign);
 }
 
 void PlayLedFrame(int sign, HBITMAP firstPage, std::vector<BitmapHandle> laterPages, const LedTimeline& timeline)

@@ -1,8 +1,8 @@
 // An LED-style sign's frame in motion: its pages taking turns and its wide pages scrolling, timed
 // by a worker thread of the sign's own that follows the frame's LedTimeline from absolute due
 // times, so a late wake-up never adds up. The thread only posts a step when the picture is due to
-// change; the user-interface thread, taking its messages, moves the sign's picture control and
-// gives it the page to where the timeline stands by then. Steps come 4 ms apart at least, so a
+// change; the user-interface thread, taking its messages, gives the sign's picture control the
+// page and draws it where the timeline stands by then. Steps come 4 ms apart at least, so a
 // scroll faster than 250 pixels a second moves a few pixels a step and never floods the queue.
 #pragma once
 

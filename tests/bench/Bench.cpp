@@ -20,6 +20,7 @@
 #include "clip/ClipSoundTrack.h"
 #include "display/LedSign.h"
 #include "display/RollAnimation.h"
+#include "display/ScrolledPicture.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
 #include "maker/FrameDrawing.h"
@@ -299,13 +300,8 @@ void WriteStripedBmp(const std::string& path, int width, int height)
     CloseHandle(out);
 }
 
-int PictureLeft(int sign)
-{
-    RECT r{};
-    GetWindowRect(SignPictureHandle(sign), &r);
-    MapWindowPoints(nullptr, SignFrameHandle(sign), reinterpret_cast<POINT*>(&r), 2);
-    return r.left;
-}
+// Where the sign draws its scrolling page's left edge.
+int PictureLeft(int sign) { return ScrolledPictureX(sign).value_or(0); }
 
 double ProcessCpuMs()
 {

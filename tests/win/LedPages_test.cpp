@@ -11,6 +11,7 @@
 #include "display/LedPlayer.h"
 #include "display/LedSign.h"
 #include "display/RollAnimation.h"
+#include "display/ScrolledPicture.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
 #include "panel/ControlPanel.h"
@@ -78,7 +79,10 @@ protected:
         StartSign(0);
     }
 
-    // The picture's left edge inside the sign.
+    // Where the sign draws its scrolling page's left edge; the sign width before it enters.
+    static int ScrollX() { return ScrolledPictureX(0).value_or(kSignWidth); }
+
+    // The picture control's left edge inside the sign.
     static int PictureX()
     {
         RECT r{};
@@ -144,7 +148,9 @@ TEST_F(LedPagesTest, AWidePageScrollsThroughTheSignFromRightToLeft)
     int samples = 0;
     for (DWORD before = 0; before < 450; before = GetTickCount() - start) {
         test::PumpMessages(1);
-        const int x = PictureX();
+        ASSERT_EQ(0, PictureX()) << "the control stays where the page was loaded";
+        ASSERT_TRUE(ScrolledPictureX(0).has_value());
+        const int x = ScrollX();
         const DWORD after = GetTickCount() - start;
         // Never ahead of the timeline, and behind it by a scheduling delay at most.
         EXPECT_GE(x, kSignWidth - 2 * static_cast<int>(after) - 2) << "at " << after << " ms";
@@ -161,10 +167,10 @@ TEST_F(LedPagesTest, AWidePageScrollsThroughTheSignFromRightToLeft)
     EXPECT_LE(lowest, kSignWidth - 2 * 300) << "the page went on scrolling";
 }
 
-// A page wider than a window can be (Windows cuts window sizes and places to 16 bits) is shown
-// through bands of its columns: the control never grows past the limit, and the columns in view
-// are always the page's at one place, also after the sign has cut a new band.
-TEST_F(LedPagesTest, APageWiderThanAWindowCanBeScrollsThroughBandsOfIt)
+// A page wider than a window can be (Windows cuts window sizes and places to 16 bits) is seen
+// through a control as wide as the sign, and the columns in view are always the page's at one
+// place, also far past the first 32,767.
+TEST_F(LedPagesTest, APageWiderThanAWindowCanBeScrollsThroughASignWideControl)
 {
     constexpr int kHugeWidth = 40000;
     test::WriteColumnsBmp(folder_ + "\\008.bmp", kHugeWidth, kSignHeight, WideColumn);
@@ -196,16 +202,17 @@ TEST_F(LedPagesTest, APageWiderThanAWindowCanBeScrollsThroughBandsOfIt)
         ASSERT_NE(kSignWidth + 1, found) << "no place of the page shows at " << after << " ms";
         lowest = std::min(lowest, found);
     }
-    EXPECT_LE(lowest, -3000) << "the scroll went past the first band's columns";
+    EXPECT_LE(lowest, -3000) << "the page went on scrolling";
 }
 
 TEST_F(LedPagesTest, AKeyDuringAScrollStartsTheNewFrameAtItsFirstPage)
 {
     Show("2");
-    ASSERT_TRUE(test::PumpUntil([] { return PictureX() < 100; }));
+    ASSERT_TRUE(test::PumpUntil([] { return ScrollX() < 100; }));
     const DWORD before = GetTickCount();  // the new frame's time starts inside Show
     Show("3");
     EXPECT_EQ(0, PictureX());
+    EXPECT_FALSE(ScrolledPictureX(0).has_value()) << "the new frame's page is drawn the usual way";
     // Its first page shows until 300 ms have passed; a sample taken later on a busy machine
     // proves nothing either way.
     auto expectFirstPage = [before] {
@@ -292,7 +299,7 @@ TEST_F(LedPagesTest, AnEditedPageTimeOrWidthReplaysTheFrameWithoutReadingItAgain
     // Narrower than the frame's wide page, the sign starts that page's scroll at its new edge.
     Show("2");
     SetSignWidth(0, 100);
-    EXPECT_EQ(100, PictureX());
+    EXPECT_EQ(100, ScrolledPictureX(0).value_or(-1));
     SetSignWidth(0, kSignWidth);
 }
 
