@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Dib32.h"
+#include "base/Handles.h"
 #include "base/WindowProcs.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
@@ -59,13 +60,13 @@ void PaintScrolled(HWND picture, HDC dc, const Scrolled& scrolled)
     }
     if (left >= right || height <= 0)
         return;
-    HDC source = CreateCompatibleDC(dc);
-    if (!source)
+    // Made once and kept: a step is taken up to 250 times a second. The page is selected only
+    // while it is copied, so the control and anyone else may select it in between.
+    static MemoryDc source(nullptr);
+    if (!source.Get())
         return;
-    HGDIOBJ previous = SelectObject(source, scrolled.page);
-    BitBlt(dc, left, 0, right - left, height, source, left - scrolled.x, 0, SRCCOPY);
-    SelectObject(source, previous);
-    DeleteDC(source);
+    ScopedSelect selected(source.Get(), scrolled.page);
+    BitBlt(dc, left, 0, right - left, height, source.Get(), left - scrolled.x, 0, SRCCOPY);
 }
 
 bool HoldsScrolledPage(HWND picture, const Scrolled& scrolled)
