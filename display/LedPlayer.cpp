@@ -69,18 +69,18 @@ LedPlayback gPlaybacks[kSignCount];
 void ShowPage(int sign, HBITMAP page, std::int32_t signWidth, std::int32_t x)
 {
     HWND picture = SignPictureHandle(sign);
-    SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(page));
     const SIZE size = BitmapSize(page);
-    // Window sizes are cut to 16 bits: a page wider than that is seen through a control as
-    // wide as the sign, which is all of it that ever shows at once.
-    if (size.cx > kLargestWholeStrip)
-        SetWindowPos(picture, HWND_TOP, 0, 0, signWidth, size.cy, SWP_NOCOPYBITS);
-    else
-        SetWindowPos(picture, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOCOPYBITS);
     if (size.cx > signWidth)
-        ShowScrolledPicture(sign, page, x);
+        SetScrolledPicture(sign, page, x);
     else
         EndScrolledPicture(sign);
+    SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(page));
+    // Window sizes are cut to 16 bits: a page wider than that is seen through the widest control
+    // there can be, wider than any sign.
+    if (size.cx > kLargestWholeStrip)
+        SetWindowPos(picture, HWND_TOP, 0, 0, kLargestWholeStrip, size.cy, SWP_NOCOPYBITS);
+    else
+        SetWindowPos(picture, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOCOPYBITS);
     UpdateWindow(SignFrameHandle(sign));
     RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
@@ -88,11 +88,10 @@ void ShowPage(int sign, HBITMAP page, std::int32_t signWidth, std::int32_t x)
 // Shows the pose: a page just turned to, or the same page at a new place.
 void ShowPose(const LedPlayback& playback, const LedPose& pose, bool newPage)
 {
-    HBITMAP page = playback.pages[pose.page];
     if (newPage)
-        ShowPage(playback.sign, page, playback.timeline->SignWidth(), pose.x);
+        ShowPage(playback.sign, playback.pages[pose.page], playback.timeline->SignWidth(), pose.x);
     else
-        ShowScrolledPicture(playback.sign, page, pose.x);
+        ScrollPictureTo(playback.sign, pose.x);
 }
 
 void TakeStep(int sign, LONG play)

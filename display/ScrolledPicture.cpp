@@ -1,6 +1,7 @@
 #include "display/ScrolledPicture.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "base/Dib32.h"
 #include "base/Handles.h"
@@ -12,10 +13,12 @@ namespace rolva {
 
 namespace {
 
+// The static control's own procedure, kept on the control while it is subclassed.
+constexpr char kOwnProcProperty[] = "RolvaScrolledPictureOwnProc";
+
 struct Scrolled {
-    HBITMAP page = nullptr;      // borrowed from the caller; none while the control paints itself
-    std::int32_t x = 0;          // the page's left edge in the control
-    WNDPROC ownProc = nullptr;   // the static control's procedure, once it is subclassed
+    HBITMAP page = nullptr;  // borrowed from the caller; none while the control paints itself
+    std::int32_t x = 0;      // the page's left edge in the control
 };
 
 Scrolled gScrolled[kSignCount];
@@ -29,17 +32,38 @@ int SignOfPicture(HWND picture)
     return -1;
 }
 
-void FillColumns(HDC dc, HBRUSH background, int left, int right, int height)
+// The scroll's state for the control, while the control still holds the page: anything that
+// gave it another picture ends the scroll's painting.
+const Scrolled* ScrolledOf(HWND picture)
 {
-    if (left < right) {
-        const RECT part{left, 0, right, height};
+    const int sign = SignOfPicture(picture);
+    if (sign < 0 || !gScrolled[sign].page)
+        return nullptr;
+    const auto held = reinterpret_cast<HBITMAP>(SendMessageA(picture, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    return held == gScrolled[sign].page ? &gScrolled[sign] : nullptr;
+}
+
+void FillPart(HDC dc, HBRUSH background, int left, int top, int right, int bottom)
+{
+    if (left < right && top < bottom) {
+        const RECT part{left, top, right, bottom};
         FillRect(dc, &part, background);
     }
 }
 
-// Draws the part of the control in view: the page's columns where it lies, the frame's
-// background beside it and below it. Only columns inside the control are copied, so a page of
-// any width costs the control's width.
+// Made on first use and kept: a step is taken up to 250 times a second. Made again after a
+// failure, which a shortage of GDI handles may have caused for a moment only.
+HDC ScrollMemoryDc()
+{
+    static std::optional<MemoryDc> dc;
+    if (!dc || !dc->Get())
+        dc.emplace(nullptr);
+    return dc->Get();
+}
+
+// Draws the control: the page's columns where it lies, the frame's background beside it and
+// below it. Only columns inside the control are copied, so a page of any width costs the
+// control's width, and the DC clips that to the part of the sign in view.
 void PaintScrolled(HWND picture, HDC dc, const Scrolled& scrolled)
 {
     RECT client{};
@@ -47,56 +71,56 @@ void PaintScrolled(HWND picture, HDC dc, const Scrolled& scrolled)
     const SIZE page = BitmapSize(scrolled.page);
     const int left = static_cast<int>(std::clamp<std::int64_t>(scrolled.x, 0, client.right));
     const int right = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{scrolled.x} + page.cx, 0, client.right));
-    const int height = std::min<int>(page.cy, client.bottom);
+    const int height = std::clamp<int>(page.cy, 0, client.bottom);
     // The frame's class brush is a stock object: nothing to free.
     auto background = reinterpret_cast<HBRUSH>(GetClassLongPtrA(GetParent(picture), GCLP_HBRBACKGROUND));
     if (!background)
         background = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    FillColumns(dc, background, 0, left, client.bottom);
-    FillColumns(dc, background, right, client.right, client.bottom);
-    if (height < client.bottom) {
-        const RECT below{left, height, right, client.bottom};
-        FillRect(dc, &below, background);
-    }
-    if (left >= right || height <= 0)
+    FillPart(dc, background, 0, 0, left, client.bottom);
+    FillPart(dc, background, right, 0, client.right, client.bottom);
+    FillPart(dc, background, left, height, right, client.bottom);
+    HDC source = ScrollMemoryDc();
+    if (left >= right || height <= 0 || !source)
         return;
-    // Made once and kept: a step is taken up to 250 times a second. The page is selected only
-    // while it is copied, so the control and anyone else may select it in between.
-    static MemoryDc source(nullptr);
-    if (!source.Get())
-        return;
-    ScopedSelect selected(source.Get(), scrolled.page);
-    BitBlt(dc, left, 0, right - left, height, source.Get(), left - scrolled.x, 0, SRCCOPY);
-}
-
-bool HoldsScrolledPage(HWND picture, const Scrolled& scrolled)
-{
-    // Anything that gave the control another picture ends the scroll's painting.
-    return scrolled.page && reinterpret_cast<HBITMAP>(CallWindowProcA(scrolled.ownProc, picture, STM_GETIMAGE,
-                                                                       IMAGE_BITMAP, 0)) == scrolled.page;
+    // The page is selected only while it is copied, so the control may select it in between.
+    ScopedSelect selected(source, scrolled.page);
+    BitBlt(dc, left, 0, right - left, height, source, left - scrolled.x, 0, SRCCOPY);
 }
 
 LRESULT ScrolledPictureDispatch(HWND picture, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const int sign = SignOfPicture(picture);
-    if (sign < 0)
+    const auto ownProc = reinterpret_cast<WNDPROC>(GetPropA(picture, kOwnProcProperty));
+    if (!ownProc)
         return DefWindowProcA(picture, message, wParam, lParam);
-    Scrolled& scrolled = gScrolled[sign];
-    const WNDPROC ownProc = scrolled.ownProc;
     switch (message) {
     case WM_PAINT:
-        if (HoldsScrolledPage(picture, scrolled)) {
+        if (const Scrolled* scrolled = ScrolledOf(picture)) {
+            // A DC in wParam asks for the painting there (the way some callers print a window).
+            if (wParam) {
+                PaintScrolled(picture, reinterpret_cast<HDC>(wParam), *scrolled);
+                return 0;
+            }
             PAINTSTRUCT paint;
             HDC dc = BeginPaint(picture, &paint);
-            PaintScrolled(picture, dc, scrolled);
+            PaintScrolled(picture, dc, *scrolled);
             EndPaint(picture, &paint);
             return 0;
         }
         break;
-    case WM_NCDESTROY:
-        SetWindowLongPtrA(picture, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ownProc));
-        scrolled = Scrolled{};
+    case WM_PRINTCLIENT:
+        if (const Scrolled* scrolled = ScrolledOf(picture)) {
+            PaintScrolled(picture, reinterpret_cast<HDC>(wParam), *scrolled);
+            return 0;
+        }
         break;
+    case WM_NCDESTROY: {
+        SetWindowLongPtrA(picture, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ownProc));
+        RemovePropA(picture, kOwnProcProperty);
+        const int sign = SignOfPicture(picture);
+        if (sign >= 0)
+            gScrolled[sign] = Scrolled{};
+        break;
+    }
     }
     return CallWindowProcA(ownProc, picture, message, wParam, lParam);
 }
@@ -106,37 +130,48 @@ LRESULT CALLBACK ScrolledPictureProc(HWND picture, UINT message, WPARAM wParam, 
     return DispatchWithoutThrowing(ScrolledPictureDispatch, picture, message, wParam, lParam);
 }
 
+// Subclassed once, for the control's life: its repaints go on as before while no page scrolls.
+void SubclassPicture(HWND picture)
+{
+    if (GetPropA(picture, kOwnProcProperty))
+        return;
+    const LONG_PTR ownProc = GetWindowLongPtrA(picture, GWLP_WNDPROC);
+    if (!ownProc || !SetPropA(picture, kOwnProcProperty, reinterpret_cast<HANDLE>(ownProc)))
+        return;
+    if (!SetWindowLongPtrA(picture, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ScrolledPictureProc)))
+        RemovePropA(picture, kOwnProcProperty);
+}
+
 }  // namespace
 
-void ShowScrolledPicture(int sign, HBITMAP page, std::int32_t x)
+void SetScrolledPicture(int sign, HBITMAP page, std::int32_t x)
 {
     HWND picture = SignPictureHandle(sign);
-    Scrolled& scrolled = gScrolled[sign];
-    if (!picture || !page)
+    if (!picture)
         return;
-    // Subclassed once, for the control's life: the procedure paints as before while no page scrolls.
-    if (!scrolled.ownProc) {
-        scrolled.ownProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(picture, GWLP_WNDPROC));
-        SetWindowLongPtrA(picture, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ScrolledPictureProc));
-    }
-    scrolled.page = page;
-    scrolled.x = x;
-    if (!HoldsScrolledPage(picture, scrolled))
+    SubclassPicture(picture);
+    gScrolled[sign] = Scrolled{page, x};
+}
+
+void ScrollPictureTo(int sign, std::int32_t x)
+{
+    HWND picture = SignPictureHandle(sign);
+    gScrolled[sign].x = x;
+    const Scrolled* scrolled = ScrolledOf(picture);
+    if (!scrolled)
         return;
     if (HDC dc = GetDC(picture)) {
-        PaintScrolled(picture, dc, scrolled);
+        PaintScrolled(picture, dc, *scrolled);
         ReleaseDC(picture, dc);
     }
 }
 
-void EndScrolledPicture(int sign) { gScrolled[sign].page = nullptr; }
+void EndScrolledPicture(int sign) { gScrolled[sign] = Scrolled{}; }
 
 std::optional<std::int32_t> ScrolledPictureX(int sign)
 {
-    const Scrolled& scrolled = gScrolled[sign];
-    if (!scrolled.page || !HoldsScrolledPage(SignPictureHandle(sign), scrolled))
-        return std::nullopt;
-    return scrolled.x;
+    const Scrolled* scrolled = ScrolledOf(SignPictureHandle(sign));
+    return scrolled ? std::optional<std::int32_t>(scrolled->x) : std::nullopt;
 }
 
 }  // namespace rolva

@@ -12,10 +12,14 @@
 
 namespace rolva {
 
-// Draws the page with its left edge at x inside the sign, now and at every later repaint, as
-// long as the control holds that page; the frame's background fills the columns beside it.
+// From now on, while the control holds the page, its repaints draw the page with its left edge
+// at x inside the sign and the frame's background beside it. Draws nothing: it comes before the
+// control is given the page, so no repaint on the way shows the page at the control's left.
 // The page stays the caller's.
-void ShowScrolledPicture(int sign, HBITMAP page, std::int32_t x);
+void SetScrolledPicture(int sign, HBITMAP page, std::int32_t x);
+
+// One step: the page set above is drawn at x now, without waiting for a repaint.
+void ScrollPictureTo(int sign, std::int32_t x);
 
 // The control paints its picture the usual way again, from its next repaint on.
 void EndScrolledPicture(int sign);

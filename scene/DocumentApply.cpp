@@ -5,6 +5,7 @@
 
 #include "base/WindowRegistry.h"
 #include "display/PictureLoader.h"
+#include "display/ScrolledPicture.h"
 #include "display/SignWindows.h"
 #include "document/ScenePaths.h"
 #include "document/SignDocument.h"
@@ -51,6 +52,10 @@ void ReloadSignStrip(int sign)
 void MoveSignPictureHome(int sign)
 {
     HWND picture = SignPictureHandle(sign);
+    // A page stopped in mid-scroll comes home too, though the control stands at 0, 0 already.
+    if (ScrolledPictureX(sign))
+        InvalidateRect(picture, nullptr, FALSE);
+    EndScrolledPicture(sign);
     SetWindowPos(picture, nullptr, 0, 0, 0, 0, SWP_NOSIZE);
     UpdateWindow(picture);
 }

@@ -17,6 +17,7 @@
 #include "panel/ControlPanel.h"
 #include "panel/ControlPanelIds.h"
 #include "panel/SignRequests.h"
+#include "scene/SignPictures.h"
 
 namespace rolva {
 namespace {
@@ -301,6 +302,22 @@ TEST_F(LedPagesTest, AnEditedPageTimeOrWidthReplaysTheFrameWithoutReadingItAgain
     SetSignWidth(0, 100);
     EXPECT_EQ(100, ScrolledPictureX(0).value_or(-1));
     SetSignWidth(0, kSignWidth);
+}
+
+// A scroll stopped by another folder leaves no page in mid-scroll behind: what stays in the
+// control is drawn from its left edge, as every picture load puts it.
+TEST_F(LedPagesTest, AnotherFolderBringsAStoppedScrollHome)
+{
+    Show("2");
+    ASSERT_TRUE(test::PumpUntil([] { return ScrollX() < 100; }));
+    const std::string empty = test::FreshTempFolder("rolva-led-pages-empty");
+    SetSignFolder(0, empty);
+    test::PumpMessages();
+    EXPECT_FALSE(ScrolledPictureX(0).has_value());
+    // Left of the second sign, which the Form's repaint puts over this one's right end.
+    for (int column : {0, 60, 140})
+        EXPECT_EQ(WideColumn(column), SignPixel(column, 30)) << "column " << column;
+    test::RemoveTree(empty);
 }
 
 // Pages of a folder the sign no longer shows never come back: not at a new width, nor when the
