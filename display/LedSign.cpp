@@ -8,6 +8,7 @@
 #include "base/SystemText.h"
 #include "display/LedDotLook.h"
 #include "display/LedPlayer.h"
+#include "display/ScrolledPicture.h"
 #include "display/SignWindows.h"
 #include "display/core/LedFiles.h"
 #include "display/core/LedPages.h"
@@ -178,9 +179,11 @@ void ReleaseLedFolderWatches()
         const bool led = slot.kind == static_cast<std::uint8_t>(SignKind::Led);
         if (!led || !gListings[sign].Watches(ExistingScenePath(slot.picturePath)))
             gListings[sign].Forget();
-        // A sign of another kind plays no pages.
-        if (!led)
+        // A sign of another kind plays no pages, nor shows one in mid-scroll.
+        if (!led) {
             StopLedPlayer(sign);
+            EndScrolledPicture(sign);
+        }
     }
 }
 

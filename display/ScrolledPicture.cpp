@@ -79,12 +79,19 @@ void PaintScrolled(HWND picture, HDC dc, const Scrolled& scrolled)
     FillPart(dc, background, 0, 0, left, client.bottom);
     FillPart(dc, background, right, 0, client.right, client.bottom);
     FillPart(dc, background, left, height, right, client.bottom);
-    HDC source = ScrollMemoryDc();
-    if (left >= right || height <= 0 || !source)
+    if (left >= right || height <= 0)
         return;
     // The page is selected only while it is copied, so the control may select it in between.
-    ScopedSelect selected(source, scrolled.page);
+    // A page that cannot be selected (held by another DC, or of a format the DC no longer
+    // takes) leaves the background rather than a copy of the DC's empty bitmap.
+    HDC source = ScrollMemoryDc();
+    HGDIOBJ previous = source ? SelectObject(source, scrolled.page) : nullptr;
+    if (!previous) {
+        FillPart(dc, background, left, 0, right, height);
+        return;
+    }
     BitBlt(dc, left, 0, right - left, height, source, left - scrolled.x, 0, SRCCOPY);
+    SelectObject(source, previous);
 }
 
 LRESULT ScrolledPictureDispatch(HWND picture, UINT message, WPARAM wParam, LPARAM lParam)
@@ -108,6 +115,8 @@ LRESULT ScrolledPictureDispatch(HWND picture, UINT message, WPARAM wParam, LPARA
         }
         break;
     case WM_PRINTCLIENT:
+        if ((lParam & PRF_CHECKVISIBLE) && !IsWindowVisible(picture))
+            return 0;
         if (const Scrolled* scrolled = ScrolledOf(picture)) {
             PaintScrolled(picture, reinterpret_cast<HDC>(wParam), *scrolled);
             return 0;
@@ -166,7 +175,13 @@ void ScrollPictureTo(int sign, std::int32_t x)
     }
 }
 
-void EndScrolledPicture(int sign) { gScrolled[sign] = Scrolled{}; }
+void EndScrolledPicture(int sign)
+{
+    HWND picture = SignPictureHandle(sign);
+    if (ScrolledOf(picture))
+        InvalidateRect(picture, nullptr, FALSE);
+    gScrolled[sign] = Scrolled{};
+}
 
 std::optional<std::int32_t> ScrolledPictureX(int sign)
 {

@@ -21,7 +21,8 @@ void SetScrolledPicture(int sign, HBITMAP page, std::int32_t x);
 // One step: the page set above is drawn at x now, without waiting for a repaint.
 void ScrollPictureTo(int sign, std::int32_t x);
 
-// The control paints its picture the usual way again, from its next repaint on.
+// The control paints its picture the usual way again: a page it shows scrolled is marked for a
+// repaint, which draws it from the control's left edge as every picture load puts it.
 void EndScrolledPicture(int sign);
 
 // Where the page's left edge is drawn while the control shows it scrolled; none otherwise.

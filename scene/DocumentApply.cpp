@@ -53,8 +53,6 @@ void MoveSignPictureHome(int sign)
 {
     HWND picture = SignPictureHandle(sign);
     // A page stopped in mid-scroll comes home too, though the control stands at 0, 0 already.
-    if (ScrolledPictureX(sign))
-        InvalidateRect(picture, nullptr, FALSE);
     EndScrolledPicture(sign);
     SetWindowPos(picture, nullptr, 0, 0, 0, 0, SWP_NOSIZE);
     UpdateWindow(picture);

@@ -3,6 +3,7 @@
 // page, and the dot look shows a picture as LED dots.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -304,19 +305,41 @@ TEST_F(LedPagesTest, AnEditedPageTimeOrWidthReplaysTheFrameWithoutReadingItAgain
     SetSignWidth(0, kSignWidth);
 }
 
-// A scroll stopped by another folder leaves no page in mid-scroll behind: what stays in the
-// control is drawn from its left edge, as every picture load puts it.
-TEST_F(LedPagesTest, AnotherFolderBringsAStoppedScrollHome)
+// A scroll stopped by another folder, another kind or a reset that finds no frame 0 leaves no
+// page in mid-scroll behind: what stays in the control is drawn from its left edge, as every
+// picture load puts it.
+TEST_F(LedPagesTest, AStoppedScrollComesHome)
 {
-    Show("2");
-    ASSERT_TRUE(test::PumpUntil([] { return ScrollX() < 100; }));
     const std::string empty = test::FreshTempFolder("rolva-led-pages-empty");
-    SetSignFolder(0, empty);
-    test::PumpMessages();
-    EXPECT_FALSE(ScrolledPictureX(0).has_value());
-    // Left of the second sign, which the Form's repaint puts over this one's right end.
-    for (int column : {0, 60, 140})
-        EXPECT_EQ(WideColumn(column), SignPixel(column, 30)) << "column " << column;
+    const struct {
+        const char* way;
+        std::function<void()> stop;
+    } ways[] = {
+        {"another folder", [&empty] { SetSignFolder(0, empty); }},
+        {"another kind",
+         [] {
+             gDocument.signs[0].kind = static_cast<std::uint8_t>(SignKind::Roll);
+             ReleaseLedFolderWatches();
+         }},
+        {"a reset with no frame 0",
+         [&empty] {
+             gDocument.signs[0].picturePath = empty;
+             PutSignHome(0);
+         }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.way);
+        gDocument.signs[0].kind = static_cast<std::uint8_t>(SignKind::Led);
+        gDocument.signs[0].picturePath = folder_;
+        Show("2");
+        ASSERT_TRUE(test::PumpUntil([] { return ScrollX() < 100; }));
+        way.stop();
+        test::PumpMessages();
+        EXPECT_FALSE(ScrolledPictureX(0).has_value());
+        // Left of the second sign, which the Form's repaint may put over this one's right end.
+        for (int column : {0, 60, 140})
+            EXPECT_EQ(WideColumn(column), SignPixel(column, 30)) << "column " << column;
+    }
     test::RemoveTree(empty);
 }
 
