@@ -207,6 +207,7 @@ bool IsLedPlaying(int sign)
 void StopLedPlayer(int sign)
 {
     LedPlayback& playback = gPlaybacks[sign];
+    EndScrolledPicture(sign);
     if (!playback.thread)
         return;
     SetEvent(playback.stop.Get());
@@ -224,7 +225,6 @@ void DropLedPages(int sign)
     playback.pages.clear();
     playback.laterPages.clear();
     playback.timeline.reset();
-    EndScrolledPicture(sign);
 }
 
 void PlayLedFrame(int sign, HBITMAP firstPage, std::vector<BitmapHandle> laterPages, const LedTimeline& timeline)

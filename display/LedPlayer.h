@@ -27,8 +27,9 @@ void PlayLedFrame(int sign, HBITMAP firstPage, std::vector<BitmapHandle> laterPa
 // when there is none.
 bool ReplayLedFrame(int sign, std::int32_t signWidth, std::int32_t pageMs, std::int32_t pixelsPerSecond);
 
-// Asks the sign's player thread to stop and waits until it has ended; afterwards the picture
-// stays as the last step left it. Nothing happens when no player runs.
+// Asks the sign's player thread to stop and waits until it has ended. A page stopped in
+// mid-scroll is drawn from the control's left edge at the next repaint, as every picture load
+// puts it; otherwise the picture stays as the last step left it.
 void StopLedPlayer(int sign);
 
 // Stops the player and frees the frame's later pages; for after the control was given another

@@ -8,7 +8,6 @@
 #include "base/SystemText.h"
 #include "display/LedDotLook.h"
 #include "display/LedPlayer.h"
-#include "display/ScrolledPicture.h"
 #include "display/SignWindows.h"
 #include "display/core/LedFiles.h"
 #include "display/core/LedPages.h"
@@ -72,13 +71,6 @@ bool SameDots(SignLiveLook a, const SignLiveLook& b)
     return a == b;
 }
 
-std::int32_t SignClientWidth(int sign)
-{
-    RECT client{};
-    GetClientRect(SignFrameHandle(sign), &client);
-    return client.right;
-}
-
 // Shows a frame of the given page files, its first page at once and the rest in turn.
 void ShowLedPages(int sign, const std::vector<std::string>& paths, const std::string& folder)
 {
@@ -91,7 +83,7 @@ void ShowLedPages(int sign, const std::vector<std::string>& paths, const std::st
         later.emplace_back(LoadLedPage(paths[i], look));
         widths.push_back(BitmapSize(later.back().Get()).cx);
     }
-    const LedTimeline timeline(SignClientWidth(sign), widths, look.pageTimeMs, look.scrollSpeed);
+    const LedTimeline timeline(SignWidth(sign), widths, look.pageTimeMs, look.scrollSpeed);
     PlayLedFrame(sign, first.Get(), std::move(later), timeline);
     gPagesLook[sign] = look;
     gPagesFolder[sign] = folder;
@@ -107,7 +99,7 @@ bool ReplayShownPages(int sign)
     const SignLiveLook& look = slot.liveLook;
     return slot.kind == static_cast<std::uint8_t>(SignKind::Led) && !gPagesFolder[sign].empty() &&
            gPagesFolder[sign] == ExistingScenePath(slot.picturePath) && SameDots(gPagesLook[sign], look) &&
-           ReplayLedFrame(sign, SignClientWidth(sign), look.pageTimeMs, look.scrollSpeed);
+           ReplayLedFrame(sign, SignWidth(sign), look.pageTimeMs, look.scrollSpeed);
 }
 
 }  // namespace
@@ -179,11 +171,9 @@ void ReleaseLedFolderWatches()
         const bool led = slot.kind == static_cast<std::uint8_t>(SignKind::Led);
         if (!led || !gListings[sign].Watches(ExistingScenePath(slot.picturePath)))
             gListings[sign].Forget();
-        // A sign of another kind plays no pages, nor shows one in mid-scroll.
-        if (!led) {
+        // A sign of another kind plays no pages.
+        if (!led)
             StopLedPlayer(sign);
-            EndScrolledPicture(sign);
-        }
     }
 }
 

@@ -9,7 +9,6 @@
 #include "display/FormIds.h"
 #include "display/LedPlayer.h"
 #include "display/LedSign.h"
-#include "display/ScrolledPicture.h"
 #include "display/SignWindows.h"
 #include "display/ThreadJoin.h"
 #include "display/core/RollPacer.h"
@@ -173,8 +172,6 @@ void StopRoll(int sign)
 void PutSignHome(int sign)
 {
     StopRoll(sign);
-    // A page stopped in mid-scroll comes home too, also when no frame 0 replaces it below.
-    EndScrolledPicture(sign);
     PlaceSignStrip(sign, 0, SignHeight(sign));
 
     SignSlot& slot = gDocument.signs[sign];

@@ -32,13 +32,13 @@ int SignOfPicture(HWND picture)
     return -1;
 }
 
-// The scroll's state for the control, while the control still holds the page: anything that
-// gave it another picture ends the scroll's painting.
-const Scrolled* ScrolledOf(HWND picture)
+// The sign's scroll, while its control still holds the page: anything that gave the control
+// another picture ends the scroll's painting.
+const Scrolled* ScrolledOf(int sign)
 {
-    const int sign = SignOfPicture(picture);
     if (sign < 0 || !gScrolled[sign].page)
         return nullptr;
+    HWND picture = SignPictureHandle(sign);
     const auto held = reinterpret_cast<HBITMAP>(SendMessageA(picture, STM_GETIMAGE, IMAGE_BITMAP, 0));
     return held == gScrolled[sign].page ? &gScrolled[sign] : nullptr;
 }
@@ -72,10 +72,8 @@ void PaintScrolled(HWND picture, HDC dc, const Scrolled& scrolled)
     const int left = static_cast<int>(std::clamp<std::int64_t>(scrolled.x, 0, client.right));
     const int right = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{scrolled.x} + page.cx, 0, client.right));
     const int height = std::clamp<int>(page.cy, 0, client.bottom);
-    // The frame's class brush is a stock object: nothing to free.
-    auto background = reinterpret_cast<HBRUSH>(GetClassLongPtrA(GetParent(picture), GCLP_HBRBACKGROUND));
-    if (!background)
-        background = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    // The frame's background, as its class paints it; a stock object, never freed.
+    const auto background = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     FillPart(dc, background, 0, 0, left, client.bottom);
     FillPart(dc, background, right, 0, client.right, client.bottom);
     FillPart(dc, background, left, height, right, client.bottom);
@@ -101,7 +99,7 @@ LRESULT ScrolledPictureDispatch(HWND picture, UINT message, WPARAM wParam, LPARA
         return DefWindowProcA(picture, message, wParam, lParam);
     switch (message) {
     case WM_PAINT:
-        if (const Scrolled* scrolled = ScrolledOf(picture)) {
+        if (const Scrolled* scrolled = ScrolledOf(SignOfPicture(picture))) {
             // A DC in wParam asks for the painting there (the way some callers print a window).
             if (wParam) {
                 PaintScrolled(picture, reinterpret_cast<HDC>(wParam), *scrolled);
@@ -117,7 +115,7 @@ LRESULT ScrolledPictureDispatch(HWND picture, UINT message, WPARAM wParam, LPARA
     case WM_PRINTCLIENT:
         if ((lParam & PRF_CHECKVISIBLE) && !IsWindowVisible(picture))
             return 0;
-        if (const Scrolled* scrolled = ScrolledOf(picture)) {
+        if (const Scrolled* scrolled = ScrolledOf(SignOfPicture(picture))) {
             PaintScrolled(picture, reinterpret_cast<HDC>(wParam), *scrolled);
             return 0;
         }
@@ -166,7 +164,7 @@ void ScrollPictureTo(int sign, std::int32_t x)
 {
     HWND picture = SignPictureHandle(sign);
     gScrolled[sign].x = x;
-    const Scrolled* scrolled = ScrolledOf(picture);
+    const Scrolled* scrolled = ScrolledOf(sign);
     if (!scrolled)
         return;
     if (HDC dc = GetDC(picture)) {
@@ -178,14 +176,14 @@ void ScrollPictureTo(int sign, std::int32_t x)
 void EndScrolledPicture(int sign)
 {
     HWND picture = SignPictureHandle(sign);
-    if (ScrolledOf(picture))
+    if (ScrolledOf(sign))
         InvalidateRect(picture, nullptr, FALSE);
     gScrolled[sign] = Scrolled{};
 }
 
 std::optional<std::int32_t> ScrolledPictureX(int sign)
 {
-    const Scrolled* scrolled = ScrolledOf(SignPictureHandle(sign));
+    const Scrolled* scrolled = ScrolledOf(sign);
     return scrolled ? std::optional<std::int32_t>(scrolled->x) : std::nullopt;
 }
 

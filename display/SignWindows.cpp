@@ -2,7 +2,6 @@
 
 #include "base/WindowRecords.h"
 #include "display/FormIds.h"
-#include "display/LedSign.h"
 #include "display/SignPainting.h"
 #include "document/SignDocument.h"
 
@@ -89,14 +88,7 @@ int SignHeight(int sign) { return gSignFrames[sign].Height(); }
 
 void SetSignLeft(int sign, int x) { gSignFrames[sign].SetLeft(x); }
 void SetSignTop(int sign, int y) { gSignFrames[sign].SetTop(y); }
-void SetSignWidth(int sign, int width)
-{
-    const bool changed = width != SignWidth(sign);
-    gSignFrames[sign].SetWidth(width);
-    // Where a wide page enters, and whether a page is wide at all, follow the width.
-    if (changed)
-        FitLedFrameToWidth(sign);
-}
+void SetSignWidth(int sign, int width) { gSignFrames[sign].SetWidth(width); }
 void SetSignHeight(int sign, int height) { gSignFrames[sign].SetHeight(height); }
 
 void ShowSign(int sign, int visible) { gSignFrames[sign].Show(visible); }

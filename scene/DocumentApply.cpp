@@ -5,7 +5,6 @@
 
 #include "base/WindowRegistry.h"
 #include "display/PictureLoader.h"
-#include "display/ScrolledPicture.h"
 #include "display/SignWindows.h"
 #include "document/ScenePaths.h"
 #include "document/SignDocument.h"
@@ -52,8 +51,6 @@ void ReloadSignStrip(int sign)
 void MoveSignPictureHome(int sign)
 {
     HWND picture = SignPictureHandle(sign);
-    // A page stopped in mid-scroll comes home too, though the control stands at 0, 0 already.
-    EndScrolledPicture(sign);
     SetWindowPos(picture, nullptr, 0, 0, 0, 0, SWP_NOSIZE);
     UpdateWindow(picture);
 }

@@ -1,6 +1,7 @@
 #include "settings/LiveEdits.h"
 
 #include "base/WindowRegistry.h"
+#include "display/LedSign.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
 
@@ -27,10 +28,15 @@ void ApplyFieldValue(HWND dialog, const NumberField& field, int value)
     case FieldTarget::SignTop:
         SetSignTop(field.sign, value);
         break;
-    case FieldTarget::SignWidth:
+    case FieldTarget::SignWidth: {
+        const bool changed = value != SignWidth(field.sign);
         SetSignWidth(field.sign, value);
         ApplySignRegion(field.sign);
+        // Where a wide page enters, and whether a page is wide at all, follow the width.
+        if (changed)
+            FitLedFrameToWidth(field.sign);
         break;
+    }
     case FieldTarget::SignHeight:
         SetSignHeight(field.sign, value);
         ApplySignRegion(field.sign);

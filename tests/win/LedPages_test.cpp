@@ -300,7 +300,8 @@ TEST_F(LedPagesTest, AnEditedPageTimeOrWidthReplaysTheFrameWithoutReadingItAgain
 
     // Narrower than the frame's wide page, the sign starts that page's scroll at its new edge.
     Show("2");
-    SetSignWidth(0, 100);
+    SetSignWidth(0, 100);  // as the settings dialog's width field does
+    FitLedFrameToWidth(0);
     EXPECT_EQ(100, ScrolledPictureX(0).value_or(-1));
     SetSignWidth(0, kSignWidth);
 }
@@ -353,6 +354,7 @@ TEST_F(LedPagesTest, AnotherFolderLeavesTheOldPagesForGood)
     gDocument.signs[0].picturePath = empty;
     StopLedPlayer(0);
     SetSignWidth(0, 150);
+    FitLedFrameToWidth(0);
     EXPECT_FALSE(IsLedPlaying(0)) << "a width change plays nothing of another folder";
     gDocument.signs[0].liveLook.pageTimeMs = 200;
     RefreshLedLook(0);

@@ -8,13 +8,20 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "SettingsFixture.h"
 #include "TestSupport.h"
 #include "app/Application.h"
+#include "display/LedSign.h"
+#include "display/RollAnimation.h"
+#include "display/ScrolledPicture.h"
 #include "display/SignWindows.h"
 #include "document/SignDocument.h"
+#include "panel/ControlPanel.h"
+#include "panel/ControlPanelIds.h"
+#include "panel/SignRequests.h"
 #include "settings/SettingsIds.h"
 #include "settings/core/NumberFields.h"
 
@@ -116,6 +123,36 @@ TEST_F(SettingsArrowStepTest, WidthStepResizesTheSignAndRebuildsItsRoundedRegion
         }
     }
     EXPECT_EQ((RowSpan{0, 123}), rowsAfter[28]) << "the middle row spans the new width";
+}
+
+// On an LED-style sign a wide page enters at the right edge: a width step starts its scroll
+// again at the new edge.
+TEST_F(SettingsArrowStepTest, AWidthStepStartsAWidePageAgainAtTheNewEdge)
+{
+    const std::string folder = test::FreshTempFolder("rolva-width-step-led");
+    test::WriteColumnsBmp(folder + "\\000.bmp", 1000, 57, [](int x) { return RGB(x % 256, 0, 0); });
+    SignSlot& slot = gDocument.signs[0];
+    slot.kind = static_cast<std::uint8_t>(SignKind::Led);
+    slot.picturePath = folder;
+    slot.liveLook.scrollSpeed = 1;  // a pixel a second: the page stays at the edge meanwhile
+    SetSignWidth(0, 123);
+    SetSignHeight(0, 57);
+    SetPanelText(kNumberDisplayIds[0], "0");
+    StartSign(0);
+    ASSERT_EQ(123, ScrolledPictureX(0).value_or(-1));
+    Open();
+
+    ClickArrow(kWidthUpDownIds[0], true);
+
+    EXPECT_EQ(124, ScrolledPictureX(0).value_or(-1));
+    StopRoll(0);
+    slot.kind = static_cast<std::uint8_t>(SignKind::Roll);
+    slot.picturePath.clear();
+    slot.liveLook = SignLiveLook{};
+    SetSignPicture(0, nullptr);
+    slot.pictureBitmap.Reset();
+    ReleaseLedFolderWatches();
+    test::RemoveTree(folder);
 }
 
 TEST_F(SettingsArrowStepTest, ASignPlaceOrCornerStepChangesItAtOnce)
