@@ -22,7 +22,9 @@ void AppendTimelineCues(const SignTimeline& timeline, int sign, std::int32_t fra
         const bool stepped = now.offset != before.offset;
         const bool frameReached = now.frame != before.frame;
         if (!stepped) {
-            if (ledClick)
+            // An LED sign clicks when it turns to another frame, as the live sign does; its
+            // pages and scroll steps within a frame are silent.
+            if (ledClick && frameReached)
                 events->push_back({t, SoundEvent{SoundCue::Click, sign, 0}});
         } else {
             if (motorOn) {

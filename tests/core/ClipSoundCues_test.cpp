@@ -52,5 +52,19 @@ TEST(ClipSoundCues, AnLedSignClicksAtEachChangeOnlyWhenAsked)
     EXPECT_EQ("200click 600click ", test::TimedCues(cues));
 }
 
+// Pages turning and a wide page scrolling change the picture within a frame: no click.
+TEST(ClipSoundCues, AnLedSignsPagesAndScrollStepsDoNotClick)
+{
+    LedMotion motion;
+    motion.signWidth = 100;
+    motion.pageMs = 50;
+    motion.pixelsPerSecond = 1000;
+    motion.pageWidths = {{3, {100, 100}}, {1, {400}}};
+    const SignTimeline timeline = SignTimeline::Led({0, 3, 1}, 300, motion);
+    std::vector<TimedSoundEvent> cues;
+    AppendTimelineCues(timeline, 0, 40, true, &cues);
+    EXPECT_EQ("300click 600click ", test::TimedCues(cues));
+}
+
 }  // namespace
 }  // namespace rolva
