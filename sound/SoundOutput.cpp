@@ -150,7 +150,9 @@ DWORD WINAPI OutputThreadProc(LPVOID parameter)
         SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
         HANDLE stop = start->stop;
         SoundMixer mixer(start->sounds);
-        SoundBoardReader reader;
+        // Turning the sound off and on, or new sound files, start a new output: the knocks of
+        // the rolls before it are not heard now.
+        SoundBoardReader reader(gBoard);
         for (;;) {
             if (PlayUntilStoppedOrLost(stop, mixer, reader))
                 return 0;

@@ -51,6 +51,14 @@ void SoundBoard::Click(int sign)
         s->clicks.fetch_add(1);
 }
 
+SoundBoardReader::SoundBoardReader(const SoundBoard& board)
+{
+    for (int sign = 0; sign < SoundMixer::kSigns; ++sign) {
+        const SoundBoard::Sign& now = board.signs_[sign];
+        seen_[sign] = Seen{-1, now.knocks.load(), now.cuts.load(), now.clicks.load()};
+    }
+}
+
 std::vector<SoundEvent> SoundBoardReader::Take(const SoundBoard& board)
 {
     std::vector<SoundEvent> events;

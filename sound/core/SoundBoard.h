@@ -41,6 +41,12 @@ private:
 // (knocks and clicks, then a cut, then the motor's state).
 class SoundBoardReader {
 public:
+    // A reader that has seen nothing yet: every count on the board is news to it.
+    SoundBoardReader() = default;
+    // A reader that begins now: knocks, clicks and cuts of the past are not played again, and
+    // a motor that runs already is started.
+    explicit SoundBoardReader(const SoundBoard& board);
+
     std::vector<SoundEvent> Take(const SoundBoard& board);
 
 private:

@@ -38,5 +38,20 @@ TEST(SoundBoard, WhatChangedBetweenTwoLooksBecomesCuesInOrder)
     }
 }
 
+// An output started after some rolls hears only what comes after: the motor still running,
+// and no knock, click or cut of before.
+TEST(SoundBoard, AReaderThatBeginsNowHearsNothingOfThePastButARunningMotor)
+{
+    SoundBoard board;
+    board.FrameStop(0);
+    board.Click(1);
+    board.Cut(1);
+    board.Moving(0, 7);
+    SoundBoardReader reader(board);
+    EXPECT_EQ("0move7 ", test::SignCues(reader.Take(board)));
+    board.FrameStop(0);
+    EXPECT_EQ("0knock 0halt ", test::SignCues(reader.Take(board)));
+}
+
 }  // namespace
 }  // namespace rolva
