@@ -96,10 +96,8 @@ void SaveClipCommand()
     if (!IsWindow(gApp.form))
         return;
     ShowClipResult(result);
-    if (result.outcome == ClipOutcome::Saved && request->soundTrack) {
-        if (const std::uint32_t error = WriteClipSoundTrack(*request, SoundTrackPath(path)))
-            ShowSaveErrorMessage(error);
-    }
+    if (result.outcome == ClipOutcome::Saved && result.soundError)
+        ShowSaveErrorMessage(result.soundError);
 }
 
 }  // namespace rolva

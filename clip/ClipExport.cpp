@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "base/FileStreams.h"
+#include "clip/ClipSoundTrack.h"
 #include "clip/GifEncoder.h"
 #include "clip/core/ClipMemory.h"
 #include "clip/core/ClipPixels.h"
@@ -149,6 +150,9 @@ ClipResult ExportClip(const ClipRequest& request, const std::string& path, ClipP
     ClipResult result;
     result.gifFrames = static_cast<std::int32_t>(edit.frames.size());
     result.bytes = clip->size();
+    // From the scene the GIF was drawn from, so picture and sound cannot part.
+    if (request.soundTrack)
+        result.soundError = WriteClipSoundTrack(scene, SoundTrackPath(path));
     return result;
 }
 

@@ -3,7 +3,8 @@
 // before (an unchanged one just lengthens the one before), the encoder's bytes get their delays
 // and loop, and the file is written beside the target and put in its place only when complete.
 // A cancel or a failure leaves the target as it was and no new file behind. A clip whose GIF
-// might not fit in the memory the program can get is refused before anything is drawn.
+// might not fit in the memory the program can get is refused before anything is drawn. A sound
+// track asked for is written beside a saved GIF (ClipSoundTrack.h).
 #pragma once
 
 #include <cstdint>
@@ -27,6 +28,7 @@ struct ClipResult {
     std::uint32_t writeError = 0;  // WriteFailed: the system error code
     std::int32_t gifFrames = 0;  // Saved: frames in the file
     std::uint64_t bytes = 0;     // Saved: size of the file
+    std::uint32_t soundError = 0;  // Saved, asked for a sound track: 0 or the system error code of its WAV
 };
 
 // The bytes a clip may take: what the system can give the program now, less room for the rest

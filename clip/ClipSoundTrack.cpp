@@ -17,12 +17,8 @@ std::string SoundTrackPath(const std::string& gifPath)
     return gifPath + ".wav";
 }
 
-std::vector<std::int16_t> RenderClipSoundTrack(const ClipRequest& request)
+std::vector<std::int16_t> RenderClipSoundTrack(const ClipScene& scene)
 {
-    ClipScene scene;
-    std::string problem;
-    if (!scene.Prepare(request, &problem))
-        return {};
     std::vector<TimedSoundEvent> events;
     int sign = 0;
     for (const PlacedTimeline& placed : scene.PlacedTimelines())
@@ -31,9 +27,9 @@ std::vector<std::int16_t> RenderClipSoundTrack(const ClipRequest& request)
     return RenderTrack(mixer, events, scene.LengthMs());
 }
 
-std::uint32_t WriteClipSoundTrack(const ClipRequest& request, const std::string& path)
+std::uint32_t WriteClipSoundTrack(const ClipScene& scene, const std::string& path)
 {
-    const std::vector<std::int16_t> track = RenderClipSoundTrack(request);
+    const std::vector<std::int16_t> track = RenderClipSoundTrack(scene);
     return WriteUserFile(path, [&track](ByteSink& sink) {
         return EncodeWav(track.data(), track.size(), kSoundRate, 1, sink);
     });

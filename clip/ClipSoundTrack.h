@@ -16,11 +16,10 @@ namespace rolva {
 // ".wav" added.
 std::string SoundTrackPath(const std::string& gifPath);
 
-// The track's samples (mono, kSoundRate) for the request, with the sounds now in use; empty
-// when the subject cannot be recorded.
-std::vector<std::int16_t> RenderClipSoundTrack(const ClipRequest& request);
+// The track's samples (mono, kSoundRate) for a prepared scene, with the sounds now in use.
+std::vector<std::int16_t> RenderClipSoundTrack(const ClipScene& scene);
 
 // Renders and writes the track to path: 0 or the system's error code.
-std::uint32_t WriteClipSoundTrack(const ClipRequest& request, const std::string& path);
+std::uint32_t WriteClipSoundTrack(const ClipScene& scene, const std::string& path);
 
 }  // namespace rolva

@@ -194,8 +194,10 @@ void BenchClip()
     DeleteFileA(path.c_str());
 
     const std::string wav = SoundTrackPath(path);
+    ClipScene scene;
+    std::string problem;
     const double trackStart = Now();
-    const std::uint32_t trackError = WriteClipSoundTrack(request, wav);
+    const std::uint32_t trackError = scene.Prepare(request, &problem) ? WriteClipSoundTrack(scene, wav) : ERROR_INVALID_DATA;
     const double trackMs = Now() - trackStart;
     printf("sound track of that clip: %s in %.0f ms (%.0f x real time; goal 20 x)\n",
            trackError ? "not written" : "written", trackMs, 10000.0 / trackMs);

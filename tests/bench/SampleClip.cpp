@@ -35,14 +35,13 @@ int main(int argc, char** argv)
     request.frames = {0, 3, 5};
     request.fps = 25;
     request.holdMs = 1200;
+    request.soundTrack = true;
     NoCancel progress;
     const ClipResult result = ExportClip(request, argv[2], progress);
     printf("%s: outcome %d, %d frames, %llu bytes\n", argv[2], static_cast<int>(result.outcome), result.gifFrames,
            static_cast<unsigned long long>(result.bytes));
-    if (result.outcome == ClipOutcome::Saved) {
-        const std::string track = SoundTrackPath(argv[2]);
-        printf("%s: error %u\n", track.c_str(), static_cast<unsigned>(WriteClipSoundTrack(request, track)));
-    }
+    if (result.outcome == ClipOutcome::Saved)
+        printf("%s: error %u\n", SoundTrackPath(argv[2]).c_str(), static_cast<unsigned>(result.soundError));
     DestroyWindow(gApp.form);
     return result.outcome == ClipOutcome::Saved ? 0 : 1;
 }

@@ -512,10 +512,11 @@ TEST_F(ClipExportTest, TheSoundTrackBesideTheGifKnocksWhereThePictureStops)
     ClipRequest request = RollRequest();
     request.soundTrack = true;
     test::ProgressLog progress;
-    ASSERT_EQ(ClipOutcome::Saved, ExportClip(request, gif, progress).outcome);
+    const ClipResult result = ExportClip(request, gif, progress);
+    ASSERT_EQ(ClipOutcome::Saved, result.outcome);
     const std::string wav = SoundTrackPath(gif);
     EXPECT_EQ(PathOf("roll.wav"), wav);
-    ASSERT_EQ(0u, WriteClipSoundTrack(request, wav));
+    ASSERT_EQ(0u, result.soundError);
 
     const std::vector<DecodedFrame> frames = DecodeGif(gif, kSignWidth, kFrameHeight);
     ASSERT_GT(frames.size(), 3u);
@@ -576,7 +577,10 @@ TEST_F(ClipExportTest, AMotorOfTheUsersOwnIsHeardInTheTrack)
     ASSERT_EQ(0u, EncodeWav(level.data(), level.size(), kSoundRate, 1, sink));
     test::WriteFileBytes(sounds + "\\motor.wav", std::string(sink.Bytes().begin(), sink.Bytes().end()));
     UseSoundFolder(sounds);
-    const std::vector<std::int16_t> track = RenderClipSoundTrack(RollRequest());
+    ClipScene scene;
+    std::string problem;
+    ASSERT_TRUE(scene.Prepare(RollRequest(), &problem)) << problem;
+    const std::vector<std::int16_t> track = RenderClipSoundTrack(scene);
     UseSoundFolder(SoundFolderBesideExecutable());
     ASSERT_GT(track.size(), static_cast<std::size_t>(SampleAtMs(300)));
     for (std::int64_t i = SampleAtMs(220); i < SampleAtMs(280); ++i)
