@@ -24,27 +24,11 @@ RecentList gRecent;
 // More than four of the longest paths: anything larger is not a list this program wrote.
 constexpr std::uint32_t kRecentFileMaxBytes = (kRecentPathMaxBytes + 2) * kRecentFileCount;
 
-std::string ReadRecentFileBytes()
-{
-    FileByteSource file(OwnFileToRead(".recent"));
-    if (!file.IsOpen())
-        return std::string();
-    std::string bytes;
-    char chunk[4096];
-    std::uint32_t got = 0;
-    while (bytes.size() < kRecentFileMaxBytes && file.Read(chunk, sizeof chunk, &got) && got > 0)
-        bytes.append(chunk, got);
-    return bytes;
-}
+std::string ReadRecentFileBytes() { return ReadOwnFileText(".recent", kRecentFileMaxBytes); }
 
 // Written whole or not at all, like the settings file, and where it went is told with it at
 // the end of the run.
-void WriteRecentFile()
-{
-    const std::string text = EncodeRecentList(gRecent);
-    WriteOwnFile(".recent",
-                 [&text](const std::string& path) { return WriteUserFileBytes(path, text.data(), text.size()); });
-}
+void WriteRecentFile() { WriteOwnFileText(".recent", EncodeRecentList(gRecent)); }
 
 int ExitItemPosition(HMENU file)
 {

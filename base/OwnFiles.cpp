@@ -146,6 +146,25 @@ std::uint32_t WriteOwnFile(const char* ending, const std::function<std::uint32_t
     return error;
 }
 
+std::string ReadOwnFileText(const char* ending, std::size_t maxBytes)
+{
+    FileByteSource file(OwnFileToRead(ending));
+    if (!file.IsOpen())
+        return std::string();
+    std::string text;
+    char chunk[4096];
+    std::uint32_t got = 0;
+    while (text.size() < maxBytes && file.Read(chunk, sizeof chunk, &got) && got > 0)
+        text.append(chunk, got);
+    return text;
+}
+
+std::uint32_t WriteOwnFileText(const char* ending, const std::string& text)
+{
+    return WriteOwnFile(ending,
+                        [&text](const std::string& path) { return WriteUserFileBytes(path, text.data(), text.size()); });
+}
+
 void ShowOwnFilesNotice(HWND owner)
 {
     if (gRun.told)

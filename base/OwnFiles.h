@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -37,6 +38,13 @@ std::string OwnFileToRead(const char* ending);
 // missing). write(path) writes it whole and gives 0 or the error code; so does this, with the
 // error of the last place tried.
 std::uint32_t WriteOwnFile(const char* ending, const std::function<std::uint32_t(const std::string& path)>& write);
+
+// The text of a small own file (OwnFileToRead), read no further than about maxBytes: a longer
+// file is not one this program wrote. Empty when there is none.
+std::string ReadOwnFileText(const char* ending, std::size_t maxBytes);
+
+// Writes text whole as the own file (WriteOwnFile): 0 or the error code.
+std::uint32_t WriteOwnFileText(const char* ending, const std::string& text);
 
 // At the end of a run, over owner: one box when the per-user folder took the files or one could
 // be written nowhere; at most once a run.

@@ -1,9 +1,7 @@
 #include "sound/SignSounds.h"
 
-#include <atomic>
 #include <string>
 
-#include "base/FileStreams.h"
 #include "base/OwnFiles.h"
 #include "sound/SoundFiles.h"
 #include "sound/SoundOutput.h"
@@ -17,32 +15,14 @@ constexpr const char* kSettingsEnding = ".sound";
 constexpr std::size_t kSettingsMaxBytes = 4096;
 
 SoundSettings gSettings;
-// Read by LED switches on the UI thread and by nobody else, but kept atomic like the board.
-std::atomic<bool> gLedClick{false};
 LoadedSounds gLoaded;
 std::string gFolder;
 bool gFolderChosen = false;
 bool gProblemsShown = false;
 
-SoundSettings ReadSettingsFile()
-{
-    FileByteSource file(OwnFileToRead(kSettingsEnding));
-    if (!file.IsOpen())
-        return SoundSettings{};
-    std::string text;
-    char chunk[1024];
-    std::uint32_t got = 0;
-    while (text.size() < kSettingsMaxBytes && file.Read(chunk, sizeof chunk, &got) && got > 0)
-        text.append(chunk, got);
-    return DecodeSoundSettings(text);
-}
+SoundSettings ReadSettingsFile() { return DecodeSoundSettings(ReadOwnFileText(kSettingsEnding, kSettingsMaxBytes)); }
 
-void WriteSettingsFile(const SoundSettings& settings)
-{
-    const std::string text = EncodeSoundSettings(settings);
-    WriteOwnFile(kSettingsEnding,
-                 [&text](const std::string& path) { return WriteUserFileBytes(path, text.data(), text.size()); });
-}
+void WriteSettingsFile(const SoundSettings& settings) { WriteOwnFileText(kSettingsEnding, EncodeSoundSettings(settings)); }
 
 const std::string& SoundFolder()
 {
@@ -55,7 +35,6 @@ const std::string& SoundFolder()
 
 void ApplyOutput()
 {
-    gLedClick = gSettings.ledClick;
     if (!gSettings.on) {
         StopSoundOutput();
         return;
@@ -77,7 +56,8 @@ void ReportRollCut(int sign) { TheSoundBoard().Cut(sign); }
 
 void ReportLedFrameChange(int sign)
 {
-    if (gLedClick.load())
+    // LED frames change on the user-interface thread, which owns the settings.
+    if (gSettings.ledClick)
         TheSoundBoard().Click(sign);
 }
 
