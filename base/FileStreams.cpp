@@ -216,22 +216,9 @@ bool SeekFile(HANDLE file, std::uint64_t position, std::uint32_t* lastError)
     return false;
 }
 
-bool FilePosition(HANDLE file, std::uint64_t* position, std::uint32_t* lastError)
-{
-    LARGE_INTEGER zero{}, at{};
-    if (!SetFilePointerEx(file, zero, &at, FILE_CURRENT)) {
-        *lastError = GetLastError();
-        return false;
-    }
-    *position = static_cast<std::uint64_t>(at.QuadPart);
-    return true;
-}
-
 }  // namespace
 
 bool FileByteSource::SeekTo(std::uint64_t position) { return SeekFile(file_.Get(), position, &lastError_); }
-
-bool FileByteSource::Position(std::uint64_t* position) { return FilePosition(file_.Get(), position, &lastError_); }
 
 bool FileByteSource::Size(std::uint64_t* size)
 {
@@ -245,8 +232,6 @@ bool FileByteSource::Size(std::uint64_t* size)
 }
 
 bool ReplacingFileSink::SeekTo(std::uint64_t position) { return SeekFile(file_.Get(), position, &lastError_); }
-
-bool ReplacingFileSink::Position(std::uint64_t* position) { return FilePosition(file_.Get(), position, &lastError_); }
 
 ReplacingFileSink::ReplacingFileSink(const std::string& targetPath, DWORD attributes)
     : target_(WideFileApiPath(targetPath)),

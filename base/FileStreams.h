@@ -71,7 +71,6 @@ public:
 
     // For formats read out of order (a zip archive's directory is at its end).
     bool SeekTo(std::uint64_t position);
-    bool Position(std::uint64_t* position);
     bool Size(std::uint64_t* size);
 
 private:
@@ -98,7 +97,6 @@ public:
 
     // For formats that go back to fill in what they learn later (a zip entry's sizes).
     bool SeekTo(std::uint64_t position);
-    bool Position(std::uint64_t* position);
 
     // Flushes and closes the new file, which stays under its temporary name: for a set of files
     // that are all written before any takes its name. False with LastError() set on failure.

@@ -75,6 +75,13 @@ struct ChangeNotificationTraits {
     static void Free(HANDLE h) { FindCloseChangeNotification(h); }
 };
 
+// A FindFirstFile search, closed with its own call.
+struct FindTraits {
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static bool IsValid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+    static void Free(HANDLE h) { FindClose(h); }
+};
+
 struct ModuleTraits {
     static HMODULE Invalid() { return nullptr; }
     static bool IsValid(HMODULE h) { return h != nullptr; }
@@ -101,6 +108,7 @@ using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 using FileHandle = UniqueHandle<HANDLE, FileHandleTraits>;
 using ModuleHandle = UniqueHandle<HMODULE, ModuleTraits>;
 using ChangeNotificationHandle = UniqueHandle<HANDLE, ChangeNotificationTraits>;
+using FindHandle = UniqueHandle<HANDLE, FindTraits>;
 using MenuHandle = UniqueHandle<HMENU, MenuTraits>;
 using IconHandle = UniqueHandle<HICON, IconTraits>;
 

@@ -12,11 +12,11 @@ namespace rolva {
 
 HBITMAP DottedPicture(HBITMAP picture, const SignLiveLook& look)
 {
-    BITMAP size{};
-    if (!picture || !GetObjectA(picture, sizeof size, &size))
+    const SIZE size = BitmapSize(picture);
+    const int width = size.cx;
+    const int height = std::abs(size.cy);
+    if (width <= 0 || height <= 0)
         return nullptr;
-    const int width = size.bmWidth;
-    const int height = std::abs(size.bmHeight);
     std::uint32_t* pixels = nullptr;
     BitmapHandle copy(CreateDib32(width, height, &pixels));
     if (!copy || !CopyBitmapPixels(picture, 0, 0, copy.Get(), width, height))

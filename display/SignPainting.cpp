@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/Dib32.h"
 #include "base/Handles.h"
 #include "document/SignDocument.h"
 
@@ -28,17 +29,16 @@ void PaintSign(HDC dc, int x, int y, int width, int height, int cornerRadius, HB
     const RECT sign{x, y, x + width, y + height};
     FillRect(dc, &sign, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));  // stock: never deleted
     if (picture) {
-        BITMAP info{};
-        GetObjectA(picture, sizeof info, &info);
+        const SIZE size = BitmapSize(picture);
         MemoryDc memory(dc);
         ScopedSelect select(memory.Get(), picture);
         // Only the part inside the sign: the picture may be far taller or wider than a window can be.
         const int firstRow = pictureTop < 0 ? -pictureTop : 0;
         const int top = pictureTop < 0 ? 0 : pictureTop;
-        const int rows = std::min<int>(info.bmHeight - firstRow, height - top);
+        const int rows = std::min<int>(size.cy - firstRow, height - top);
         const int firstColumn = pictureLeft < 0 ? -pictureLeft : 0;
         const int left = pictureLeft < 0 ? 0 : pictureLeft;
-        const int columns = std::min<int>(info.bmWidth - firstColumn, width - left);
+        const int columns = std::min<int>(size.cx - firstColumn, width - left);
         if (rows > 0 && columns > 0)
             BitBlt(dc, x + left, y + top, columns, rows, memory.Get(), firstColumn, firstRow, SRCCOPY);
     }

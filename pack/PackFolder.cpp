@@ -13,13 +13,6 @@ namespace rolva {
 
 namespace {
 
-struct FindTraits {
-    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
-    static bool IsValid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
-    static void Free(HANDLE h) { FindClose(h); }
-};
-using FindHandle = UniqueHandle<HANDLE, FindTraits>;
-
 void RemoveTreeW(const std::wstring& folder)
 {
     WIN32_FIND_DATAW found{};

@@ -17,6 +17,15 @@ std::string UpperEnding(std::string_view path)
     return ending;
 }
 
+// The path as typed when its ending is upper (in any case), else with lower appended.
+std::string WithEnding(std::string_view path, const char* upper, const char* lower)
+{
+    std::string result(path);
+    if (UpperEnding(path) != upper)
+        result += lower;
+    return result;
+}
+
 }  // namespace
 
 DataFileKind DataFileKindOf(std::string_view path)
@@ -33,21 +42,9 @@ DataFileKind DataFileKindOf(std::string_view path)
     return DataFileKind::None;
 }
 
-std::string WithVer4Ending(std::string_view path)
-{
-    std::string result(path);
-    if (UpperEnding(path) != ".RV4")
-        result += ".rv4";
-    return result;
-}
+std::string WithVer4Ending(std::string_view path) { return WithEnding(path, ".RV4", ".rv4"); }
 
-std::string WithPackEnding(std::string_view path)
-{
-    std::string result(path);
-    if (UpperEnding(path) != ".RVP")
-        result += ".rvp";
-    return result;
-}
+std::string WithPackEnding(std::string_view path) { return WithEnding(path, ".RVP", ".rvp"); }
 
 std::string InPlaceSaveTarget(std::string_view lastFile)
 {
