@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "base/CurrentFolder.h"
+#include "base/FileStreams.h"
 #include "base/Handles.h"
+#include "base/SystemText.h"
+#include "base/core/PathText.h"
 
 namespace rolva {
 
@@ -61,6 +64,22 @@ std::string FileDialog(HWND owner, bool save, const char* filter, const char* ti
     dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | (save ? OFN_OVERWRITEPROMPT : 0);
     const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
     return chosen ? std::string(path.data()) : std::string();
+}
+
+std::string ChooseFileToSave(HWND owner, const char* filter, const char* title, const char* defaultEnding,
+                             const std::function<std::string(const std::string&)>& withEnding)
+{
+    const std::string chosen = FileDialog(owner, true, filter, title, defaultEnding);
+    if (chosen.empty())
+        return chosen;
+    const std::string path = withEnding(chosen);
+    if (path != chosen && FileAttributesOf(path) != INVALID_FILE_ATTRIBUTES) {
+        const std::string question =
+            std::string(PathName(path, IsSystemLeadByte)) + " は既に存在します。\r\n上書きしますか？";
+        if (MessageBoxA(owner, question.c_str(), title, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
+            return std::string();
+    }
+    return path;
 }
 
 std::string ChooseFileToOpen(HWND owner, const std::string& filter)

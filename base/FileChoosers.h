@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace rolva {
@@ -15,6 +16,13 @@ namespace rolva {
 // name then names. The current folder is the same after the dialog as before it.
 std::string FileDialog(HWND owner, bool save, const char* filter, const char* title,
                        const char* defaultEnding = nullptr);
+
+// The save dialog's file (FileDialog with its default ending) with the ending withEnding gives
+// it, or empty when the user cancelled. A name that gets its ending only here names a file the
+// dialog never asked about: when one exists, the user is asked over owner, under title, and
+// saying no gives empty.
+std::string ChooseFileToSave(HWND owner, const char* filter, const char* title, const char* defaultEnding,
+                             const std::function<std::string(const std::string&)>& withEnding);
 
 // The open dialog under the system's own title, offering the filter's types (first one chosen).
 std::string ChooseFileToOpen(HWND owner, const std::string& filter);

@@ -26,7 +26,6 @@
 #include "maker/MakerIds.h"
 #include "maker/StripPreview.h"
 #include "maker/StripWriter.h"
-#include "scene/FileCommands.h"
 #include "scene/SignPictures.h"
 
 namespace rolva {
@@ -258,17 +257,10 @@ std::string ChooseOutput(HWND dialog, bool led)
 {
     if (led)
         return BrowseFolder(dialog, "幕の画像を書き出すフォルダーを選択してください");
-    // The chooser adds the ending itself, so its own overwrite question names the file written.
-    const std::string chosen = FileDialog(dialog, true, "ビットマップ(*.bmp)\0*.bmp\0", kStripChooserTitle, "bmp");
-    const std::string path = WithEndingIfNone(chosen, ".bmp", IsSystemLeadByte);
-    // A name the chooser gave back without it ("name.") names a file it never asked about.
-    if (path != chosen && FileAttributesOf(path) != INVALID_FILE_ATTRIBUTES) {
-        const std::string question =
-            std::string(PathName(path, IsSystemLeadByte)) + " は既に存在します。\r\n上書きしますか？";
-        if (MessageBoxA(dialog, question.c_str(), kStripChooserTitle, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
-            return {};
-    }
-    return path;
+    // The chooser adds the ending itself, so its own overwrite question names the file written;
+    // a name it gave back without one ("name.") gets it here.
+    return ChooseFileToSave(dialog, "ビットマップ(*.bmp)\0*.bmp\0", kStripChooserTitle, "bmp",
+                            [](const std::string& chosen) { return WithEndingIfNone(chosen, ".bmp", IsSystemLeadByte); });
 }
 
 void StripMaker_OnBrowse(HWND dialog)

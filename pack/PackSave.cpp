@@ -24,7 +24,6 @@
 #include "pack/core/PackReader.h"
 #include "pack/core/PackWriter.h"
 #include "scene/DataFiles.h"
-#include "scene/FileCommands.h"
 
 namespace rolva {
 
@@ -221,13 +220,10 @@ bool SaveScenePack(const std::string& path)
 
 void SavePackCommand()
 {
-    const std::string chosen = FileDialog(gApp.form, true, kPackFilter, kCaption, "rvp");
-    if (chosen.empty())
-        return;
-    const std::string path = WithPackEnding(chosen);
-    if (path != chosen && FileAttributesOf(path) != INVALID_FILE_ATTRIBUTES && !ReplaceConfirmed(path, kCaption))
-        return;
-    SaveScenePack(path);
+    const std::string path = ChooseFileToSave(gApp.form, kPackFilter, kCaption, "rvp",
+                                              [](const std::string& chosen) { return WithPackEnding(chosen); });
+    if (!path.empty())
+        SaveScenePack(path);
 }
 
 }  // namespace rolva

@@ -6,10 +6,7 @@
 
 #include "base/CurrentFolder.h"
 #include "base/FileChoosers.h"
-#include "base/FileStreams.h"
-#include "base/SystemText.h"
 #include "base/WindowRegistry.h"
-#include "base/core/PathText.h"
 #include "display/RollAnimation.h"
 #include "document/core/DataFileKind.h"
 #include "scene/DataFiles.h"
@@ -29,13 +26,6 @@ PackOpener gPackOpener = nullptr;
 
 
 }  // namespace
-
-bool ReplaceConfirmed(const std::string& path, const char* title)
-{
-    const std::string question =
-        std::string(PathName(path, IsSystemLeadByte)) + " は既に存在します。\r\n上書きしますか？";
-    return MessageBoxA(gApp.form, question.c_str(), title, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
-}
 
 void SetPackOpener(PackOpener opener) { gPackOpener = opener; }
 
@@ -76,13 +66,10 @@ void OpenCommand()
 
 void SaveAsCommand()
 {
-    const std::string chosen = FileDialog(gApp.form, true, kSaveFilter, kSaveTitle, "rv4");
-    if (chosen.empty())
-        return;
-    // A name the dialog gave back with another ending (route.rv3) gets ".rv4" added here, and
-    // that names a file the dialog never asked about.
-    const std::string path = WithVer4Ending(chosen);
-    if (path != chosen && FileAttributesOf(path) != INVALID_FILE_ATTRIBUTES && !ReplaceConfirmed(path, kSaveTitle))
+    // A name the dialog gave back with another ending (route.rv3) gets ".rv4" added.
+    const std::string path = ChooseFileToSave(gApp.form, kSaveFilter, kSaveTitle, "rv4",
+                                              [](const std::string& chosen) { return WithVer4Ending(chosen); });
+    if (path.empty())
         return;
     if (WriteVer4File(path))
         NoteSceneSaved(path);

@@ -13,10 +13,6 @@ namespace rolva {
 void OpenCommand();
 void SaveAsCommand();
 
-// The question the save dialog asks before replacing a file, for a name it did not ask about
-// (one that got its ending after the dialog), under the command's title.
-bool ReplaceConfirmed(const std::string& path, const char* title);
-
 // Reads a data file with the reader its ending names; other endings do nothing.
 void OpenDataFile(const std::string& path);
 
