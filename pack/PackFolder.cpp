@@ -141,30 +141,7 @@ PartFolder::~PartFolder()
         RemoveFolderTree(path_);
 }
 
-void RemoveAbandonedParts(const std::string& root)
-{
-    const std::wstring folder = WideFileApiPath(root);
-    std::vector<std::wstring> abandoned;
-    WIN32_FIND_DATAW found{};
-    {
-        const FindHandle search(FindFirstFileW((folder + L"\\*.part").c_str(), &found));
-        if (!search)
-            return;
-        do {
-            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
-                continue;
-            const std::wstring part = folder + L"\\" + found.cFileName;
-            // A lock that is held refuses to go: its run still works in the folder.
-            const std::wstring lock = part + L".lock";
-            if (DeleteFileW(lock.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND)
-                abandoned.push_back(part);
-        } while (FindNextFileW(search.Get(), &found));
-    }
-    for (const std::wstring& part : abandoned)
-        RemoveTreeW(part);
-}
-
-void RemoveUnusedPackFolders(const std::string& root, const std::string& keep)
+void TidyPackFolders(const std::string& root, const std::string& keep)
 {
     FILETIME nowTime{};
     GetSystemTimeAsFileTime(&nowTime);
@@ -173,7 +150,7 @@ void RemoveUnusedPackFolders(const std::string& root, const std::string& keep)
     const std::uint64_t now = ticks(nowTime);
     const std::wstring folder = WideFileApiPath(root);
     const std::wstring kept = WideFileApiPath(keep);
-    std::vector<std::wstring> unused;
+    std::vector<std::wstring> gone;
     WIN32_FIND_DATAW found{};
     {
         const FindHandle search(FindFirstFileW((folder + L"\\*").c_str(), &found));
@@ -183,16 +160,22 @@ void RemoveUnusedPackFolders(const std::string& root, const std::string& keep)
             const std::wstring name = found.cFileName;
             const std::wstring path = folder + L"\\" + name;
             const bool isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-            // Part folders are their runs' own (RemoveAbandonedParts).
-            const bool isPart = name.size() > 5 && name.compare(name.size() - 5, 5, L".part") == 0;
-            if (!isFolder || isPart || name == L"." || name == L".." || lstrcmpiW(path.c_str(), kept.c_str()) == 0)
+            if (!isFolder || name == L"." || name == L".." || lstrcmpiW(path.c_str(), kept.c_str()) == 0)
                 continue;
+            const bool isPart = name.size() > 5 && lstrcmpiW(name.c_str() + name.size() - 5, L".part") == 0;
+            if (isPart) {
+                // A lock that is held refuses to go: its run still works in the folder.
+                const std::wstring lock = path + L".lock";
+                if (DeleteFileW(lock.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND)
+                    gone.push_back(path);
+                continue;
+            }
             const std::uint64_t used = ticks(found.ftLastWriteTime);
             if (used < now && now - used > unusedTicks)
-                unused.push_back(path);
+                gone.push_back(path);
         } while (FindNextFileW(search.Get(), &found));
     }
-    for (const std::wstring& path : unused)
+    for (const std::wstring& path : gone)
         RemoveTreeW(path);
 }
 

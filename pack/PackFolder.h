@@ -51,13 +51,11 @@ private:
     std::uint32_t error_ = 0;
 };
 
-// Removes the part folders under root whose run has ended: their lock is gone or can be deleted.
-void RemoveAbandonedParts(const std::string& root);
-
-// Removes the pack folders under root not used for kUnusedPackDays, never keep (the one being
-// opened). A folder's last-write time says when it was last used: see MarkPackFolderUsed.
+// Removes, in one look at root, the part folders whose run has ended (their lock is gone or can
+// be deleted) and the pack folders not used for kUnusedPackDays, never keep (the one being
+// opened). A pack folder's last-write time says when it was last used: see MarkPackFolderUsed.
 constexpr int kUnusedPackDays = 30;
-void RemoveUnusedPackFolders(const std::string& root, const std::string& keep);
+void TidyPackFolders(const std::string& root, const std::string& keep);
 void MarkPackFolderUsed(const std::string& folder);
 
 // Unpacks into folder (made beforehand): creates only what it is given, never a file that

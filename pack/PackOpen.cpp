@@ -174,8 +174,7 @@ FileReadOutcome OpenPackFile(const std::string& path)
         return FileReadOutcome::NotRead;
     }
     const std::string folder = JoinFolderPath(root, key, IsSystemLeadByte);
-    RemoveAbandonedParts(root);
-    RemoveUnusedPackFolders(root, folder);
+    TidyPackFolders(root, folder);
 
     // Unpacked whole before, the directory read above says where the scene is.
     if (IsFolder(folder))
